@@ -1,0 +1,84 @@
+// What the control calls on its ActiveX host and the language runtime's control
+// services: ambient properties, PropertyChanged, events, dialogs, the extender,
+// the contained controls and the property bag. One Host serves one control.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/surface.h"
+#include "platform/types.h"
+#include "platform/variant.h"
+
+namespace folivan {
+
+// A control placed on the tab control, reached late-bound by property name.
+// Each access may fail (the control lacks the member or refuses the value);
+// the caller then skips that one step.
+class ContainedControl {
+ public:
+  enum class Kind { kControl, kForm, kLabel, kLine, kShape };
+  virtual ~ContainedControl() = default;
+  virtual Kind GetKind() const = 0;
+  // Property read by name; nullopt when the control has no such property.
+  virtual std::optional<Variant> Get(std::string_view name) const = 0;
+  // Property write by name; false when the control lacks it or refuses the value.
+  virtual bool Set(std::string_view name, const Variant& value) = 0;
+  // Method call by name ("SetFocus"); false when it fails.
+  virtual bool Call(std::string_view method) = 0;
+};
+using ContainedControlPtr = std::shared_ptr<ContainedControl>;
+
+// The host's property bag (PropertyBag of the control protocol).
+class PropertyBag {
+ public:
+  virtual ~PropertyBag() = default;
+  // The stored value, or the default when the name is absent. May throw VbError.
+  virtual Variant Read(std::string_view name, const Variant& default_value) = 0;
+  // Stores the value; a value equal to the default is not stored.
+  virtual void Write(std::string_view name, const Variant& value, const std::optional<Variant>& default_value) = 0;
+};
+
+// Message box styles used by the control.
+namespace mb {
+constexpr int kOkOnly = 0;
+constexpr int kCritical = 16;
+}  // namespace mb
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  virtual Surface& GetSurface() = 0;
+
+  // Ambient properties.
+  virtual bool AmbientUserMode() const = 0;
+  virtual OleColor AmbientBackColor() const = 0;
+
+  // Marks a persisted property as changed (PropertyChanged).
+  virtual void PropertyChanged(std::string_view name) = 0;
+
+  // Raises an event of the event interface by dispatch identifier. Every
+  // argument is by reference: the values a handler leaves are written back.
+  virtual void RaiseEvent(int32_t dispid, std::span<Variant> args) = 0;
+
+  // Modal dialogs. The input box returns empty text when cancelled.
+  virtual std::string InputBox(std::string_view prompt, std::string_view title) = 0;
+  virtual int32_t MsgBox(std::string_view text, int32_t style, std::string_view title) = 0;
+
+  // Extender ("Name", "Left", "Top", "Width", "Height", "Align", "Visible") and
+  // parent ("Controls", "ScaleWidth", "Name"), late-bound.
+  virtual std::optional<Variant> ExtenderGet(std::string_view name) const = 0;
+  virtual bool ExtenderSet(std::string_view name, const Variant& value) = 0;
+  virtual std::optional<Variant> ParentGet(std::string_view name) const = 0;
+
+  // Contained controls, in the host's stable order.
+  virtual std::vector<ContainedControlPtr> ContainedControls() = 0;
+};
+
+}  // namespace folivan

@@ -1,0 +1,82 @@
+// System services outside the host: system colours and colour translation,
+// the Windows version and visual styles, windows, timers and the cursor.
+// On Windows each call is the API of the same name.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/types.h"
+
+namespace folivan {
+
+// Window-message style timer procedure: it finds its control through the
+// window properties of hwnd ("ClassID", "TimerID").
+using TimerProc = void (*)(WindowHandle hwnd, uint32_t id);
+
+// ShowWindow commands used by the control.
+namespace sw {
+constexpr int kHide = 0;
+constexpr int kShowNormal = 1;
+constexpr int kShowNoActivate = 4;
+constexpr int kShow = 5;
+constexpr int kShowNA = 8;
+}  // namespace sw
+
+struct WindowsVersion {
+  uint32_t major = 5;
+  uint32_t minor = 1;
+  uint32_t build = 2600;
+  uint32_t platform_id = 2;  // VER_PLATFORM_WIN32_NT
+};
+
+// GetCurrentThemeName: the theme file and its colour scheme ("NormalColor", ...).
+struct ThemeName {
+  std::string file;
+  std::string color;
+};
+
+using ThemeHandle = intptr_t;
+
+class System {
+ public:
+  virtual ~System() = default;
+
+  // Colours.
+  virtual RgbColor GetSysColor(int index) const = 0;
+  // OleTranslateColor: nullopt on failure.
+  virtual std::optional<RgbColor> OleTranslateColor(OleColor color, intptr_t palette) const = 0;
+
+  // Version and visual styles.
+  virtual WindowsVersion GetVersionEx() const = 0;
+  // nullopt when no visual style is active.
+  virtual std::optional<ThemeName> GetCurrentThemeName() const = 0;
+  // 0 when the class has no theme data (styles off).
+  virtual ThemeHandle OpenThemeData(WindowHandle hwnd, const std::string& class_list) = 0;
+  virtual void CloseThemeData(ThemeHandle theme) = 0;
+  virtual void DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) = 0;
+
+  // Windows.
+  virtual WindowHandle SetParent(WindowHandle child, WindowHandle parent) = 0;
+  virtual bool MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint) = 0;
+  virtual bool ShowWindow(WindowHandle hwnd, int command) = 0;
+  virtual std::optional<Rect> GetClientRect(WindowHandle hwnd) const = 0;
+  virtual bool SetProp(WindowHandle hwnd, const std::string& name, intptr_t value) = 0;
+  virtual intptr_t GetProp(WindowHandle hwnd, const std::string& name) const = 0;
+  virtual intptr_t RemoveProp(WindowHandle hwnd, const std::string& name) = 0;
+
+  // Timers (SetTimer with a TIMERPROC; KillTimer).
+  virtual bool SetTimer(WindowHandle hwnd, uint32_t id, uint32_t elapse_ms, TimerProc proc) = 0;
+  virtual bool KillTimer(WindowHandle hwnd, uint32_t id) = 0;
+
+  // Cursor, in screen pixels.
+  virtual Point GetCursorPos() const = 0;
+  virtual WindowHandle WindowFromPoint(Point screen) const = 0;
+
+  // Libraries (LoadLibraryA / FreeLibrary).
+  virtual intptr_t LoadLibrary(const std::string& name) = 0;
+  virtual void FreeLibrary(intptr_t module) = 0;
+};
+
+}  // namespace folivan

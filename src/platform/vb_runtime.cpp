@@ -1,0 +1,146 @@
+#include "platform/vb_runtime.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "platform/variant.h"
+
+namespace folivan {
+
+namespace vberr {
+VbError Overflow() { return VbError(kOverflow, "Overflow"); }
+VbError SubscriptOutOfRange() { return VbError(kSubscriptOutOfRange, "Subscript out of range"); }
+VbError TypeMismatch() { return VbError(kTypeMismatch, "Type mismatch"); }
+VbError DuplicateKey() {
+  return VbError(kDuplicateKey, "This key is already associated with an element of this collection");
+}
+VbError NotSupported() { return VbError(kObjectDoesNotSupport, "Object doesn't support this property or method"); }
+}  // namespace vberr
+
+double RoundHalfEven(double value) {
+  // nearbyint uses the current rounding mode, which is round-to-nearest-even
+  // unless someone changed it; do it by hand so the result never depends on that.
+  double floor_value = std::floor(value);
+  double diff = value - floor_value;
+  if (diff > 0.5) return floor_value + 1.0;
+  if (diff < 0.5) return floor_value;
+  return std::fmod(floor_value, 2.0) == 0.0 ? floor_value : floor_value + 1.0;
+}
+
+int16_t CInt(double value) {
+  if (std::isnan(value)) throw vberr::Overflow();
+  double r = RoundHalfEven(value);
+  if (r < std::numeric_limits<int16_t>::min() || r > std::numeric_limits<int16_t>::max()) {
+    throw vberr::Overflow();
+  }
+  return static_cast<int16_t>(r);
+}
+
+int32_t CLng(double value) {
+  if (std::isnan(value)) throw vberr::Overflow();
+  double r = RoundHalfEven(value);
+  if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max()) {
+    throw vberr::Overflow();
+  }
+  return static_cast<int32_t>(r);
+}
+
+int32_t CheckedAdd(int32_t a, int32_t b) {
+  int64_t sum = static_cast<int64_t>(a) + b;
+  if (sum < std::numeric_limits<int32_t>::min() || sum > std::numeric_limits<int32_t>::max()) {
+    throw vberr::Overflow();
+  }
+  return static_cast<int32_t>(sum);
+}
+
+namespace {
+
+// Text to number as the runtime's Val-free coercion does it: decimal numbers
+// and &H hexadecimal; anything else is a type mismatch.
+double TextToNumber(const std::string& text) {
+  std::string t;
+  for (char c : text) {
+    if (c != ' ' && c != '\t') t.push_back(c);
+  }
+  if (t.empty()) throw vberr::TypeMismatch();
+  if (t.size() > 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h')) {
+    std::string digits = t.substr(2);
+    if (!digits.empty() && digits.back() == '&') digits.pop_back();
+    if (digits.empty() || digits.size() > 8) throw vberr::TypeMismatch();
+    uint32_t n = 0;
+    for (char c : digits) {
+      int d;
+      if (c >= '0' && c <= '9') d = c - '0';
+      else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+      else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+      else throw vberr::TypeMismatch();
+      n = n * 16 + static_cast<uint32_t>(d);
+    }
+    // &H values up to 4 digits are Integers, longer ones Longs, both signed.
+    if (digits.size() <= 4) return static_cast<int16_t>(n);
+    return static_cast<int32_t>(n);
+  }
+  size_t used = 0;
+  double d;
+  try {
+    d = std::stod(t, &used);
+  } catch (const std::exception&) {
+    throw vberr::TypeMismatch();
+  }
+  if (used != t.size()) throw vberr::TypeMismatch();
+  return d;
+}
+
+}  // namespace
+
+double ToDouble(const Variant& value) {
+  struct Visitor {
+    double operator()(std::monostate) const { return 0; }
+    double operator()(VbBool b) const { return b.value ? -1 : 0; }
+    double operator()(int16_t i) const { return i; }
+    double operator()(int32_t l) const { return l; }
+    double operator()(double d) const { return d; }
+    double operator()(const std::string& s) const {
+      if (s == "True" || s == "true" || s == "TRUE") return -1;
+      if (s == "False" || s == "false" || s == "FALSE") return 0;
+      return TextToNumber(s);
+    }
+    double operator()(const FontDesc&) const { throw vberr::TypeMismatch(); }
+    double operator()(const PicturePtr& p) const {
+      // A picture's default property is its handle.
+      return p ? static_cast<double>(p->Handle()) : 0;
+    }
+  };
+  return std::visit(Visitor{}, value.v);
+}
+
+int16_t ToInteger(const Variant& value) { return CInt(ToDouble(value)); }
+int32_t ToLong(const Variant& value) { return CLng(ToDouble(value)); }
+bool ToBoolean(const Variant& value) {
+  if (value.Is<VbBool>()) return value.As<VbBool>().value;
+  return ToDouble(value) != 0;
+}
+
+std::string ToText(const Variant& value) {
+  struct Visitor {
+    std::string operator()(std::monostate) const { return {}; }
+    std::string operator()(VbBool b) const { return b.value ? "True" : "False"; }
+    std::string operator()(int16_t i) const { return std::to_string(i); }
+    std::string operator()(int32_t l) const { return std::to_string(l); }
+    std::string operator()(double d) const {
+      if (d == std::floor(d) && std::fabs(d) < 1e15) return std::to_string(static_cast<int64_t>(d));
+      char buf[64];
+      std::snprintf(buf, sizeof buf, "%.15g", d);
+      return buf;
+    }
+    std::string operator()(const std::string& s) const { return s; }
+    std::string operator()(const FontDesc& f) const { return f.name; }
+    std::string operator()(const PicturePtr& p) const {
+      return std::to_string(p ? static_cast<int64_t>(p->Handle()) : 0);
+    }
+  };
+  return std::visit(Visitor{}, value.v);
+}
+
+}  // namespace folivan
