@@ -1,0 +1,284 @@
+#include "console.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "core/dispatch.h"
+#include "core/text.h"
+#include "platform/vb_runtime.h"
+#include "script_values.h"
+#include "platform/headless/hosted_surface.h"
+
+namespace folivan::console {
+
+namespace {
+
+[[noreturn]] void Fail(int line, const std::string& message) { throw ScriptError{line, message}; }
+
+// "Member" or "Member(index)" with the index as a literal.
+struct MemberRef {
+  std::string name;
+  std::vector<Variant> index;
+};
+
+std::optional<MemberRef> ParseMemberRef(std::string_view text) {
+  MemberRef ref;
+  size_t open = text.find('(');
+  if (open == std::string_view::npos) {
+    ref.name = std::string(text);
+  } else {
+    if (text.back() != ')') return std::nullopt;
+    ref.name = std::string(text.substr(0, open));
+    std::string_view inner = text.substr(open + 1, text.size() - open - 2);
+    auto value = ParseValue(inner);
+    if (!value) return std::nullopt;
+    ref.index.push_back(*value);
+  }
+  if (ref.name.empty()) return std::nullopt;
+  for (char c : ref.name) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return std::nullopt;
+  }
+  return ref;
+}
+
+std::string Join(const std::vector<std::string>& words, size_t from) {
+  std::string out;
+  for (size_t i = from; i < words.size(); ++i) {
+    if (i > from) out += ' ';
+    out += words[i];
+  }
+  return out;
+}
+
+// Converts an `on` value to the type of the event argument it sets.
+Variant AsArgType(const Variant& v, ArgType type) {
+  switch (type) {
+    case ArgType::kInteger: return Variant(ToInteger(v));
+    case ArgType::kLong: return Variant(ToLong(v));
+    case ArgType::kBoolean: return Variant::Bool(ToBoolean(v));
+    case ArgType::kSingle: return Variant(ToDouble(v));
+    case ArgType::kDataObject: return v;
+  }
+  return v;
+}
+
+}  // namespace
+
+// --- Session ----------------------------------------------------------------------------------
+
+struct Session::FormState {};
+
+Session::Session(const SessionOptions& options) : options_(options) {
+  auto surface = std::make_unique<HostedSurface>(system_, options.width_px, options.height_px);
+  HostedSurface* hosted = surface.get();
+  surface_ = std::move(surface);
+  host_ = std::make_unique<HeadlessHost>(*surface_, system_);
+  hosted->on_focus = [this] { host_->FocusTabControl(); };
+  host_->SetUserMode(!options.design);
+  control_ = std::make_unique<FolivanTab>(*host_, system_);
+  if (options.form_path.empty()) {
+    control_->InitProperties();
+  } else {
+    LoadForm();
+  }
+}
+
+Session::~Session() = default;
+
+void Session::LoadForm() { throw std::runtime_error(options_.form_path + ": forms are not supported yet"); }
+
+void Session::SaveForm(const std::string& path) { throw std::runtime_error(path + ": forms are not supported yet"); }
+
+// --- Player -------------------------------------------------------------------------------------
+
+Player::Player(Session& session, std::ostream& out) : session_(session), out_(out) {
+  HeadlessHost& host = session_.Host();
+  host.on_event = [this](int32_t dispid, std::span<Variant> args) { OnEvent(dispid, args); };
+  host.on_property_changed = [this](std::string_view name) { out_ << "changed " << name << "\n"; };
+  host.on_input_box = [this](std::string_view prompt, std::string_view title, std::string_view answer) {
+    out_ << "inputbox " << Quote(prompt) << " " << Quote(title) << " -> " << Quote(answer) << "\n";
+  };
+  host.on_message_box = [this](const HeadlessHost::MessageBoxRecord& box) {
+    out_ << "msgbox " << Quote(box.text) << " " << Quote(box.title) << " " << box.style << "\n";
+  };
+}
+
+void Player::OnEvent(int32_t dispid, std::span<Variant> args) {
+  const EventInfo& info = GetEventInfo(static_cast<EventId>(dispid));
+  auto it = handlers_.find(std::string(info.name));
+  if (it != handlers_.end()) {
+    for (const auto& [arg_name, value] : it->second.assignments) {
+      for (size_t i = 0; i < info.args.size() && i < args.size(); ++i) {
+        if (EqualsIgnoreCase(info.args[i].name, arg_name)) args[i] = AsArgType(value, info.args[i].type);
+      }
+    }
+  }
+  out_ << "event " << info.name;
+  for (size_t i = 0; i < info.args.size() && i < args.size(); ++i) {
+    out_ << " " << info.args[i].name << "=" << FormatValue(args[i]);
+  }
+  out_ << "\n";
+}
+
+void Player::Run(std::istream& script) {
+  std::string line;
+  int number = 0;
+  while (std::getline(script, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    RunLine(line, number);
+  }
+}
+
+void Player::RunLine(const std::string& raw, int number) {
+  line_ = number;
+  size_t first = raw.find_first_not_of(" \t");
+  if (first == std::string::npos || raw[first] == '#') return;
+  std::string line = raw.substr(first);
+  auto split = SplitWords(line);
+  if (!split || split->empty()) Fail(number, "unterminated text");
+  std::vector<std::string>& words = *split;
+  const std::string verb = words[0];
+  FolivanTab& control = session_.Control();
+
+  // A member's own error is reported and the script goes on.
+  auto reporting = [&](auto&& fn) {
+    try {
+      fn();
+    } catch (const VbError& e) {
+      out_ << "error " << e.Number() << " " << Quote(e.Description()) << "\n";
+    }
+  };
+  auto value_of = [&](const std::string& text) {
+    auto v = ParseValue(text);
+    if (!v) Fail(number, "bad value: " + text);
+    return *v;
+  };
+  auto member_of = [&](const std::string& text) -> std::pair<const MemberInfo*, MemberRef> {
+    auto ref = ParseMemberRef(text);
+    if (!ref) Fail(number, "bad member: " + text);
+    const MemberInfo* m = FindMember(ref->name);
+    if (m == nullptr) Fail(number, "unknown member: " + ref->name);
+    return {m, *ref};
+  };
+
+  if (verb == "set") {
+    // set Member = value, set Member(index) = value
+    std::string rest = Join(words, 1);
+    size_t eq = rest.find('=');
+    if (eq == std::string::npos) Fail(number, "expected: set Member = value");
+    std::string lhs = rest.substr(0, eq);
+    std::string rhs = rest.substr(eq + 1);
+    auto trim = [](std::string s) {
+      size_t a = s.find_first_not_of(" \t");
+      size_t b = s.find_last_not_of(" \t");
+      return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+    };
+    auto [member, ref] = member_of(trim(lhs));
+    if (member->is_method) Fail(number, std::string(member->name) + " is a method");
+    Variant value = value_of(trim(rhs));
+    reporting([&] { PutMember(control, *member, ref.index, value); });
+  } else if (verb == "get") {
+    if (words.size() != 2) Fail(number, "expected: get Member");
+    auto [member, ref] = member_of(words[1]);
+    if (member->is_method) Fail(number, std::string(member->name) + " is a method");
+    reporting([&] {
+      Variant v = GetMember(control, *member, ref.index);
+      out_ << member->name;
+      if (!ref.index.empty()) out_ << "(" << ToText(ref.index[0]) << ")";
+      out_ << " = " << FormatValue(v) << "\n";
+    });
+  } else if (verb == "call") {
+    if (words.size() < 2) Fail(number, "expected: call Method arg ...");
+    auto [member, ref] = member_of(words[1]);
+    if (!member->is_method) Fail(number, std::string(member->name) + " is not a method");
+    std::vector<Variant> args;
+    for (size_t i = 2; i < words.size(); ++i) args.push_back(value_of(words[i]));
+    reporting([&] { CallMember(control, *member, args); });
+  } else if (verb == "on") {
+    if (words.size() < 2) Fail(number, "expected: on Event Arg=value ...");
+    const EventInfo* event = FindEvent(words[1]);
+    if (event == nullptr) Fail(number, "unknown event: " + words[1]);
+    Handler handler;
+    for (size_t i = 2; i < words.size(); ++i) {
+      size_t eq = words[i].find('=');
+      if (eq == std::string::npos) Fail(number, "expected Arg=value: " + words[i]);
+      std::string arg = words[i].substr(0, eq);
+      bool known = false;
+      for (const EventArgInfo& a : event->args) known = known || EqualsIgnoreCase(a.name, arg);
+      if (!known) Fail(number, "event " + std::string(event->name) + " has no argument " + arg);
+      handler.assignments.emplace_back(arg, value_of(words[i].substr(eq + 1)));
+    }
+    if (handler.assignments.empty()) {
+      handlers_.erase(std::string(event->name));
+    } else {
+      handlers_[std::string(event->name)] = std::move(handler);
+    }
+  } else if (verb == "answer") {
+    if (words.size() == 1) {
+      session_.Host().QueueAnswer("");
+    } else if (words.size() == 2) {
+      Variant v = value_of(words[1]);
+      if (!v.Is<std::string>()) Fail(number, "expected: answer \"text\"");
+      session_.Host().QueueAnswer(v.As<std::string>());
+    } else {
+      Fail(number, "expected: answer \"text\"");
+    }
+  } else if (verb == "accesskey") {
+    if (words.size() != 2) Fail(number, "expected: accesskey C");
+    std::string key = words[1];
+    if (key.size() >= 2 && key.front() == '"') key = value_of(key).As<std::string>();
+    if (key.empty()) Fail(number, "expected: accesskey C");
+    // The host delivers only the keys the control registered.
+    std::string registered = session_.GetSurface().AccessKeys();
+    if (UpperCase(registered).find(UpperCase(key)) != std::string::npos) {
+      unsigned char c = static_cast<unsigned char>(key[0]);
+      reporting([&] { control.AccessKeyPress(static_cast<int16_t>(c)); });
+    }
+  } else if (verb == "wait") {
+    if (words.size() != 2) Fail(number, "expected: wait MS");
+    Variant v = value_of(words[1]);
+    int32_t ms = 0;
+    try {
+      ms = ToLong(v);
+    } catch (const VbError&) {
+      Fail(number, "expected: wait MS");
+    }
+    if (ms < 0) Fail(number, "wait takes a number of milliseconds >= 0");
+    session_.System().AdvanceClock(static_cast<uint64_t>(ms));
+  } else {
+    Fail(number, "unknown command: " + verb);
+  }
+}
+
+int RunPlay(const SessionOptions& options, const std::string& script_path, std::ostream& out, std::ostream& err) {
+  std::ifstream file;
+  std::istream* script = &std::cin;
+  std::string name = "<stdin>";
+  if (!script_path.empty() && script_path != "-") {
+    file.open(script_path);
+    if (!file) {
+      err << "folivantab: cannot open script " << script_path << "\n";
+      return 2;
+    }
+    script = &file;
+    name = script_path;
+  }
+  try {
+    Session session(options);
+    Player player(session, out);
+    player.Run(*script);
+  } catch (const ScriptError& e) {
+    out.flush();
+    err << name << ":" << e.line << ": " << e.message << "\n";
+    return 2;
+  } catch (const std::exception& e) {
+    out.flush();
+    err << "folivantab: " << e.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace folivan::console

@@ -1,0 +1,27 @@
+// Values as the play console reads and prints them: numbers in decimal or as
+// &H...& hexadecimal, texts in double quotes with " doubled, True/False.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/variant.h"
+
+namespace folivan::console {
+
+// Splits a line into words; a quoted text is one word (quotes kept), and
+// "Key=value" with a quoted value stays one word.
+std::optional<std::vector<std::string>> SplitWords(std::string_view line);
+
+// Parses one literal; nullopt when it is not a valid literal.
+std::optional<Variant> ParseValue(std::string_view text);
+
+// Quotes a text, doubling the quotes inside.
+std::string Quote(std::string_view text);
+
+// Prints a value: texts quoted, booleans True/False, numbers in decimal.
+std::string FormatValue(const Variant& value);
+
+}  // namespace folivan::console

@@ -1,0 +1,183 @@
+#include "containment/switcher.h"
+
+#include <optional>
+
+#include "containment/embedded_windows.h"
+#include "core/folivan_tab.h"
+#include "paint/repaint.h"
+#include "platform/vb_runtime.h"
+
+namespace folivan {
+
+namespace {
+
+// Late-bound reads and writes: a failure (missing member, refused value,
+// unconvertible value) is skipped, one step at a time.
+std::optional<double> ReadNumber(const ContainedControl& ctl, std::string_view name) {
+  auto v = ctl.Get(name);
+  if (!v) return std::nullopt;
+  try {
+    return ToDouble(*v);
+  } catch (const VbError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<bool> ReadFlag(const ContainedControl& ctl, std::string_view name) {
+  auto v = ctl.Get(name);
+  if (!v) return std::nullopt;
+  try {
+    return ToBoolean(*v);
+  } catch (const VbError&) {
+    return std::nullopt;
+  }
+}
+
+void Move(ContainedControl& ctl, std::string_view name, double position, double by) {
+  ctl.Set(name, Variant(position + by));
+}
+
+// The record of an in-sight control: its TabStop and Enabled as they stand
+// (false where the control has no such property).
+ControlDetails RecordOf(const ContainedControl& ctl, const std::string& id, bool read_state) {
+  ControlDetails d;
+  d.ControlID = id;
+  if (read_state) {
+    d.TabStop = ReadFlag(ctl, "TabStop").value_or(false);
+    d.CtlEnabled = ReadFlag(ctl, "Enabled").value_or(false);
+  }
+  return d;
+}
+
+}  // namespace
+
+std::string GetControlID(const ContainedControl& control) {
+  auto name = control.Get("Name");
+  std::string text = name ? ToText(*name) : std::string();
+  auto index = control.Get("Index");
+  if (index && !index->IsEmpty()) {
+    try {
+      return text + "[" + std::to_string(ToLong(*index)) + "]";
+    } catch (const VbError&) {
+    }
+  }
+  return text + "[0]";
+}
+
+bool IsControlOnTab(const FolivanTab& control, int16_t tab, const std::string& control_id) {
+  const ControlState& s = control.State();
+  if (!s.IsValidTab(tab)) return false;
+  const auto& list = s.tabs[static_cast<size_t>(tab)].ControlDetails;
+  return list && !list->Empty() && list->Find(control_id) != nullptr;
+}
+
+void SwitchTabControls(FolivanTab& control) {
+  ControlState& s = control.State();
+  const bool run_time = control.UserMode();
+
+  if (s.PreviousTab == -1) {
+    s.CommonControls = {};
+  } else if (s.IsValidTab(s.PreviousTab)) {
+    auto& list = s.tabs[static_cast<size_t>(s.PreviousTab)].ControlDetails;
+    if (list && !list->Empty()) list = std::make_shared<ControlDetailsList>();
+  }
+  s.CommonControls.Counter = 1;
+
+  std::vector<ContainedControlPtr> controls = control.GetHost().ContainedControls();
+  for (const ContainedControlPtr& ptr : controls) {
+    ContainedControl& ctl = *ptr;
+    if (ctl.GetKind() == ContainedControl::Kind::kForm) continue;
+    std::string id = GetControlID(ctl);
+
+    std::optional<double> left = ReadNumber(ctl, "Left");
+    std::optional<double> x1;
+    std::optional<double> x2;
+    const bool is_line = !left.has_value();
+    if (is_line) {
+      x1 = ReadNumber(ctl, "x1");
+      x2 = ReadNumber(ctl, "x2");
+      // A line that was pushed out from at or left of the container's border
+      // lands at -75000 or beyond and stays where it is from then on.
+      if (!x1 || !x2 || *x1 <= -HideOffset) continue;
+    }
+    const double position = is_line ? *x1 : *left;
+
+    if (position > HiddenThreshold) {
+      if (s.PreviousTab != -1) {
+        if (s.CommonControls.Contains(id)) continue;
+        if (s.IsValidTab(s.PreviousTab)) {
+          auto& list = s.tabs[static_cast<size_t>(s.PreviousTab)].ControlDetails;
+          if (!list) list = std::make_shared<ControlDetailsList>();
+          list->Add(RecordOf(ctl, id, !is_line));
+        }
+        if (is_line) {
+          Move(ctl, "x1", *x1, -HideOffset);
+          Move(ctl, "x2", *x2, -HideOffset);
+        } else {
+          Move(ctl, "Left", *left, -HideOffset);
+          if (run_time) {
+            ctl.Set("TabStop", Variant::Bool(false));
+            ctl.Set("Enabled", Variant::Bool(false));
+          }
+        }
+      } else if (!s.CommonControls.Contains(id)) {
+        s.CommonControls.Append(id);
+      }
+    } else if (IsControlOnTab(control, s.CurrentTab, id)) {
+      if (is_line) {
+        Move(ctl, "x1", *x1, HideOffset);
+        Move(ctl, "x2", *x2, HideOffset);
+      } else {
+        if (run_time) {
+          const ControlDetails* d = s.tabs[static_cast<size_t>(s.CurrentTab)].ControlDetails->Find(id);
+          ctl.Set("Enabled", Variant::Bool(d->CtlEnabled));
+          ctl.Set("TabStop", Variant::Bool(d->TabStop));
+        }
+        Move(ctl, "Left", *left, HideOffset);
+      }
+    }
+  }
+
+  if (!run_time || !s.AutoFocusControls) return;
+  std::optional<double> best_top;
+  for (const ContainedControlPtr& ptr : controls) {
+    std::optional<double> left = ReadNumber(*ptr, "Left");
+    if (!left || *left <= HiddenThreshold) continue;
+    std::optional<double> top = ReadNumber(*ptr, "Top");
+    if (!top) continue;
+    if (!best_top || *top < *best_top) {
+      best_top = top;
+      ptr->Call("SetFocus");
+    }
+  }
+}
+
+void RecordCurrentTabControls(FolivanTab& control) {
+  ControlState& s = control.State();
+  if (!s.IsValidTab(s.CurrentTab)) return;
+  auto& list = s.tabs[static_cast<size_t>(s.CurrentTab)].ControlDetails;
+  if (list && !list->Empty()) list = std::make_shared<ControlDetailsList>();
+  for (const ContainedControlPtr& ptr : control.GetHost().ContainedControls()) {
+    std::optional<double> left = ReadNumber(*ptr, "Left");
+    if (!left || *left <= HiddenThreshold) continue;
+    if (!list) list = std::make_shared<ControlDetailsList>();
+    list->Add(RecordOf(*ptr, GetControlID(*ptr), true));
+  }
+}
+
+void FolivanTab::Show() {
+  if (UserMode()) {
+    for (const ContainedControlPtr& ptr : host_.ContainedControls()) {
+      std::optional<double> left = ReadNumber(*ptr, "Left");
+      if (left && *left < HiddenThreshold) ptr->Set("TabStop", Variant::Bool(false));
+    }
+    if (const TabRecord* tab = s_.Current(); tab != nullptr && tab->Window != 0) {
+      system_.ShowWindow(tab->Window, sw::kShowNA);
+      PlaceEmbeddedWindows(*this);
+    }
+  }
+  Repaint(*this);
+  if (UserMode()) Raise(EventId::ControlLoaded);
+}
+
+}  // namespace folivan

@@ -1,0 +1,145 @@
+// Creation, new-instance defaults, termination and the notifications that the
+// control simply forwards to its host as events.
+#include "core/folivan_tab.h"
+
+#include "containment/switcher.h"
+#include "input/design_subclass.h"
+#include "paint/colors.h"
+#include "paint/repaint.h"
+#include "platform/vb_runtime.h"
+
+namespace folivan {
+
+namespace {
+constexpr int kColorBtnFace = 15;
+constexpr int kColorBtnShadow = 16;
+constexpr int kColor3DLight = 22;
+constexpr int kColor3DDkShadow = 21;
+constexpr int kColorBtnHighlight = 20;
+}  // namespace
+
+FolivanTab::FolivanTab(Host& host, System& system) : host_(host), system_(system) {
+  s_.ShellLibrary = system_.LoadLibrary("Shell32.dll");
+  Repaint(*this);
+}
+
+FolivanTab::~FolivanTab() {
+  if (s_.Subclassed) RemoveDesignSubclass(*this);
+  for (TabRecord& tab : s_.tabs) tab.ControlDetails.reset();
+  s_.CommonControls = {};
+  if (s_.ShellLibrary != 0) system_.FreeLibrary(s_.ShellLibrary);
+  s_.ShellLibrary = 0;
+}
+
+void FolivanTab::InitProperties() {
+  Surface& surface = GetSurface();
+  DetectWindowsVersion(*this);
+  s_.ThemeCode = DetectThemeColors(*this, surface.Hwnd());
+  surface.SetScaleMode(ScaleMode::kPixels);
+
+  s_.TabColorForeGround = static_cast<OleColor>(system_.GetSysColor(kColorBtnFace));
+  s_.TabColorShadow = static_cast<OleColor>(system_.GetSysColor(kColorBtnShadow));
+  s_.TabColorLight = static_cast<OleColor>(system_.GetSysColor(kColor3DLight));
+  s_.TabColorDarkShadow = static_cast<OleColor>(system_.GetSysColor(kColor3DDkShadow));
+  s_.TabColorHighLight = static_cast<OleColor>(system_.GetSysColor(kColorBtnHighlight));
+
+  s_.ClientArea = true;
+  s_.WizardDetails = true;
+  s_.WizardPictures = true;
+  s_.HotTracking = true;
+  s_.Enabled = true;
+  s_.AutoFocusControls = false;
+  s_.AutoResizeControls = false;
+  s_.BackColor = surface.BackColor();
+
+  s_.CommonControls = {};
+
+  FontDesc font = surface.Font();
+  font.name = "Tahoma";
+  surface.SetFont(font);
+
+  s_.BoldSelected = true;
+  s_.ShowToolTip = true;
+  s_.CurrentTab = 0;
+  s_.Tabs = 3;
+  s_.ToolTipStyle = 1;
+  s_.HiddR = 2;
+  s_.Appearance = 1;
+  s_.Color = 1;
+  s_.ColorSystem = 1;
+  s_.LunaColors = false;
+  s_.NoteOneColors = false;
+
+  // First rectangles from the caption sizes; the layout recomputes them before the first paint.
+  s_.tabs.assign(static_cast<size_t>(s_.Tabs), TabRecord{});
+  for (size_t i = 0; i < s_.tabs.size(); ++i) {
+    TabRecord& tab = s_.tabs[i];
+    tab.Caption = "Tab " + std::to_string(i);
+    tab.Enabled = true;
+    tab.AL = i == 0 ? 2 : s_.tabs[i - 1].AR + 1;
+    tab.AT = 2;
+    tab.AB = CLng(surface.TextHeight(tab.Caption)) + 14;
+    tab.AR = tab.AL + CLng(surface.TextWidth(tab.Caption)) + 14;
+    tab.TAL = i == 0 ? 7 : s_.tabs[i - 1].AR + 7;
+    tab.TAT = 7;
+    tab.ControlDetails = std::make_shared<ControlDetailsList>();
+    tab.Pic = nullptr;
+  }
+
+  s_.CommonControls = {};
+
+  if (!UserMode() && !s_.Subclassed) InstallDesignSubclass(*this);
+}
+
+void FolivanTab::Paint() { GetSurface().Refresh(); }
+
+void FolivanTab::Resize() {}
+
+void FolivanTab::AmbientChanged(std::string_view) {}
+
+void FolivanTab::GotFocus() {}
+
+void FolivanTab::LostFocus() {}
+
+void FolivanTab::Click() { Raise(EventId::Click); }
+
+void FolivanTab::DblClick() { Raise(EventId::DblClick); }
+
+void FolivanTab::ForwardMouse(EventId id, int16_t button, int16_t shift, float x, float y) {
+  Variant args[] = {Variant(button), Variant(shift), Variant(static_cast<double>(x)),
+                    Variant(static_cast<double>(y))};
+  Raise(id, args);
+}
+
+void FolivanTab::MouseDown(int16_t button, int16_t shift, float x, float y) {
+  ForwardMouse(EventId::MouseDown, button, shift, x, y);
+}
+
+void FolivanTab::MouseMove(int16_t button, int16_t shift, float x, float y) {
+  ForwardMouse(EventId::MouseMove, button, shift, x, y);
+}
+
+void FolivanTab::MouseUp(int16_t button, int16_t shift, float x, float y) {
+  ForwardMouse(EventId::MouseUp, button, shift, x, y);
+}
+
+void FolivanTab::KeyDown(int16_t key_code, int16_t shift) {
+  Variant args[] = {Variant(key_code), Variant(shift)};
+  Raise(EventId::KeyDown, args);
+}
+
+void FolivanTab::KeyUp(int16_t key_code, int16_t shift) {
+  Variant args[] = {Variant(key_code), Variant(shift)};
+  Raise(EventId::KeyUp, args);
+}
+
+void FolivanTab::KeyPress(int16_t key_ascii) {
+  Variant args[] = {Variant(key_ascii)};
+  Raise(EventId::KeyPress, args);
+}
+
+void FolivanTab::Raise(EventId id, std::span<Variant> args) {
+  host_.RaiseEvent(static_cast<int32_t>(id), args);
+}
+
+}  // namespace folivan

@@ -1,0 +1,70 @@
+// The records behind the tabs: one TabRecord per tab, the ControlDetails lists
+// of the contained controls each tab owns, and the list of common controls.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+#include "platform/variant.h"
+
+namespace folivan {
+
+// Saved state of one contained control of a tab.
+struct ControlDetails {
+  std::string ControlID;  // "Text1[0]", "Opt[12]"
+  bool TabStop = false;
+  bool CtlEnabled = false;
+  friend bool operator==(const ControlDetails&, const ControlDetails&) = default;
+};
+
+// A keyed list in insertion order, keyed by ControlID; adding a key that is
+// already there fails and changes nothing (as a runtime Collection does).
+class ControlDetailsList {
+ public:
+  bool Add(const ControlDetails& details);
+  const ControlDetails* Find(const std::string& control_id) const;
+  bool Empty() const { return entries_.empty(); }
+  int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
+  const std::vector<ControlDetails>& Entries() const { return entries_; }
+
+ private:
+  std::vector<ControlDetails> entries_;
+};
+using ControlDetailsListPtr = std::shared_ptr<ControlDetailsList>;
+
+// Controls that belong to no tab and show on every tab. Entry n (from 1) is
+// keyed "Def" followed by n; a parallel zero-based array holds the same ids,
+// and Counter is the number the next entry takes.
+struct CommonControlsList {
+  std::vector<std::pair<std::string, std::string>> entries;  // (key, ControlID)
+  std::vector<std::string> ids;
+  int16_t Counter = 1;
+
+  bool Contains(const std::string& control_id) const;
+  int32_t Count() const { return static_cast<int32_t>(entries.size()); }
+  // Appends under the key "Def" + Counter and stores the id at Counter - 1 of
+  // the parallel array; false (and nothing changed) when the key is taken.
+  bool Append(const std::string& control_id);
+};
+
+struct TabRecord {
+  std::string Caption;
+  int32_t AL = 0, AT = 0, AR = 0, AB = 0;      // the tab's rectangle
+  int32_t TAL = 0, TAT = 0, TAR = 0, TAB = 0;  // the caption text's rectangle
+  ControlDetailsListPtr ControlDetails;         // null: the tab owns no list
+  bool Enabled = false;
+  RgbColor ColEnd = 0;
+  RgbColor ColStart = 0;
+  PicturePtr Pic;
+  std::string Pass;
+  std::string TipText;
+  Variant TagVar;
+  WindowHandle Window = 0;
+  std::string Access;  // zero or one character
+};
+
+}  // namespace folivan

@@ -1,0 +1,17 @@
+// Text helpers for the control's UTF-8 strings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace folivan {
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+// Upper case of ASCII and Latin-1 letters (the runtime's UCase for the characters captions use).
+std::string UpperCase(std::string_view text);
+// The UTF-8 sequence of the character that starts at byte pos (empty at the end).
+std::string CharacterAt(std::string_view text, size_t pos);
+// The character of a character code (Latin-1 range and beyond) as UTF-8.
+std::string CharacterFromCode(int32_t code);
+
+}  // namespace folivan

@@ -1,0 +1,8 @@
+// The scroll buttons at the right end of an overflowing strip.
+#pragma once
+
+namespace folivan {
+class FolivanTab;
+
+void DrawScrollButtons(FolivanTab& control);
+}  // namespace folivan

@@ -1,0 +1,64 @@
+// Stand-ins for the controls a form designer places on the tab control: each
+// kind has only the properties its real counterpart has (a label has no
+// TabStop, a line no Left), so late-bound accesses fail where they would fail
+// in a real host. Windowed kinds get a window in the stand-in window system.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+namespace folivan {
+
+class HeadlessSystem;
+
+struct ControlKindInfo {
+  std::string type;  // "VB.TextBox"
+  ContainedControl::Kind kind;
+  bool windowed;
+  bool can_focus;
+  std::vector<std::string> properties;     // what the control has, besides Name and Index
+  std::vector<std::pair<std::string, Variant>> defaults;
+};
+
+// The kinds the headless host knows; nullptr for any other type name.
+const ControlKindInfo* FindControlKind(std::string_view type);
+
+class StandInControl : public ContainedControl {
+ public:
+  StandInControl(const ControlKindInfo& info, std::string name, std::optional<int16_t> index);
+
+  Kind GetKind() const override { return info_.kind; }
+  std::optional<Variant> Get(std::string_view name) const override;
+  bool Set(std::string_view name, const Variant& value) override;
+  bool Call(std::string_view method) override;
+
+  const ControlKindInfo& Info() const { return info_; }
+  const std::string& Name() const { return name_; }
+  std::optional<int16_t> Index() const { return index_; }
+  bool Has(std::string_view property) const;
+  // Sets a value the control cannot change itself (its window handle).
+  void ForceValue(std::string_view name, const Variant& value);
+  // Values the host keeps as they are (a form file's keys that the stand-in does not model).
+  const std::vector<std::pair<std::string, Variant>>& Values() const { return values_; }
+
+  // Focus is the host's business: it hands SetFocus on to this callback.
+  std::function<bool(StandInControl&)> on_set_focus;
+
+ private:
+  Variant* Find(std::string_view name);
+  const Variant* Find(std::string_view name) const;
+
+  const ControlKindInfo& info_;
+  std::string name_;
+  std::optional<int16_t> index_;
+  std::vector<std::pair<std::string, Variant>> values_;  // in the kind's property order
+};
+using StandInControlPtr = std::shared_ptr<StandInControl>;
+
+}  // namespace folivan

@@ -1,0 +1,211 @@
+#include "platform/headless/headless_system.h"
+
+#include <algorithm>
+
+namespace folivan {
+
+HeadlessSystem::HeadlessSystem() {
+  // Windows XP, Luna blue scheme ("NormalColor"): the values GetSysColor gives there.
+  colors_ = {
+      Rgb(212, 208, 200),  // 0 COLOR_SCROLLBAR
+      Rgb(0, 78, 152),     // 1 COLOR_BACKGROUND
+      Rgb(0, 84, 227),     // 2 COLOR_ACTIVECAPTION
+      Rgb(122, 150, 223),  // 3 COLOR_INACTIVECAPTION
+      Rgb(255, 255, 255),  // 4 COLOR_MENU
+      Rgb(255, 255, 255),  // 5 COLOR_WINDOW
+      Rgb(0, 0, 0),        // 6 COLOR_WINDOWFRAME
+      Rgb(0, 0, 0),        // 7 COLOR_MENUTEXT
+      Rgb(0, 0, 0),        // 8 COLOR_WINDOWTEXT
+      Rgb(255, 255, 255),  // 9 COLOR_CAPTIONTEXT
+      Rgb(212, 208, 200),  // 10 COLOR_ACTIVEBORDER
+      Rgb(212, 208, 200),  // 11 COLOR_INACTIVEBORDER
+      Rgb(128, 128, 128),  // 12 COLOR_APPWORKSPACE
+      Rgb(49, 106, 197),   // 13 COLOR_HIGHLIGHT
+      Rgb(255, 255, 255),  // 14 COLOR_HIGHLIGHTTEXT
+      Rgb(236, 233, 216),  // 15 COLOR_BTNFACE
+      Rgb(172, 168, 153),  // 16 COLOR_BTNSHADOW
+      Rgb(172, 168, 153),  // 17 COLOR_GRAYTEXT
+      Rgb(0, 0, 0),        // 18 COLOR_BTNTEXT
+      Rgb(216, 228, 248),  // 19 COLOR_INACTIVECAPTIONTEXT
+      Rgb(255, 255, 255),  // 20 COLOR_BTNHIGHLIGHT
+      Rgb(113, 111, 100),  // 21 COLOR_3DDKSHADOW
+      Rgb(241, 239, 226),  // 22 COLOR_3DLIGHT
+      Rgb(0, 0, 0),        // 23 COLOR_INFOTEXT
+      Rgb(255, 255, 225),  // 24 COLOR_INFOBK
+      Rgb(181, 181, 181),  // 25 (unused)
+      Rgb(0, 0, 128),      // 26 COLOR_HOTLIGHT
+      Rgb(61, 149, 255),   // 27 COLOR_GRADIENTACTIVECAPTION
+      Rgb(157, 185, 235),  // 28 COLOR_GRADIENTINACTIVECAPTION
+      Rgb(49, 106, 197),   // 29 COLOR_MENUHILIGHT
+      Rgb(236, 233, 216),  // 30 COLOR_MENUBAR
+  };
+}
+
+RgbColor HeadlessSystem::GetSysColor(int index) const {
+  if (index < 0 || index >= static_cast<int>(colors_.size())) return 0;
+  return colors_[static_cast<size_t>(index)];
+}
+
+std::optional<RgbColor> HeadlessSystem::OleTranslateColor(OleColor color, intptr_t) const {
+  switch (color >> 24) {
+    case 0x80: {
+      uint32_t index = color & 0x00FFFFFF;
+      if (index >= colors_.size()) return std::nullopt;
+      return colors_[index];
+    }
+    case 0x00:  // RGB
+      return static_cast<RgbColor>(color);
+    case 0x02:  // palette-relative RGB: the RGB part
+      return static_cast<RgbColor>(color & 0x00FFFFFFu);
+    default:
+      return std::nullopt;
+  }
+}
+
+ThemeHandle HeadlessSystem::OpenThemeData(WindowHandle, const std::string&) {
+  return theme_ ? next_theme_++ : 0;
+}
+
+void HeadlessSystem::CloseThemeData(ThemeHandle) {}
+
+void HeadlessSystem::DrawThemeBackground(ThemeHandle, DeviceHandle, int, int, const Rect&) {}
+
+WindowHandle HeadlessSystem::CreateWindow(const std::string& class_name, WindowHandle parent, const Rect& rect,
+                                          bool visible) {
+  WindowHandle h = next_window_;
+  next_window_ += 0x10;
+  windows_[h] = Window{parent, rect, visible, class_name, {}};
+  return h;
+}
+
+void HeadlessSystem::DestroyWindow(WindowHandle hwnd) {
+  windows_.erase(hwnd);
+  std::erase_if(timers_, [&](const Timer& t) { return t.hwnd == hwnd; });
+}
+
+const HeadlessSystem::Window* HeadlessSystem::FindWindow(WindowHandle hwnd) const {
+  auto it = windows_.find(hwnd);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+std::optional<Rect> HeadlessSystem::ScreenRect(WindowHandle hwnd) const {
+  const Window* w = FindWindow(hwnd);
+  if (w == nullptr) return std::nullopt;
+  Rect r = w->rect;
+  if (w->parent != 0) {
+    auto origin = ScreenRect(w->parent);
+    if (!origin) return std::nullopt;
+    r.left += origin->left;
+    r.right += origin->left;
+    r.top += origin->top;
+    r.bottom += origin->top;
+  }
+  return r;
+}
+
+WindowHandle HeadlessSystem::SetParent(WindowHandle child, WindowHandle parent) {
+  auto it = windows_.find(child);
+  if (it == windows_.end()) return 0;
+  WindowHandle old = it->second.parent;
+  it->second.parent = parent;
+  return old;
+}
+
+bool HeadlessSystem::MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool) {
+  auto it = windows_.find(hwnd);
+  if (it == windows_.end()) return false;
+  it->second.rect = Rect{x, y, x + width, y + height};
+  return true;
+}
+
+bool HeadlessSystem::ShowWindow(WindowHandle hwnd, int command) {
+  auto it = windows_.find(hwnd);
+  if (it == windows_.end()) return false;
+  bool was_visible = it->second.visible;
+  it->second.visible = command != sw::kHide;
+  return was_visible;
+}
+
+std::optional<Rect> HeadlessSystem::GetClientRect(WindowHandle hwnd) const {
+  const Window* w = FindWindow(hwnd);
+  if (w == nullptr) return std::nullopt;
+  return Rect{0, 0, w->rect.Width(), w->rect.Height()};
+}
+
+bool HeadlessSystem::SetProp(WindowHandle hwnd, const std::string& name, intptr_t value) {
+  auto it = windows_.find(hwnd);
+  if (it == windows_.end()) return false;
+  it->second.props[name] = value;
+  return true;
+}
+
+intptr_t HeadlessSystem::GetProp(WindowHandle hwnd, const std::string& name) const {
+  const Window* w = FindWindow(hwnd);
+  if (w == nullptr) return 0;
+  auto it = w->props.find(name);
+  return it == w->props.end() ? 0 : it->second;
+}
+
+intptr_t HeadlessSystem::RemoveProp(WindowHandle hwnd, const std::string& name) {
+  auto it = windows_.find(hwnd);
+  if (it == windows_.end()) return 0;
+  auto p = it->second.props.find(name);
+  if (p == it->second.props.end()) return 0;
+  intptr_t v = p->second;
+  it->second.props.erase(p);
+  return v;
+}
+
+bool HeadlessSystem::SetTimer(WindowHandle hwnd, uint32_t id, uint32_t elapse_ms, TimerProc proc) {
+  // As SetTimer does, a timer with the same window and identifier is replaced.
+  std::erase_if(timers_, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+  uint32_t period = std::max<uint32_t>(elapse_ms, 10);  // USER_TIMER_MINIMUM
+  timers_.push_back(Timer{hwnd, id, period, proc, now_ms_ + period});
+  return true;
+}
+
+bool HeadlessSystem::KillTimer(WindowHandle hwnd, uint32_t id) {
+  return std::erase_if(timers_, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
+}
+
+void HeadlessSystem::AdvanceClock(uint64_t ms) {
+  const uint64_t end = now_ms_ + ms;
+  for (;;) {
+    auto next = std::min_element(timers_.begin(), timers_.end(),
+                                 [](const Timer& a, const Timer& b) { return a.due < b.due; });
+    if (next == timers_.end() || next->due > end) break;
+    now_ms_ = next->due;
+    next->due += next->period;
+    // The procedure may kill or set timers: copy what it needs first.
+    Timer fired = *next;
+    fired.proc(fired.hwnd, fired.id);
+  }
+  now_ms_ = end;
+}
+
+WindowHandle HeadlessSystem::WindowFromPoint(Point screen) const {
+  // The deepest visible window under the point; later windows lie on top.
+  WindowHandle found = 0;
+  size_t found_depth = 0;
+  for (const auto& [handle, w] : windows_) {
+    if (!w.visible) continue;
+    auto r = ScreenRect(handle);
+    if (!r || !r->Contains(screen)) continue;
+    size_t depth = 0;
+    for (WindowHandle p = w.parent; p != 0; p = FindWindow(p) ? FindWindow(p)->parent : 0) ++depth;
+    if (found == 0 || depth >= found_depth) {
+      found = handle;
+      found_depth = depth;
+    }
+  }
+  return found;
+}
+
+intptr_t HeadlessSystem::LoadLibrary(const std::string&) {
+  ++loaded_libraries_;
+  return 0x7C9C0000;
+}
+
+void HeadlessSystem::FreeLibrary(intptr_t) { --loaded_libraries_; }
+
+}  // namespace folivan

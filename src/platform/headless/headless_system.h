@@ -1,0 +1,89 @@
+// The system services of the headless platform: Windows XP's default blue
+// colour scheme, a visual style that is off unless told otherwise, a stand-in
+// window system, and timers that fire only when the virtual clock is advanced.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/system.h"
+
+namespace folivan {
+
+class HeadlessSystem : public System {
+ public:
+  HeadlessSystem();
+
+  // --- System ---
+  RgbColor GetSysColor(int index) const override;
+  std::optional<RgbColor> OleTranslateColor(OleColor color, intptr_t palette) const override;
+  WindowsVersion GetVersionEx() const override { return version_; }
+  std::optional<ThemeName> GetCurrentThemeName() const override { return theme_; }
+  ThemeHandle OpenThemeData(WindowHandle hwnd, const std::string& class_list) override;
+  void CloseThemeData(ThemeHandle theme) override;
+  void DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) override;
+  WindowHandle SetParent(WindowHandle child, WindowHandle parent) override;
+  bool MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint) override;
+  bool ShowWindow(WindowHandle hwnd, int command) override;
+  std::optional<Rect> GetClientRect(WindowHandle hwnd) const override;
+  bool SetProp(WindowHandle hwnd, const std::string& name, intptr_t value) override;
+  intptr_t GetProp(WindowHandle hwnd, const std::string& name) const override;
+  intptr_t RemoveProp(WindowHandle hwnd, const std::string& name) override;
+  bool SetTimer(WindowHandle hwnd, uint32_t id, uint32_t elapse_ms, TimerProc proc) override;
+  bool KillTimer(WindowHandle hwnd, uint32_t id) override;
+  Point GetCursorPos() const override { return cursor_; }
+  WindowHandle WindowFromPoint(Point screen) const override;
+  intptr_t LoadLibrary(const std::string& name) override;
+  void FreeLibrary(intptr_t module) override;
+
+  // --- the stand-in window system ---
+  struct Window {
+    WindowHandle parent = 0;
+    Rect rect;  // client coordinates of the parent, or screen coordinates for a top-level window
+    bool visible = false;
+    std::string class_name;
+    std::map<std::string, intptr_t> props;
+  };
+  WindowHandle CreateWindow(const std::string& class_name, WindowHandle parent, const Rect& rect, bool visible);
+  void DestroyWindow(WindowHandle hwnd);
+  const Window* FindWindow(WindowHandle hwnd) const;
+  // The window's rectangle in screen coordinates.
+  std::optional<Rect> ScreenRect(WindowHandle hwnd) const;
+
+  // --- what tests and the console steer ---
+  void SetSysColor(int index, RgbColor color) { colors_.at(static_cast<size_t>(index)) = color; }
+  void SetTheme(std::optional<ThemeName> theme) { theme_ = std::move(theme); }
+  void SetVersion(WindowsVersion version) { version_ = version; }
+  void SetCursorPos(Point screen) { cursor_ = screen; }
+  uint64_t Now() const { return now_ms_; }
+  // Advances the virtual clock, firing every timer that falls due on the way, in time order.
+  void AdvanceClock(uint64_t ms);
+  int32_t LoadedLibraries() const { return loaded_libraries_; }
+  size_t ActiveTimers() const { return timers_.size(); }
+
+ private:
+  struct Timer {
+    WindowHandle hwnd;
+    uint32_t id;
+    uint32_t period;
+    TimerProc proc;
+    uint64_t due;
+  };
+
+  std::array<RgbColor, 31> colors_{};
+  WindowsVersion version_;
+  std::optional<ThemeName> theme_;
+  std::map<WindowHandle, Window> windows_;
+  WindowHandle next_window_ = 0x10010;
+  std::vector<Timer> timers_;
+  uint64_t now_ms_ = 0;
+  Point cursor_{-1, -1};
+  int32_t loaded_libraries_ = 0;
+  ThemeHandle next_theme_ = 0x7000;
+};
+
+}  // namespace folivan
