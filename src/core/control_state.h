@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/tab_record.h"
+#include "paint/paint_state.h"
 #include "platform/types.h"
 
 namespace folivan {
@@ -87,6 +88,7 @@ struct ControlState {
   int16_t ThemeCode = 0;
   intptr_t ShellLibrary = 0;
   bool Subclassed = false;
+  PaintState paint;  // colours and layout results of the last repaint
 
   bool IsValidTab(int32_t index) const { return index >= 0 && index < Tabs && index < static_cast<int32_t>(tabs.size()); }
   TabRecord* Current() { return IsValidTab(CurrentTab) ? &tabs[static_cast<size_t>(CurrentTab)] : nullptr; }

@@ -1,0 +1,34 @@
+// What the painting keeps in the control between a repaint and the next
+// hit test: the resolved colours and the strip layout results that are not
+// fields of the tab records.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/types.h"
+
+namespace folivan {
+
+// The ten colours of the control, resolved by every repaint.
+struct ColorSet {
+  RgbColor BorderColor = 0;
+  RgbColor FaceTint = 0;
+  RgbColor Face = 0;
+  RgbColor Shadow = 0;
+  RgbColor Light = 0;
+  RgbColor DarkShadow = 0;
+  RgbColor HighLight = 0;
+  RgbColor WindowFrame = 0;
+  RgbColor SelectionBack = 0;
+  RgbColor SelectionText = 0;
+};
+
+struct PaintState {
+  ColorSet colors;
+  int32_t StripRight = 0;       // right edge of the last laid-out tab
+  bool CanScrollLeft = false;   // which scroll button is active
+  bool CanScrollRight = false;
+  int16_t ScrollButtonWidth = 0;
+};
+
+}  // namespace folivan
