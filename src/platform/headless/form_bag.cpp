@@ -1,0 +1,168 @@
+#include "platform/headless/form_bag.h"
+
+#include <charconv>
+
+#include "platform/vb_runtime.h"
+
+namespace folivan {
+
+namespace {
+
+bool IsNumeric(const Variant& v) {
+  return v.Is<VbBool>() || v.Is<int16_t>() || v.Is<int32_t>() || v.Is<double>();
+}
+
+std::filesystem::path Resolve(const std::filesystem::path& folder, const std::filesystem::path& file) {
+  if (file.is_absolute() || folder.empty()) return file;
+  return folder / file;
+}
+
+}  // namespace
+
+bool BagValuesEqual(const Variant& a, const Variant& b) {
+  if (a.IsEmpty() && b.IsEmpty()) return true;
+  if (a.IsEmpty() || b.IsEmpty()) {
+    const Variant& other = a.IsEmpty() ? b : a;
+    if (IsNumeric(other)) return ToDouble(other) == 0;
+    if (other.Is<std::string>()) return other.As<std::string>().empty();
+    if (other.Is<PicturePtr>()) return other.As<PicturePtr>() == nullptr;
+    return false;
+  }
+  if (IsNumeric(a) && IsNumeric(b)) return ToDouble(a) == ToDouble(b);
+  if (a.Is<std::string>() && b.Is<std::string>()) return a.As<std::string>() == b.As<std::string>();
+  if (a.Is<FontDesc>() && b.Is<FontDesc>()) return a.As<FontDesc>() == b.As<FontDesc>();
+  if (a.Is<PicturePtr>() && b.Is<PicturePtr>()) return a.As<PicturePtr>() == b.As<PicturePtr>();
+  return false;
+}
+
+bool ParseFrxReference(std::string_view value_text, const std::filesystem::path& folder, FormPictureRef& ref) {
+  std::string_view t = value_text;
+  if (!t.empty() && t.front() == '$') t.remove_prefix(1);
+  if (t.size() < 2 || t.front() != '"') return false;
+  std::size_t close = t.find('"', 1);
+  if (close == std::string_view::npos || close + 1 >= t.size() || t[close + 1] != ':') return false;
+  std::string_view file = t.substr(1, close - 1);
+  std::string_view offset = t.substr(close + 2);
+  uint32_t value = 0;
+  auto [ptr, ec] = std::from_chars(offset.data(), offset.data() + offset.size(), value, 16);
+  if (offset.empty() || ec != std::errc() || ptr != offset.data() + offset.size()) return false;
+  ref.file = Resolve(folder, std::filesystem::path(Cp1252ToUtf8(file)));
+  ref.frx_offset = value;
+  ref.value_text = std::string(value_text);
+  return true;
+}
+
+FormPropertyBag::FormPropertyBag(FormDocument& document, FormBlock& block, FormPictureLoader loader)
+    : document_(document), block_(block), loader_(std::move(loader)) {}
+
+Variant FormPropertyBag::Read(std::string_view name, const Variant& default_value) {
+  last_read_key_ = std::string(name);
+  const FormProperty* entry = block_.Find(name);
+  if (entry == nullptr) {
+    last_read_line_ = 0;
+    return default_value;
+  }
+  last_read_line_ = entry->Line();
+  if (entry->IsGroup()) {
+    // Only font groups mean something to the control.
+    return entry->IsFont() ? entry->Value() : default_value;
+  }
+  // "File.frx":0000 is a picture kept in the .frx file; $"File.frx":0000 is
+  // a text kept there, handed out as its raw reference.
+  FormPictureRef frx;
+  bool frx_picture = !entry->ValueText().starts_with('$') &&
+                     ParseFrxReference(entry->ValueText(), document_.Folder(), frx);
+  if (default_value.Is<PicturePtr>() || frx_picture) {
+    return ReadPicture(*entry);
+  }
+  return entry->Value();
+}
+
+Variant FormPropertyBag::ReadPicture(const FormProperty& entry) {
+  FormPictureRef ref;
+  if (!ParseFrxReference(entry.ValueText(), document_.Folder(), ref)) {
+    FormValue value = ParseFormValue(entry.ValueText());
+    if (value.kind != FormValueKind::kString) return value.value;  // not a picture: let the caller's conversion fail
+    const std::string& path = value.value.As<std::string>();
+    if (path.empty()) return Variant(PicturePtr());
+    ref.file = Resolve(document_.Folder(), std::filesystem::path(path));
+    ref.value_text = entry.ValueText();
+  }
+  PicturePtr picture = loader_ ? loader_(ref) : nullptr;
+  if (!picture) picture = std::make_shared<UnloadedPicture>(ref);
+  document_.RememberPictureOrigin(picture, entry.ValueText());
+  return Variant(picture);
+}
+
+std::optional<std::string> FormPropertyBag::PictureValueText(const PicturePtr& picture) const {
+  if (!picture) return std::nullopt;
+  if (auto origin = document_.PictureOrigin(picture.get())) return origin;
+  std::string source = picture->Source();
+  if (source.empty()) return std::nullopt;
+  std::filesystem::path path(source);
+  std::filesystem::path folder = document_.Folder();
+  if (path.is_absolute() && !folder.empty()) {
+    std::filesystem::path relative = path.lexically_relative(std::filesystem::absolute(folder));
+    if (!relative.empty() && *relative.begin() != "..") path = relative;
+  }
+  return QuoteFormString(path.generic_string());
+}
+
+void FormPropertyBag::Forget(std::string_view name) {
+  std::erase_if(written_, [&](const FormProperty& p) { return EqualsNoCase(p.Key(), name); });
+}
+
+void FormPropertyBag::Write(std::string_view name, const Variant& value, const std::optional<Variant>& default_value) {
+  if (default_value && BagValuesEqual(value, *default_value)) {
+    Forget(name);
+    return;
+  }
+  std::optional<FormProperty> entry;
+  if (value.Is<FontDesc>()) {
+    entry = FormProperty::Font(std::string(name), value.As<FontDesc>());
+  } else if (value.Is<PicturePtr>()) {
+    if (auto text = PictureValueText(value.As<PicturePtr>())) {
+      entry = FormProperty::Simple(std::string(name), std::move(*text));
+    }
+  } else {
+    entry = FormProperty::Simple(std::string(name), FormatFormValue(value));
+  }
+  if (!entry) {
+    Forget(name);
+    return;
+  }
+  for (FormProperty& p : written_) {
+    if (EqualsNoCase(p.Key(), name)) {
+      p = std::move(*entry);
+      return;
+    }
+  }
+  written_.push_back(std::move(*entry));
+}
+
+void FormPropertyBag::BeginSave() { written_.clear(); }
+
+void FormPropertyBag::CommitSave() {
+  std::vector<FormProperty> entries;
+  auto written_key = [&](std::string_view key) {
+    for (const FormProperty& w : written_) {
+      if (EqualsNoCase(w.Key(), key)) return true;
+    }
+    return false;
+  };
+  for (const FormProperty* p : block_.Properties()) {
+    if (IsExtenderKey(p->Key()) && !written_key(p->Key())) entries.push_back(*p);
+  }
+  for (FormProperty& w : written_) {
+    const FormProperty* old = block_.Find(w.Key());
+    if (old != nullptr && !old->SourceLines().empty() && old->GeneratedText(0) == w.GeneratedText(0)) {
+      entries.push_back(*old);
+    } else {
+      entries.push_back(std::move(w));
+    }
+  }
+  written_.clear();
+  block_.ReplaceProperties(std::move(entries));
+}
+
+}  // namespace folivan
