@@ -1,0 +1,211 @@
+#include "platform/headless/raster.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace folivan {
+namespace {
+
+constexpr uint32_t kColorMask = 0x00FFFFFFu;
+
+// Line arithmetic on 32-bit end points needs up to 66 bits.
+__extension__ typedef __int128 Wide;
+
+Wide FloorDiv(Wide a, Wide b) {  // b > 0
+  Wide q = a / b;
+  if ((a % b) != 0 && (a < 0)) --q;
+  return q;
+}
+
+// Nearest integer to num / den (den > 0); an exact half goes to the smaller one.
+int64_t NearestTiesDown(Wide num, Wide den) {
+  // ceil((2 num - den) / (2 den))
+  return static_cast<int64_t>(-FloorDiv(-(2 * num - den), 2 * den));
+}
+
+int32_t Clamp32(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// Inverts the pixels of a PatBlt rectangle where the focus pattern is set.
+void InvertChecker(PixelImage& image, int64_t x, int64_t y, int64_t w, int64_t h) {
+  if (w <= 0 || h <= 0) return;
+  const Rect r = ClipToImage(image, Rect{Clamp32(x), Clamp32(y), Clamp32(x + w), Clamp32(y + h)});
+  for (int32_t py = r.top; py < r.bottom; ++py) {
+    for (int32_t px = r.left; px < r.right; ++px) {
+      if (((px + py) & 1) == 0) image.Ref(px, py) ^= kColorMask;
+    }
+  }
+}
+
+}  // namespace
+
+PixelImage::PixelImage(int32_t width, int32_t height, RgbColor fill)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), static_cast<uint32_t>(fill)) {}
+
+RgbColor PixelImage::At(int64_t x, int64_t y) const {
+  if (!InBounds(x, y)) return -1;
+  return static_cast<RgbColor>(Get(static_cast<int32_t>(x), static_cast<int32_t>(y)));
+}
+
+void PixelImage::Set(int64_t x, int64_t y, RgbColor color) {
+  if (!InBounds(x, y)) return;
+  Ref(static_cast<int32_t>(x), static_cast<int32_t>(y)) = static_cast<uint32_t>(color);
+}
+
+void PixelImage::Fill(RgbColor color) { std::fill(pixels_.begin(), pixels_.end(), static_cast<uint32_t>(color)); }
+
+void PixelImage::Resize(int32_t width, int32_t height, RgbColor fill) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == width_ && height == height_) return;
+  PixelImage next(width, height, fill);
+  const int32_t w = std::min(width, width_);
+  const int32_t h = std::min(height, height_);
+  for (int32_t y = 0; y < h; ++y) {
+    std::copy_n(pixels_.begin() + static_cast<ptrdiff_t>(y) * width_, w,
+                next.pixels_.begin() + static_cast<ptrdiff_t>(y) * width);
+  }
+  *this = std::move(next);
+}
+
+Rect Intersect(const Rect& a, const Rect& b) {
+  return Rect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+              std::min(a.bottom, b.bottom)};
+}
+
+Rect ClipToImage(const PixelImage& image, const Rect& rect) {
+  Rect r = Intersect(rect, Rect{0, 0, image.width(), image.height()});
+  if (IsEmpty(r)) return Rect{};
+  return r;
+}
+
+void DrawLine(PixelImage& image, int32_t x1, int32_t y1, int32_t x2, int32_t y2, RgbColor color) {
+  const int64_t dx = static_cast<int64_t>(x2) - x1;
+  const int64_t dy = static_cast<int64_t>(y2) - y1;
+  const int64_t adx = std::llabs(dx);
+  const int64_t ady = std::llabs(dy);
+  if (adx == 0 && ady == 0) return;
+  const uint32_t value = static_cast<uint32_t>(color);
+
+  // Steps along the major axis: major coordinate m = m1 + s * i for i in [0, n),
+  // minor coordinate = nearest(minor1 + dminor * i / n), ties to the smaller one.
+  const bool x_major = adx >= ady;
+  const int64_t n = x_major ? adx : ady;
+  const int64_t m1 = x_major ? x1 : y1;
+  const int64_t s = (x_major ? dx : dy) > 0 ? 1 : -1;
+  const int64_t minor1 = x_major ? y1 : x1;
+  const int64_t dminor = x_major ? dy : dx;
+  const int64_t limit = x_major ? image.width() : image.height();
+
+  // Only steps whose major coordinate lies inside the image.
+  int64_t first = 0;
+  int64_t last = n - 1;
+  if (s > 0) {
+    first = std::max(first, -m1);
+    last = std::min(last, limit - 1 - m1);
+  } else {
+    first = std::max(first, m1 - (limit - 1));
+    last = std::min(last, m1);
+  }
+  for (int64_t i = first; i <= last; ++i) {
+    const int64_t major = m1 + s * i;
+    const int64_t minor = NearestTiesDown(static_cast<Wide>(minor1) * n + static_cast<Wide>(dminor) * i, n);
+    const int64_t px = x_major ? major : minor;
+    const int64_t py = x_major ? minor : major;
+    if (image.InBounds(px, py)) image.Ref(static_cast<int32_t>(px), static_cast<int32_t>(py)) = value;
+  }
+}
+
+void FillRect(PixelImage& image, const Rect& rect, RgbColor color) {
+  const Rect r = ClipToImage(image, rect);
+  for (int32_t y = r.top; y < r.bottom; ++y) {
+    for (int32_t x = r.left; x < r.right; ++x) image.Ref(x, y) = static_cast<uint32_t>(color);
+  }
+}
+
+void FrameRect(PixelImage& image, const Rect& rect, RgbColor color) {
+  if (IsEmpty(rect)) return;
+  const int64_t l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  auto fill = [&](int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+    FillRect(image, Rect{Clamp32(x0), Clamp32(y0), Clamp32(x1), Clamp32(y1)}, color);
+  };
+  fill(l, t, r, t + 1);          // top
+  fill(l, b - 1, r, b);          // bottom
+  fill(l, t, l + 1, b);          // left
+  fill(r - 1, t, r, b);          // right
+}
+
+void GradientFill(PixelImage& image, const TriVertex& v0, const TriVertex& v1, GradientMode mode) {
+  const Rect full{std::min(v0.x, v1.x), std::min(v0.y, v1.y), std::max(v0.x, v1.x), std::max(v0.y, v1.y)};
+  if (IsEmpty(full)) return;
+  const bool horizontal = mode == GradientMode::kHorizontal;
+  const bool v0_first = horizontal ? v0.x <= v1.x : v0.y <= v1.y;
+  const TriVertex& a = v0_first ? v0 : v1;
+  const TriVertex& b = v0_first ? v1 : v0;
+  const int64_t n = horizontal ? full.Width() : full.Height();
+  const Rect clip = ClipToImage(image, full);
+  if (IsEmpty(clip)) return;
+
+  auto channel = [n](uint16_t c0, uint16_t c1, int64_t p) {
+    return static_cast<uint32_t>(((static_cast<int64_t>(c0) * (n - p) + static_cast<int64_t>(c1) * p) / n) >> 8);
+  };
+  auto color_at = [&](int64_t p) {
+    return channel(a.red, b.red, p) | (channel(a.green, b.green, p) << 8) | (channel(a.blue, b.blue, p) << 16);
+  };
+
+  if (horizontal) {
+    for (int32_t x = clip.left; x < clip.right; ++x) {
+      const uint32_t c = color_at(static_cast<int64_t>(x) - full.left);
+      for (int32_t y = clip.top; y < clip.bottom; ++y) image.Ref(x, y) = c;
+    }
+  } else {
+    for (int32_t y = clip.top; y < clip.bottom; ++y) {
+      const uint32_t c = color_at(static_cast<int64_t>(y) - full.top);
+      for (int32_t x = clip.left; x < clip.right; ++x) image.Ref(x, y) = c;
+    }
+  }
+}
+
+void DrawFocusRect(PixelImage& image, const Rect& rect) {
+  if (IsEmpty(rect)) return;
+  const int64_t l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  const int64_t w = r - l, h = b - t;
+  InvertChecker(image, l, t, w, 1);          // top
+  InvertChecker(image, l, b - 1, w, 1);      // bottom
+  InvertChecker(image, l, t + 1, 1, h - 2);  // left
+  InvertChecker(image, r - 1, t + 1, 1, h - 2);  // right
+}
+
+void StretchBlit(PixelImage& dest, int32_t x, int32_t y, int32_t w, int32_t h, const PixelImage& source) {
+  if (w == 0 || h == 0 || source.empty()) return;
+  const bool mirror_x = w < 0;
+  const bool mirror_y = h < 0;
+  const int64_t aw = std::llabs(static_cast<int64_t>(w));
+  const int64_t ah = std::llabs(static_cast<int64_t>(h));
+  const int64_t left = mirror_x ? static_cast<int64_t>(x) + w : x;
+  const int64_t top = mirror_y ? static_cast<int64_t>(y) + h : y;
+  const int64_t sw = source.width();
+  const int64_t sh = source.height();
+
+  const int64_t j0 = std::max<int64_t>(0, -left);
+  const int64_t j1 = std::min<int64_t>(aw, dest.width() - left);
+  const int64_t k0 = std::max<int64_t>(0, -top);
+  const int64_t k1 = std::min<int64_t>(ah, dest.height() - top);
+  for (int64_t k = k0; k < k1; ++k) {
+    int64_t sy = ((2 * k + 1) * sh) / (2 * ah);
+    if (mirror_y) sy = sh - 1 - sy;
+    for (int64_t j = j0; j < j1; ++j) {
+      int64_t sx = ((2 * j + 1) * sw) / (2 * aw);
+      if (mirror_x) sx = sw - 1 - sx;
+      const uint32_t p = source.Get(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
+      if ((p >> 24) < 128) continue;
+      dest.Ref(static_cast<int32_t>(left + j), static_cast<int32_t>(top + k)) = p & kColorMask;
+    }
+  }
+}
+
+}  // namespace folivan

@@ -1,0 +1,217 @@
+// Rectangles, gradients, focus rectangles and pictures on a pixel image.
+#include <gtest/gtest.h>
+
+#include "platform/headless/raster.h"
+
+namespace folivan {
+namespace {
+
+constexpr RgbColor kWhite = Rgb(255, 255, 255);
+constexpr RgbColor kInk = Rgb(200, 10, 60);
+
+// The rectangle of pixels that hold `color`, as left, top, right, bottom
+// (exclusive); all zero when none do. Fails when the pixels do not fill it.
+Rect FilledBox(const PixelImage& image, RgbColor color) {
+  Rect box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.At(x, y) != color) continue;
+      ++count;
+      box = Rect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+    }
+  }
+  if (count == 0) return Rect{};
+  EXPECT_EQ(count, box.Width() * box.Height()) << "the pixels do not form a solid rectangle";
+  return box;
+}
+
+int CountColor(const PixelImage& image, RgbColor color) {
+  int n = 0;
+  for (uint32_t p : image.pixels()) n += static_cast<RgbColor>(p) == color ? 1 : 0;
+  return n;
+}
+
+TEST(Rectangles, FillLeavesOutRightAndBottomEdges) {
+  PixelImage image(20, 20, kWhite);
+  FillRect(image, Rect{2, 3, 7, 9}, kInk);
+  EXPECT_EQ(FilledBox(image, kInk), (Rect{2, 3, 7, 9}));
+
+  PixelImage untouched(20, 20, kWhite);
+  FillRect(untouched, Rect{7, 3, 2, 9}, kInk);   // inverted
+  FillRect(untouched, Rect{2, 9, 7, 3}, kInk);   // inverted
+  FillRect(untouched, Rect{5, 5, 5, 10}, kInk);  // empty
+  EXPECT_EQ(CountColor(untouched, kInk), 0);
+}
+
+TEST(Rectangles, FrameIsTheOnePixelOutline) {
+  PixelImage image(20, 20, kWhite);
+  FrameRect(image, Rect{2, 3, 2 + 6, 3 + 4}, kInk);  // x, y, w, h = 2, 3, 6, 4
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 20; ++x) {
+      const bool inside = x >= 2 && x <= 7 && y >= 3 && y <= 6;
+      const bool border = inside && (x == 2 || x == 7 || y == 3 || y == 6);
+      EXPECT_EQ(image.At(x, y) == kInk, border) << x << "," << y;
+    }
+  }
+  PixelImage thin(20, 20, kWhite);
+  FrameRect(thin, Rect{4, 2, 5, 8}, kInk);  // one pixel wide: a vertical bar
+  EXPECT_EQ(FilledBox(thin, kInk), (Rect{4, 2, 5, 8}));
+  PixelImage none(20, 20, kWhite);
+  FrameRect(none, Rect{4, 2, 4, 8}, kInk);
+  FrameRect(none, Rect{9, 9, 3, 3}, kInk);
+  EXPECT_EQ(CountColor(none, kInk), 0);
+}
+
+TEST(Rectangles, ClippedAtTheImageEdges) {
+  PixelImage image(10, 10, kWhite);
+  FillRect(image, Rect{-5, -5, 3, 100}, kInk);
+  EXPECT_EQ(FilledBox(image, kInk), (Rect{0, 0, 3, 10}));
+
+  PixelImage framed(10, 10, kWhite);
+  FrameRect(framed, Rect{-1, 2, 5, 200}, kInk);  // only the top and right edges are in sight
+  EXPECT_EQ(CountColor(framed, kInk), 5 + 7);
+  FrameRect(framed, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, kInk);  // whole border off-image
+  EXPECT_EQ(CountColor(framed, kInk), 5 + 7);
+}
+
+TEST(Pixels, SetAndGetOutsideTheImage) {
+  PixelImage image(4, 3, kWhite);
+  image.Set(3, 2, kInk);
+  image.Set(4, 2, kInk);
+  image.Set(-1, 0, kInk);
+  EXPECT_EQ(image.At(3, 2), kInk);
+  EXPECT_EQ(image.At(4, 0), -1);
+  EXPECT_EQ(image.At(0, 3), -1);
+  EXPECT_EQ(image.At(-1, -1), -1);
+  EXPECT_EQ(CountColor(image, kInk), 1);
+}
+
+TriVertex Vertex(int x, int y, RgbColor c) {
+  return TriVertex{x, y, static_cast<uint16_t>(RedOf(c) << 8), static_cast<uint16_t>(GreenOf(c) << 8),
+                   static_cast<uint16_t>(BlueOf(c) << 8), 0};
+}
+
+TEST(Gradients, EqualColoursFillInOneColour) {
+  PixelImage image(30, 30, kWhite);
+  const RgbColor c = Rgb(236, 233, 216);
+  GradientFill(image, Vertex(3, 4, c), Vertex(20, 27, c), GradientMode::kVertical);
+  EXPECT_EQ(FilledBox(image, c), (Rect{3, 4, 20, 27}));
+}
+
+TEST(Gradients, EndValuesAndSteps) {
+  // Red from 0 to 255 over four columns: 0xFF00 * p / 4 >> 8 = 0, 63, 127, 191.
+  PixelImage image(6, 2, kWhite);
+  GradientFill(image, Vertex(1, 0, Rgb(0, 0, 0)), Vertex(5, 2, Rgb(255, 0, 0)), GradientMode::kHorizontal);
+  const int expected[] = {0, 63, 127, 191};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(image.At(1 + i, 0), Rgb(expected[i], 0, 0)) << i;
+    EXPECT_EQ(image.At(1 + i, 1), Rgb(expected[i], 0, 0)) << i;
+  }
+  EXPECT_EQ(image.At(0, 0), kWhite);
+  EXPECT_EQ(image.At(5, 0), kWhite) << "right edge exclusive";
+
+  // Vertical, falling: the top row is the first colour exactly.
+  PixelImage v(1, 3, kWhite);
+  GradientFill(v, Vertex(0, 0, Rgb(10, 250, 100)), Vertex(1, 3, Rgb(40, 10, 100)), GradientMode::kVertical);
+  EXPECT_EQ(v.At(0, 0), Rgb(10, 250, 100));
+  EXPECT_EQ(v.At(0, 1), Rgb(20, 170, 100));  // (0x0A00*2 + 0x2800) / 3 >> 8 = 20; (0xFA00*2 + 0x0A00) / 3 >> 8 = 170
+  EXPECT_EQ(v.At(0, 2), Rgb(30, 90, 100));
+}
+
+TEST(Gradients, VerticesInEitherOrderAndClipping) {
+  PixelImage a(8, 8, kWhite);
+  PixelImage b(8, 8, kWhite);
+  GradientFill(a, Vertex(1, 1, Rgb(0, 0, 0)), Vertex(7, 7, Rgb(0, 0, 255)), GradientMode::kVertical);
+  GradientFill(b, Vertex(7, 7, Rgb(0, 0, 255)), Vertex(1, 1, Rgb(0, 0, 0)), GradientMode::kVertical);
+  EXPECT_EQ(a, b);
+
+  // Clipping drops pixels but keeps the interpolation of the whole rectangle.
+  PixelImage full(12, 4, kWhite);
+  GradientFill(full, Vertex(0, 0, Rgb(0, 0, 0)), Vertex(12, 4, Rgb(240, 240, 240)), GradientMode::kHorizontal);
+  PixelImage clipped(8, 4, kWhite);
+  GradientFill(clipped, Vertex(-4, 0, Rgb(0, 0, 0)), Vertex(8, 4, Rgb(240, 240, 240)), GradientMode::kHorizontal);
+  for (int x = 0; x < 8; ++x) EXPECT_EQ(clipped.At(x, 2), full.At(x + 4, 2)) << x;
+
+  PixelImage empty(8, 8, kWhite);
+  GradientFill(empty, Vertex(3, 3, Rgb(0, 0, 0)), Vertex(3, 7, Rgb(0, 0, 0)), GradientMode::kVertical);
+  EXPECT_EQ(CountColor(empty, kWhite), 64);
+}
+
+TEST(FocusRect, DottedXorOnTheBorder) {
+  PixelImage image(10, 10, kWhite);
+  DrawFocusRect(image, Rect{0, 0, 4, 4});
+  // Border pixels with x + y even are inverted (white -> black); corners (0,0) and (3,3) are, (3,0) and (0,3) not.
+  const char* expected[] = {
+      "#.#.",
+      "...#",
+      "#...",
+      ".#.#",
+  };
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      EXPECT_EQ(image.At(x, y) == Rgb(0, 0, 0), expected[y][x] == '#') << x << "," << y;
+    }
+  }
+  EXPECT_EQ(CountColor(image, Rgb(0, 0, 0)), 6);
+}
+
+TEST(FocusRect, TwiceRestoresTheImage) {
+  PixelImage image(16, 12, kWhite);
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 16; ++x) image.Set(x, y, Rgb(x * 13, y * 17, (x ^ y) * 9));
+  }
+  const PixelImage before = image;
+  for (const Rect& r : {Rect{1, 1, 9, 7}, Rect{-3, 2, 20, 30}, Rect{5, 5, 6, 11}, Rect{2, 4, 12, 6}}) {
+    DrawFocusRect(image, r);
+    EXPECT_NE(image, before);
+    DrawFocusRect(image, r);
+    EXPECT_EQ(image, before);
+  }
+  // XOR of any colour: the inverted pixel is the colour's complement.
+  DrawFocusRect(image, Rect{1, 1, 9, 7});
+  EXPECT_EQ(image.At(1, 1), Rgb(255 - 13, 255 - 17, 255 - 0));
+}
+
+TEST(Stretch, NearestNeighbourScaling) {
+  PixelImage source(2, 2, 0);
+  source.Set(0, 0, static_cast<RgbColor>(0xFF000001u));
+  source.Set(1, 0, static_cast<RgbColor>(0xFF000002u));
+  source.Set(0, 1, static_cast<RgbColor>(0xFF000003u));
+  source.Set(1, 1, static_cast<RgbColor>(0xFF000004u));
+
+  PixelImage up(6, 6, kWhite);
+  StretchBlit(up, 1, 1, 4, 4, source);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(up.At(1 + x, 1 + y), 1 + (x / 2) + 2 * (y / 2)) << x << "," << y;
+  }
+  EXPECT_EQ(up.At(0, 0), kWhite);
+  EXPECT_EQ(up.At(5, 5), kWhite);
+
+  PixelImage mirrored(2, 2, kWhite);
+  StretchBlit(mirrored, 2, 0, -2, 2, source);  // negative width flips left to right
+  EXPECT_EQ(mirrored.At(0, 0), 2);
+  EXPECT_EQ(mirrored.At(1, 1), 3);
+
+  // Shrinking samples under each destination pixel's centre: columns 1 and 3 of 4.
+  PixelImage wide(4, 1, 0);
+  for (int x = 0; x < 4; ++x) wide.Set(x, 0, static_cast<RgbColor>(0xFF000000u | static_cast<uint32_t>(x + 10)));
+  PixelImage small(2, 1, kWhite);
+  StretchBlit(small, 0, 0, 2, 1, wide);
+  EXPECT_EQ(small.At(0, 0), 11);
+  EXPECT_EQ(small.At(1, 0), 13);
+}
+
+TEST(Stretch, ClipsAndKeepsTransparentPixels) {
+  PixelImage source(3, 1, 0);
+  source.Set(0, 0, static_cast<RgbColor>(0xFF0000FFu));
+  source.Set(1, 0, static_cast<RgbColor>(0x000000FFu));  // alpha 0
+  source.Set(2, 0, static_cast<RgbColor>(0xFF00FF00u));
+  PixelImage dest(2, 1, kWhite);
+  StretchBlit(dest, -1, 0, 3, 1, source);
+  EXPECT_EQ(dest.At(0, 0), kWhite);
+  EXPECT_EQ(dest.At(1, 0), Rgb(0, 255, 0));
+}
+
+}  // namespace
+}  // namespace folivan

@@ -1,0 +1,162 @@
+// The headless surface as the control sees it: AutoRedraw, scale, colours, host state.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/headless/image_io.h"
+#include "platform/headless/surface_headless.h"
+
+namespace folivan {
+namespace {
+
+constexpr RgbColor kBtnFace = Rgb(236, 233, 216);
+constexpr RgbColor kInk = Rgb(1, 2, 3);
+
+TEST(Surface, StartsAsANewUserControl) {
+  HeadlessSurface s;
+  EXPECT_EQ(s.PixelWidth(), 400);
+  EXPECT_EQ(s.PixelHeight(), 300);
+  EXPECT_EQ(s.GetScaleMode(), ScaleMode::kTwips);
+  EXPECT_DOUBLE_EQ(s.ScaleWidth(), 6000);
+  EXPECT_DOUBLE_EQ(s.Width(), 6000);
+  EXPECT_EQ(s.BackColor(), SystemColor(15));
+  EXPECT_EQ(s.GetPixel(0, 0), kBtnFace);
+  EXPECT_EQ(s.WindowImage().At(399, 299), kBtnFace);
+  EXPECT_EQ(s.TextColor(), Rgb(0, 0, 0));
+  EXPECT_NE(s.Hwnd(), 0);
+  EXPECT_NE(s.Hdc(), 0);
+  EXPECT_TRUE(s.HasDC());
+  EXPECT_NE(HeadlessSurface().Hwnd(), s.Hwnd());
+}
+
+TEST(Surface, AutoRedrawOnDrawsIntoThePersistentImage) {
+  HeadlessSurface s(20, 10);
+  s.SetAutoRedraw(true);
+  s.SetPixelV(3, 4, kInk);
+  EXPECT_EQ(s.PersistentImage().At(3, 4), kInk);
+  EXPECT_EQ(s.WindowImage().At(3, 4), kBtnFace) << "not shown before a refresh";
+  EXPECT_EQ(s.GetPixel(3, 4), kInk);
+  s.Refresh();
+  EXPECT_EQ(s.WindowImage().At(3, 4), kInk);
+}
+
+TEST(Surface, AutoRedrawOffDrawsToTheWindowUntilTheNextPaint) {
+  HeadlessSurface s(20, 10);
+  s.SetAutoRedraw(true);
+  s.FillRect(Rect{0, 0, 5, 5}, kInk);
+  s.Refresh();
+  s.SetAutoRedraw(false);
+  s.Line(0, 8, 10, 8, Rgb(9, 9, 9));
+  EXPECT_EQ(s.WindowImage().At(4, 8), Rgb(9, 9, 9));
+  EXPECT_EQ(s.PersistentImage().At(4, 8), kBtnFace);
+  EXPECT_EQ(s.GetPixel(4, 8), Rgb(9, 9, 9)) << "GetPixel reads the image drawn to";
+  s.SetAutoRedraw(true);
+  EXPECT_EQ(s.GetPixel(4, 8), kBtnFace);
+  s.Paint();
+  EXPECT_EQ(s.WindowImage(), s.PersistentImage()) << "a repaint shows the persistent image again";
+}
+
+TEST(Surface, ClsFillsTheTargetWithTheTranslatedBackColour) {
+  HeadlessSurface s(8, 8);
+  s.SetAutoRedraw(true);
+  s.FillRect(Rect{0, 0, 8, 8}, kInk);
+  s.Cls();
+  EXPECT_EQ(s.GetPixel(7, 7), kBtnFace);
+  s.SetBackColor(SystemColor(5));  // COLOR_WINDOW
+  EXPECT_EQ(s.GetPixel(0, 0), Rgb(255, 255, 255));
+  s.SetBackColor(Rgb(10, 20, 30));
+  s.FillRect(Rect{0, 0, 8, 8}, kInk);
+  s.Cls();
+  EXPECT_EQ(s.GetPixel(2, 2), Rgb(10, 20, 30));
+}
+
+TEST(Surface, OutsidePixelsAreInvalid) {
+  HeadlessSurface s(20, 10);
+  EXPECT_EQ(s.GetPixel(-1, 0), -1);
+  EXPECT_EQ(s.GetPixel(20, 0), -1);
+  EXPECT_EQ(s.GetPixel(0, 10), -1);
+  s.SetPixelV(20, 0, kInk);  // ignored
+  EXPECT_EQ(s.GetPixel(19, 0), s.GetPixel(18, 0));
+}
+
+TEST(Surface, TranslatesSystemColoursOfTheBlueScheme) {
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(15)), Rgb(236, 233, 216));
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(16)), Rgb(172, 168, 153));
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(22)), Rgb(241, 239, 226));
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(21)), Rgb(113, 111, 100));
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(20)), Rgb(255, 255, 255));
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(13)), Rgb(49, 106, 197));
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(17)), Rgb(172, 168, 153));
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(8)), Rgb(0, 0, 0));
+  EXPECT_EQ(DefaultTranslateColor(Rgb(1, 2, 3)), Rgb(1, 2, 3));
+  EXPECT_EQ(DefaultTranslateColor(SystemColor(99)), -1);
+  EXPECT_EQ(DefaultTranslateColor(0x05000000u), -1);
+
+  HeadlessSurface custom(4, 4, [](OleColor c) { return c == SystemColor(15) ? Rgb(7, 7, 7) : 0; });
+  EXPECT_EQ(custom.GetPixel(0, 0), Rgb(7, 7, 7));
+}
+
+TEST(Surface, ScaleModesAndConversions) {
+  HeadlessSurface s(200, 100);
+  EXPECT_DOUBLE_EQ(s.ScaleX(1, ScaleMode::kPixels, ScaleMode::kTwips), 15);
+  EXPECT_DOUBLE_EQ(s.ScaleY(150, ScaleMode::kTwips, ScaleMode::kPixels), 10);
+  EXPECT_DOUBLE_EQ(s.ScaleX(96, ScaleMode::kPixels, ScaleMode::kHimetric), 2540);
+  EXPECT_DOUBLE_EQ(s.ScaleHeight(), 1500);
+  s.SetScaleMode(ScaleMode::kPixels);
+  EXPECT_DOUBLE_EQ(s.ScaleWidth(), 200);
+  EXPECT_DOUBLE_EQ(s.ScaleHeight(), 100);
+  EXPECT_DOUBLE_EQ(s.Width(), 3000) << "Width stays in twips";
+}
+
+TEST(Surface, ResizingKeepsTheDrawing) {
+  HeadlessSurface s(10, 10);
+  s.SetAutoRedraw(true);
+  s.SetPixelV(9, 9, kInk);
+  s.SetWidth(300);   // 20 px
+  s.SetHeight(75);   // 5 px
+  EXPECT_EQ(s.PixelWidth(), 20);
+  EXPECT_EQ(s.PixelHeight(), 5);
+  EXPECT_DOUBLE_EQ(s.Height(), 75);
+  s.SetHeight(150);
+  EXPECT_EQ(s.GetPixel(9, 9), kBtnFace) << "cut off by the smaller height, then regrown";
+  EXPECT_EQ(s.GetPixel(19, 9), kBtnFace);
+  EXPECT_EQ(s.WindowImage().width(), 20);
+}
+
+TEST(Surface, FocusEnabledAndAccessKeys) {
+  HeadlessSurface s;
+  EXPECT_FALSE(s.HasFocus());
+  EXPECT_TRUE(s.SetFocus());
+  EXPECT_TRUE(s.HasFocus());
+  s.KillFocus();
+  EXPECT_FALSE(s.HasFocus());
+  s.SetEnabled(false);
+  EXPECT_FALSE(s.Enabled());
+  s.SetAccessKeys("abc");
+  EXPECT_EQ(s.AccessKeys(), "abc");
+}
+
+TEST(Surface, SavePngWritesTheImageAtomically) {
+  const auto dir = std::filesystem::temp_directory_path() / ("folivan_surface_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  HeadlessSurface s(30, 20);
+  s.SetAutoRedraw(false);
+  s.FillRect(Rect{3, 3, 9, 9}, Rgb(200, 100, 50));
+  const std::string path = (dir / "window.png").string();
+  s.SavePng(path);
+  s.SavePng(path);  // replacing an existing file
+  PixelImage back = ReadPng(path);
+  for (int32_t y = 0; y < back.height(); ++y) {
+    for (int32_t x = 0; x < back.width(); ++x) back.Ref(x, y) &= 0x00FFFFFFu;
+  }
+  EXPECT_EQ(back, s.WindowImage());
+  int files = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++files;
+  EXPECT_EQ(files, 1) << "no temporary file is left behind";
+  EXPECT_THROW(s.SavePng((dir / "missing" / "x.png").string()), ImageFileError);
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace folivan

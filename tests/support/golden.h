@@ -1,0 +1,28 @@
+// Golden-image comparison for rendering tests.
+//
+// EXPECT_TRUE(MatchesGolden(image, "name")) compares the image with
+// tests/golden/<name>.png. On a mismatch it writes
+// <build>/golden-diff/<name>.actual.png and <name>.diff.png (the differing
+// pixels in red over a dimmed copy of the image) and fails with the number of
+// differing pixels. To regenerate the golden files after an intended change:
+//
+//   FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build -R golden
+//
+// (with that variable set to 1 the helper writes the golden file and passes).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/headless/raster.h"
+
+namespace folivan::testing {
+
+::testing::AssertionResult MatchesGolden(const PixelImage& image, const std::string& name);
+
+// Where golden files live and where mismatches are written.
+std::string GoldenPath(const std::string& name);
+std::string GoldenDiffDirectory();
+
+}  // namespace folivan::testing
