@@ -3,6 +3,7 @@
 // fields of the tab records.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "platform/types.h"
@@ -29,6 +30,9 @@ struct PaintState {
   bool CanScrollLeft = false;   // which scroll button is active
   bool CanScrollRight = false;
   int16_t ScrollButtonWidth = 0;
+  // The NoteOne tables, filled by the colour set while NoteOneColors is on.
+  std::array<RgbColor, 8> NoteOneBase{};
+  std::array<RgbColor, 8> NoteOneLight{};
 };
 
 }  // namespace folivan
