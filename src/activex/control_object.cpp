@@ -1,0 +1,258 @@
+#include "activex/control_object.h"
+
+#include <cmath>
+
+#include "activex/convert.h"
+
+namespace folivan::activex {
+
+namespace {
+constexpr double kHimetricPerTwip = 2540.0 / 1440.0;
+}  // namespace
+
+ControlObject::ControlObject() : host_(*this), events_(this) {
+  ObjectCreated();
+  type_info_ = TypeInfoOf(IID__FolivanTab);
+  win32::Win32Surface& surface = host_.Win32();
+  surface.on_size_request = [this](double w, double h) { RequestSize(w, h); };
+  surface.on_refresh = [this] { ViewChanged(); };
+  surface.on_access_keys = [this] { AccessKeysChanged(); };
+  surface.on_focus_request = [this] {
+    if (!hwnd_) return false;
+    ::SetFocus(hwnd_);
+    return true;
+  };
+  extent_.cx = std::lround(surface.Width() * kHimetricPerTwip);
+  extent_.cy = std::lround(surface.Height() * kHimetricPerTwip);
+  core_ = std::make_unique<FolivanTab>(host_, system_);
+}
+
+ControlObject::~ControlObject() {
+  if (hwnd_) InPlaceDeactivate();
+  try {
+    core_.reset();
+  } catch (...) {
+  }
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  if (view_sink_) view_sink_->Release();
+  if (ole_advise_) ole_advise_->Release();
+  if (site_) site_->Release();
+  if (type_info_) type_info_->Release();
+  ObjectDestroyed();
+}
+
+STDMETHODIMP ControlObject::QueryInterface(REFIID riid, void** object) {
+  if (!object) return E_POINTER;
+  *object = nullptr;
+  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID__FolivanTab) {
+    *object = static_cast<_FolivanTab*>(this);
+  } else if (riid == IID_IOleObject) {
+    *object = static_cast<IOleObject*>(this);
+  } else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceObject) {
+    *object = static_cast<IOleInPlaceObject*>(this);
+  } else if (riid == IID_IOleInPlaceActiveObject) {
+    *object = static_cast<IOleInPlaceActiveObject*>(this);
+  } else if (riid == IID_IOleControl) {
+    *object = static_cast<IOleControl*>(this);
+  } else if (riid == IID_IViewObject || riid == IID_IViewObject2) {
+    *object = static_cast<IViewObject2*>(this);
+  } else if (riid == IID_IPersist || riid == IID_IPersistStreamInit) {
+    *object = static_cast<IPersistStreamInit*>(this);
+  } else if (riid == IID_IPersistPropertyBag) {
+    *object = static_cast<IPersistPropertyBag*>(this);
+  } else if (riid == IID_IConnectionPointContainer) {
+    *object = static_cast<IConnectionPointContainer*>(this);
+  } else if (riid == IID_IProvideClassInfo || riid == IID_IProvideClassInfo2) {
+    *object = static_cast<IProvideClassInfo2*>(this);
+  } else if (riid == IID_ISupportErrorInfo) {
+    *object = static_cast<ISupportErrorInfo*>(this);
+  } else {
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+STDMETHODIMP_(ULONG) ControlObject::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+
+STDMETHODIMP_(ULONG) ControlObject::Release() {
+  LONG refs = InterlockedDecrement(&refs_);
+  if (refs == 0) delete this;
+  return static_cast<ULONG>(refs);
+}
+
+void ControlObject::EnsureInitialized() {
+  if (initialized_) return;
+  initialized_ = true;
+  core_->InitProperties();
+}
+
+// --- the container as the control's host ------------------------------------------
+
+std::optional<Variant> ControlObject::Ambient(DISPID id) {
+  if (!site_) return std::nullopt;
+  IDispatch* ambient = nullptr;
+  if (FAILED(site_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient)))) return std::nullopt;
+  DISPPARAMS none{nullptr, nullptr, 0, 0};
+  VARIANT value;
+  VariantInit(&value);
+  HRESULT hr = ambient->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
+                               nullptr);
+  ambient->Release();
+  if (FAILED(hr)) return std::nullopt;
+  std::optional<Variant> result;
+  try {
+    result = FromVariant(value);
+  } catch (const VbError&) {
+  }
+  VariantClear(&value);
+  return result;
+}
+
+std::optional<bool> ControlObject::AmbientUserMode() {
+  auto value = Ambient(DISPID_AMBIENT_USERMODE);
+  if (!value || value->IsEmpty()) return std::nullopt;
+  try {
+    return ToBoolean(*value);
+  } catch (const VbError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<OleColor> ControlObject::AmbientBackColor() {
+  auto value = Ambient(DISPID_AMBIENT_BACKCOLOR);
+  if (!value || value->IsEmpty()) return std::nullopt;
+  try {
+    return static_cast<OleColor>(ToLong(*value));
+  } catch (const VbError&) {
+    return std::nullopt;
+  }
+}
+
+void ControlObject::PropertyChanged(std::string_view) { dirty_ = true; }
+
+void ControlObject::RaiseEvent(int32_t dispid, std::span<Variant> args) {
+  if (freeze_count_ > 0) return;
+  events_.Fire(dispid, args);
+}
+
+IDispatch* ControlObject::Extender() {
+  if (!site_) return nullptr;
+  IOleControlSite* control_site = nullptr;
+  if (FAILED(site_->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&control_site)))) return nullptr;
+  IDispatch* extender = nullptr;
+  if (FAILED(control_site->GetExtendedControl(&extender))) extender = nullptr;
+  control_site->Release();
+  return extender;
+}
+
+namespace {
+std::optional<Variant> GetByName(IDispatch* object, std::string_view name) {
+  std::wstring wide = win32::Widen(name);
+  LPOLESTR names[1] = {wide.data()};
+  DISPID id = DISPID_UNKNOWN;
+  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return std::nullopt;
+  DISPPARAMS none{nullptr, nullptr, 0, 0};
+  VARIANT value;
+  VariantInit(&value);
+  if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
+                            nullptr))) {
+    return std::nullopt;
+  }
+  std::optional<Variant> result;
+  try {
+    result = FromVariant(value);
+  } catch (const VbError&) {
+  }
+  VariantClear(&value);
+  return result;
+}
+}  // namespace
+
+std::optional<Variant> ControlObject::ExtenderGet(std::string_view name) {
+  IDispatch* extender = Extender();
+  if (!extender) return std::nullopt;
+  auto result = GetByName(extender, name);
+  extender->Release();
+  return result;
+}
+
+bool ControlObject::ExtenderSet(std::string_view name, const Variant& value) {
+  IDispatch* extender = Extender();
+  if (!extender) return false;
+  std::wstring wide = win32::Widen(name);
+  LPOLESTR names[1] = {wide.data()};
+  DISPID id = DISPID_UNKNOWN;
+  bool ok = false;
+  if (SUCCEEDED(extender->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
+    VARIANT arg;
+    ToVariant(value, &arg);
+    DISPID put = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&arg, &put, 1, 1};
+    ok = SUCCEEDED(extender->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
+                                    nullptr, nullptr));
+    VariantClear(&arg);
+  }
+  extender->Release();
+  return ok;
+}
+
+std::optional<Variant> ControlObject::ParentGet(std::string_view name) {
+  IDispatch* extender = Extender();
+  if (!extender) return std::nullopt;
+  std::optional<Variant> result;
+  std::wstring parent_name = L"Parent";
+  LPOLESTR names[1] = {parent_name.data()};
+  DISPID id = DISPID_UNKNOWN;
+  if (SUCCEEDED(extender->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    VARIANT parent;
+    VariantInit(&parent);
+    if (SUCCEEDED(extender->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &parent, nullptr,
+                                   nullptr)) &&
+        V_VT(&parent) == VT_DISPATCH && V_DISPATCH(&parent)) {
+      result = GetByName(V_DISPATCH(&parent), name);
+    }
+    VariantClear(&parent);
+  }
+  extender->Release();
+  return result;
+}
+
+// --- IConnectionPointContainer, IProvideClassInfo2, ISupportErrorInfo ---------------
+
+STDMETHODIMP ControlObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
+  if (points) *points = nullptr;
+  return E_NOTIMPL;
+}
+
+STDMETHODIMP ControlObject::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {
+  if (!point) return E_POINTER;
+  *point = nullptr;
+  if (riid != DIID___FolivanTab) return CONNECT_E_NOCONNECTION;
+  *point = &events_;
+  events_.AddRef();
+  return S_OK;
+}
+
+STDMETHODIMP ControlObject::GetClassInfo(ITypeInfo** info) {
+  if (!info) return E_POINTER;
+  *info = TypeInfoOf(CLSID_FolivanTab);
+  return *info ? S_OK : TYPE_E_CANTLOADLIBRARY;
+}
+
+STDMETHODIMP ControlObject::GetGUID(DWORD kind, GUID* guid) {
+  if (!guid) return E_POINTER;
+  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
+    *guid = GUID_NULL;
+    return E_INVALIDARG;
+  }
+  *guid = DIID___FolivanTab;
+  return S_OK;
+}
+
+STDMETHODIMP ControlObject::InterfaceSupportsErrorInfo(REFIID riid) {
+  return riid == IID__FolivanTab || riid == IID_IDispatch ? S_OK : S_FALSE;
+}
+
+}  // namespace folivan::activex

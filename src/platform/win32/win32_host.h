@@ -1,0 +1,51 @@
+// The control's host on Windows. The parts that need the ActiveX container
+// (ambient properties, PropertyChanged, events, the extender) go to a
+// ContainerLink that the ActiveX object provides; dialogs are the system's.
+#pragma once
+
+#include "platform/win32/win32_api.h"
+
+#include "platform/host.h"
+#include "platform/win32/win32_surface.h"
+
+namespace folivan::win32 {
+
+class ContainerLink {
+ public:
+  virtual ~ContainerLink() = default;
+  // nullopt when the container does not answer.
+  virtual std::optional<bool> AmbientUserMode() = 0;
+  virtual std::optional<OleColor> AmbientBackColor() = 0;
+  virtual void PropertyChanged(std::string_view name) = 0;
+  virtual void RaiseEvent(int32_t dispid, std::span<Variant> args) = 0;
+  virtual std::optional<Variant> ExtenderGet(std::string_view name) = 0;
+  virtual bool ExtenderSet(std::string_view name, const Variant& value) = 0;
+  virtual std::optional<Variant> ParentGet(std::string_view name) = 0;
+};
+
+class Win32Host : public Host {
+ public:
+  explicit Win32Host(ContainerLink& link) : link_(link) {}
+
+  Win32Surface& Win32() { return surface_; }
+
+  Surface& GetSurface() override { return surface_; }
+  // Without an answer from the container: run time, button-face background.
+  bool AmbientUserMode() const override;
+  OleColor AmbientBackColor() const override;
+  void PropertyChanged(std::string_view name) override { link_.PropertyChanged(name); }
+  void RaiseEvent(int32_t dispid, std::span<Variant> args) override { link_.RaiseEvent(dispid, args); }
+  std::string InputBox(std::string_view prompt, std::string_view title) override;
+  int32_t MsgBox(std::string_view text, int32_t style, std::string_view title) override;
+  std::optional<Variant> ExtenderGet(std::string_view name) const override { return link_.ExtenderGet(name); }
+  bool ExtenderSet(std::string_view name, const Variant& value) override { return link_.ExtenderSet(name, value); }
+  std::optional<Variant> ParentGet(std::string_view name) const override { return link_.ParentGet(name); }
+  // The container's controls are not reached yet: the control sees none.
+  std::vector<ContainedControlPtr> ContainedControls() override { return {}; }
+
+ private:
+  ContainerLink& link_;
+  Win32Surface surface_;
+};
+
+}  // namespace folivan::win32
