@@ -119,6 +119,11 @@ void Player::OnEvent(int32_t dispid, std::span<Variant> args) {
     out_ << " " << info.args[i].name << "=" << FormatValue(args[i]);
   }
   out_ << "\n";
+  if (it != handlers_.end() && !it->second.action.empty()) {
+    // Copy: the action may replace this very handler.
+    std::string action = it->second.action;
+    RunLine(action, line_);
+  }
 }
 
 void Player::Run(std::istream& script) {
@@ -201,7 +206,17 @@ void Player::RunLine(const std::string& raw, int number) {
     const EventInfo* event = FindEvent(words[1]);
     if (event == nullptr) Fail(number, "unknown event: " + words[1]);
     Handler handler;
+    // "do <line>" at the end: the handler also runs that script line, re-entering the control.
+    size_t end = words.size();
     for (size_t i = 2; i < words.size(); ++i) {
+      if (words[i] == "do") {
+        if (i + 1 >= words.size()) Fail(number, "expected a script line after do");
+        handler.action = Join(words, i + 1);
+        end = i;
+        break;
+      }
+    }
+    for (size_t i = 2; i < end; ++i) {
       size_t eq = words[i].find('=');
       if (eq == std::string::npos) Fail(number, "expected Arg=value: " + words[i]);
       std::string arg = words[i].substr(0, eq);
@@ -210,11 +225,30 @@ void Player::RunLine(const std::string& raw, int number) {
       if (!known) Fail(number, "event " + std::string(event->name) + " has no argument " + arg);
       handler.assignments.emplace_back(arg, value_of(words[i].substr(eq + 1)));
     }
-    if (handler.assignments.empty()) {
+    if (handler.assignments.empty() && handler.action.empty()) {
       handlers_.erase(std::string(event->name));
     } else {
       handlers_[std::string(event->name)] = std::move(handler);
     }
+  } else if (verb == "state") {
+    // The control's private fields, for exploring and testing what no member shows.
+    if (words.size() != 2) Fail(number, "expected: state Field");
+    const ControlState& st = control.State();
+    const std::map<std::string, Variant, std::less<>> fields = {
+        {"Hidd", Variant(st.Hidd)},
+        {"HiddR", Variant(st.HiddR)},
+        {"mShowScrollBar", Variant::Bool(st.mShowScrollBar)},
+        {"PreviousTab", Variant(st.PreviousTab)},
+        {"LastActTab", Variant(st.LastActTab)},
+        {"sHowerTab", Variant(st.sHowerTab)},
+        {"StripH", Variant(st.StripH)},
+        {"HiddenCount", Variant(st.HiddenCount)},
+        {"CommonControls", Variant(static_cast<int32_t>(st.CommonControls.Count()))},
+        {"AccessKeys", Variant(session_.GetSurface().AccessKeys())},
+    };
+    auto it = fields.find(words[1]);
+    if (it == fields.end()) Fail(number, "unknown field: " + words[1]);
+    out_ << it->first << " = " << FormatValue(it->second) << "\n";
   } else if (verb == "answer") {
     if (words.size() == 1) {
       session_.Host().QueueAnswer("");

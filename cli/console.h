@@ -65,6 +65,7 @@ class Player {
  private:
   struct Handler {
     std::vector<std::pair<std::string, Variant>> assignments;
+    std::string action;  // a script line the handler runs after setting its arguments
   };
   void OnEvent(int32_t dispid, std::span<Variant> args);
 

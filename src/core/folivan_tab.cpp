@@ -95,7 +95,7 @@ void FolivanTab::Paint() { GetSurface().Refresh(); }
 
 void FolivanTab::Resize() {}
 
-void FolivanTab::AmbientChanged(std::string_view) {}
+void FolivanTab::AmbientChanged(std::string_view name) { HandleAmbientChanged(*this, name); }
 
 void FolivanTab::GotFocus() {}
 

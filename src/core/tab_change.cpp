@@ -73,12 +73,15 @@ void FolivanTab::SetCurrentTab(int16_t new_tab) {
 
   if (s_.CurrentTab == -1) return;
 
-  // The handler gets the fields themselves: what it leaves in them stays.
-  Variant args[] = {Variant(s_.PreviousTab), Variant(s_.CurrentTab)};
+  // The handler gets the fields themselves: what it leaves in them stays. A
+  // nested change made by the handler also lands in the fields, so only an
+  // argument the handler changed is written back.
+  const Variant passed[] = {Variant(s_.PreviousTab), Variant(s_.CurrentTab)};
+  Variant args[] = {passed[0], passed[1]};
   Raise(EventId::TabChange, args);
   SkipOnFailure([&] {
-    s_.PreviousTab = ToInteger(args[0]);
-    s_.CurrentTab = ToInteger(args[1]);
+    if (!(args[0] == passed[0])) s_.PreviousTab = ToInteger(args[0]);
+    if (!(args[1] == passed[1])) s_.CurrentTab = ToInteger(args[1]);
   });
 
   if (!s_.IsValidTab(s_.CurrentTab)) return;
