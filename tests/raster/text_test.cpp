@@ -1,0 +1,249 @@
+// Text: Tahoma metrics at 96 dpi, measurement, DrawText layout and pixels.
+#include <gtest/gtest.h>
+
+#include "platform/headless/font_engine.h"
+#include "platform/headless/surface_headless.h"
+#include "platform/headless/text_layout.h"
+#include "support/golden.h"
+
+namespace folivan {
+namespace {
+
+constexpr RgbColor kWhite = Rgb(255, 255, 255);
+constexpr RgbColor kInk = Rgb(10, 20, 30);
+
+// A white pixel surface drawing straight to its window, text in kInk.
+struct TextSurface : HeadlessSurface {
+  TextSurface(int32_t w = 80, int32_t h = 40) : HeadlessSurface(w, h) {
+    SetScaleMode(ScaleMode::kPixels);
+    SetBackColor(kWhite);
+    SetTextColor(kInk);
+  }
+  int InkCount(const Rect& area) const {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+      for (int x = area.left; x < area.right; ++x) n += GetPixel(x, y) == kInk ? 1 : 0;
+    }
+    return n;
+  }
+  Rect All() const { return Rect{0, 0, PixelWidth(), PixelHeight()}; }
+};
+
+FontDesc Tahoma(double size = 8.25, bool bold = false) {
+  FontDesc f;
+  f.name = "Tahoma";
+  f.size = size;
+  f.bold = bold;
+  return f;
+}
+
+TEST(TextMetrics, TahomaAt96Dpi) {
+  TextSurface s;
+  EXPECT_EQ(s.TextHeight("Tab 0"), 13);
+  EXPECT_EQ(s.TextWidth("Tab 0"), 27);
+  s.SetFontBold(true);
+  EXPECT_EQ(s.TextHeight("Tab 0"), 13);
+  EXPECT_EQ(s.TextWidth("Tab 0"), 31);
+  s.SetFont(Tahoma(12));
+  EXPECT_EQ(s.TextHeight("x"), 19);  // 16 px em: 2049*16/2048 -> 16, 423*16/2048 -> 3
+
+  EXPECT_EQ(PointsToPixelHeight(8.25), 11);
+  EXPECT_EQ(PointsToPixelHeight(8), 11);
+  EXPECT_EQ(PointsToPixelHeight(9), 12);
+  EXPECT_EQ(PointsToPixelHeight(10), 13);
+  EXPECT_EQ(PointsToPixelHeight(12), 16);
+}
+
+TEST(TextMetrics, MeasurementInTheScaleModeAndOverLines) {
+  TextSurface s;
+  EXPECT_EQ(s.TextWidth(""), 0);
+  EXPECT_EQ(s.TextHeight(""), 13) << "an empty text is one line high";
+  EXPECT_EQ(s.TextWidth("Tab 0\r\nx"), 27);
+  EXPECT_EQ(s.TextHeight("Tab 0\r\nx"), 26);
+  EXPECT_EQ(s.TextHeight("a\nb\rc"), 39);
+  s.SetScaleMode(ScaleMode::kTwips);
+  EXPECT_EQ(s.TextWidth("Tab 0"), 27 * 15);
+  EXPECT_EQ(s.TextHeight("Tab 0"), 13 * 15);
+}
+
+TEST(TextMetrics, FontNamesFallBackToTahoma) {
+  TextSurface s;
+  const double tahoma = s.TextWidth("Falling back");
+  for (const char* name : {"MS Sans Serif", "no such font", "", "TAHOMA"}) {
+    FontDesc f = Tahoma();
+    f.name = name;
+    s.SetFont(f);
+    EXPECT_EQ(s.TextWidth("Falling back"), tahoma) << name;
+  }
+  FontEngine& engine = *FontEngine::Shared();
+  EXPECT_NE(engine.ResolveFile("Tahoma", true).find("tahomabd.ttf"), std::string::npos);
+  EXPECT_NE(engine.ResolveFile("MS Sans Serif", false).find("tahoma.ttf"), std::string::npos);
+}
+
+TEST(TextMetrics, PrefixesCountInDrawTextButNotInTextWidth) {
+  TextSurface s;
+  EXPECT_EQ(s.TextWidth("&Tab"), s.TextWidth("&") + s.TextWidth("Tab"));
+  EXPECT_GT(s.TextWidth("&"), 0);
+  auto calc_width = [&](const char* text, uint32_t flags) {
+    Rect r{5, 5, 5, 5};
+    s.DrawTextCalc(text, r, flags | dt::kCalcRect);
+    return r.Width();
+  };
+  const uint32_t single = dt::kSingleLine;
+  EXPECT_EQ(calc_width("&Tab", single), s.TextWidth("Tab"));
+  EXPECT_EQ(calc_width("A&&B", single), s.TextWidth("A&B"));
+  EXPECT_EQ(calc_width("Tab&", single), s.TextWidth("Tab"));
+  EXPECT_EQ(calc_width("&Tab", single | dt::kNoPrefix), s.TextWidth("&Tab"));
+
+  const PrefixedText p = StripPrefixes(U"&File && &Edit");
+  EXPECT_EQ(p.text, U"File & Edit");
+  EXPECT_EQ(p.underlined, (std::vector<size_t>{0, 7}));
+}
+
+TEST(TextDecoding, Utf8WithWindows1252Fallback) {
+  EXPECT_EQ(DecodeText("Tab \xC3\xA9"), U"Tab \u00E9");
+  EXPECT_EQ(DecodeText("Tab \xE9"), U"Tab \u00E9");
+  EXPECT_EQ(DecodeText("\x80 \x93x\x94"), U"\u20AC \u201Cx\u201D");
+  EXPECT_EQ(DecodeText("\xE2\x82"), U"\u00E2\u201A");  // cut short: each byte on its own
+}
+
+TEST(DrawText, BiLevelGlyphsInTheTextColour) {
+  TextSurface s;
+  s.DrawText("Tab 0 & more", Rect{0, 0, 80, 40}, dt::kSingleLine | dt::kNoPrefix);
+  int ink = 0;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 80; ++x) {
+      const RgbColor c = s.GetPixel(x, y);
+      ASSERT_TRUE(c == kWhite || c == kInk) << "anti-aliased pixel at " << x << "," << y;
+      ink += c == kInk;
+    }
+  }
+  EXPECT_GT(ink, 40);
+  // Glyph ink stays in the cell: rows 0 .. 12 of a line drawn at the top.
+  EXPECT_EQ(s.InkCount(Rect{0, 13, 80, 40}), 0);
+}
+
+TEST(DrawText, CentringMatchesLeftAlignmentAtTheCentredPosition) {
+  for (bool bold : {false, true}) {
+    TextSurface centred(90, 30);
+    TextSurface left(90, 30);
+    centred.SetFontBold(bold);
+    left.SetFontBold(bold);
+    const Rect r{4, 3, 4 + 61, 3 + 24};
+    const int32_t w = static_cast<int32_t>(centred.TextWidth("Tab 0"));
+    const int32_t returned = centred.DrawText("Tab 0", r, dt::kSingleLine | dt::kVCenter | dt::kCenter);
+    // x = (left + right - width) / 2, y = top + (height - 13) / 2
+    const int32_t x = (r.left + r.right - w) / 2;
+    const int32_t y = r.top + (r.Height() - 13) / 2;
+    left.DrawText("Tab 0", Rect{x, y, 90, 30}, dt::kSingleLine);
+    EXPECT_EQ(centred.WindowImage(), left.WindowImage()) << "bold=" << bold;
+    EXPECT_EQ(returned, y + 13 - r.top) << "DT_VCENTER returns the offset of the text's bottom";
+  }
+}
+
+TEST(DrawText, ClipsToTheRectangleUnlessNoClip) {
+  TextSurface clipped;
+  clipped.DrawText("Tab 0", Rect{10, 10, 20, 16}, dt::kSingleLine);
+  EXPECT_GT(clipped.InkCount(Rect{10, 10, 20, 16}), 0);
+  EXPECT_EQ(clipped.InkCount(clipped.All()), clipped.InkCount(Rect{10, 10, 20, 16}));
+
+  TextSurface unclipped;
+  unclipped.DrawText("Tab 0", Rect{10, 10, 20, 16}, dt::kSingleLine | dt::kNoClip);
+  EXPECT_GT(unclipped.InkCount(unclipped.All()), unclipped.InkCount(Rect{10, 10, 20, 16}));
+
+  TextSurface edge(20, 8);  // text running off the surface
+  edge.DrawText("Tab 0 Tab 1", Rect{-7, -3, 200, 200}, dt::kSingleLine | dt::kNoClip);
+  EXPECT_GT(edge.InkCount(edge.All()), 0);
+}
+
+TEST(DrawText, PrefixUnderlineUnderTheCharacter) {
+  TextSurface s;
+  s.DrawText("&Tab", Rect{0, 0, 80, 40}, dt::kSingleLine);
+  // The line sits on row ascent + 1 = 12 and spans T's advance (6) less one pixel.
+  for (int x = 0; x < 8; ++x) EXPECT_EQ(s.GetPixel(x, 12) == kInk, x < 5) << x;
+  EXPECT_EQ(s.InkCount(Rect{0, 11, 80, 12}), 0) << "one clear row between baseline and line";
+
+  TextSurface plain;
+  plain.DrawText("Tab", Rect{0, 0, 80, 40}, dt::kSingleLine);
+  EXPECT_EQ(plain.InkCount(Rect{0, 12, 80, 13}), 0);
+  TextSurface literal;
+  literal.DrawText("&Tab", Rect{0, 0, 80, 40}, dt::kSingleLine | dt::kNoPrefix);
+  EXPECT_EQ(literal.InkCount(Rect{0, 12, 80, 13}), 0);
+}
+
+TEST(DrawText, WordBreakAndCalcRect) {
+  TextSurface s(120, 60);
+  const int32_t two_words = static_cast<int32_t>(s.TextWidth("aaa bbb"));
+  Rect r{2, 2, 2 + two_words, 100};
+  const int32_t height = s.DrawTextCalc("aaa bbb ccc", r, dt::kWordBreak | dt::kCalcRect);
+  EXPECT_EQ(height, 26);
+  EXPECT_EQ(r, (Rect{2, 2, 2 + two_words, 28}));
+  EXPECT_EQ(s.InkCount(s.All()), 0) << "DT_CALCRECT draws nothing";
+
+  // One pixel narrower than two words: each word on its own line.
+  const int32_t two_a = static_cast<int32_t>(s.TextWidth("aaa aaa"));
+  Rect fits{2, 2, 2 + two_a, 100};
+  EXPECT_EQ(s.DrawTextCalc("aaa aaa aaa", fits, dt::kWordBreak | dt::kCalcRect), 26);
+  Rect narrow{2, 2, 1 + two_a, 100};
+  EXPECT_EQ(s.DrawTextCalc("aaa aaa aaa", narrow, dt::kWordBreak | dt::kCalcRect), 39);
+  // A word wider than the rectangle is not split.
+  Rect tiny{0, 0, 3, 100};
+  EXPECT_EQ(s.DrawTextCalc("aaa bbb", tiny, dt::kWordBreak | dt::kCalcRect), 26);
+  EXPECT_EQ(tiny.right, static_cast<int32_t>(s.TextWidth("aaa")));
+  // Line breaks without DT_WORDBREAK; none at all with DT_SINGLELINE.
+  Rect lines{0, 0, 1, 1};
+  EXPECT_EQ(s.DrawTextCalc("a\r\nb\nc", lines, dt::kCalcRect), 39);
+  Rect single{0, 0, 1, 1};
+  EXPECT_EQ(s.DrawTextCalc("Tab 0", single, dt::kCalcRect | dt::kSingleLine), 13);
+  EXPECT_EQ(single, (Rect{0, 0, 27, 13}));
+
+  // Drawn: the second line starts 13 rows lower.
+  s.DrawText("aaa bbb ccc", Rect{2, 2, 2 + two_words, 60}, dt::kWordBreak);
+  EXPECT_GT(s.InkCount(Rect{0, 2, 120, 15}), 0);
+  EXPECT_GT(s.InkCount(Rect{0, 15, 120, 28}), 0);
+  EXPECT_EQ(s.InkCount(Rect{0, 28, 120, 60}), 0);
+}
+
+TEST(DrawText, ColourComesFromTheDeviceContext) {
+  HeadlessSurface s(60, 20);
+  s.SetBackColor(kWhite);
+  s.SetForeColor(Rgb(0, 0, 200));  // the host makes ForeColor the text colour
+  EXPECT_EQ(s.TextColor(), Rgb(0, 0, 200));
+  s.DrawText("x", Rect{0, 0, 60, 20}, dt::kSingleLine);
+  s.SetTextColor(Rgb(0, 150, 0));
+  s.DrawText("x", Rect{20, 0, 60, 20}, dt::kSingleLine);
+  int blue = 0, green = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 60; ++x) {
+      blue += s.GetPixel(x, y) == Rgb(0, 0, 200) && x < 20;
+      green += s.GetPixel(x, y) == Rgb(0, 150, 0) && x >= 20;
+    }
+  }
+  EXPECT_GT(blue, 0);
+  EXPECT_EQ(blue, green) << "the same glyph in two colours";
+}
+
+// Tab captions as the strip draws them: centred normal and bold, an access key,
+// and a word-broken notice.
+TEST(golden, TabCaptionsNormalBoldAndNotice) {
+  HeadlessSurface s(160, 80);
+  s.SetScaleMode(ScaleMode::kPixels);
+  s.SetAutoRedraw(true);
+  s.Cls();
+  const Rect tabs[] = {{2, 2, 2 + 41, 2 + 21}, {44, 2, 44 + 45, 2 + 21}, {90, 2, 90 + 45, 2 + 21}};
+  const char* captions[] = {"Tab 0", "Tab 1", "&Tab 2"};
+  for (int i = 0; i < 3; ++i) {
+    s.FrameRect(tabs[i], Rgb(0, 60, 116));
+    s.SetFontBold(i == 1);
+    s.SetTextColor(i == 2 ? Rgb(172, 168, 153) : Rgb(0, 0, 0));
+    s.DrawText(captions[i], tabs[i], dt::kSingleLine | dt::kVCenter | dt::kCenter);
+  }
+  s.SetFontBold(false);
+  s.SetTextColor(Rgb(0, 0, 128));
+  s.DrawText("These controls show on every tab.", Rect{22, 30, 138, 78}, dt::kWordBreak);
+  s.Refresh();
+  EXPECT_TRUE(testing::MatchesGolden(s.WindowImage(), "text_tab_captions"));
+}
+
+}  // namespace
+}  // namespace folivan
