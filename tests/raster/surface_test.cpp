@@ -63,7 +63,10 @@ TEST(Surface, ClsFillsTheTargetWithTheTranslatedBackColour) {
   s.Cls();
   EXPECT_EQ(s.GetPixel(7, 7), kBtnFace);
   s.SetBackColor(SystemColor(5));  // COLOR_WINDOW
+  EXPECT_EQ(s.GetPixel(0, 0), kBtnFace) << "setting the colour erases nothing";
+  s.Cls();
   EXPECT_EQ(s.GetPixel(0, 0), Rgb(255, 255, 255));
+  EXPECT_EQ(s.WindowImage().At(0, 0), kBtnFace) << "Cls with AutoRedraw on clears the persistent image";
   s.SetBackColor(Rgb(10, 20, 30));
   s.FillRect(Rect{0, 0, 8, 8}, kInk);
   s.Cls();

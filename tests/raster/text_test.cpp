@@ -17,6 +17,7 @@ struct TextSurface : HeadlessSurface {
   TextSurface(int32_t w = 80, int32_t h = 40) : HeadlessSurface(w, h) {
     SetScaleMode(ScaleMode::kPixels);
     SetBackColor(kWhite);
+    Cls();
     SetTextColor(kInk);
   }
   int InkCount(const Rect& area) const {
@@ -171,6 +172,22 @@ TEST(DrawText, PrefixUnderlineUnderTheCharacter) {
   EXPECT_EQ(literal.InkCount(Rect{0, 12, 80, 13}), 0);
 }
 
+TEST(DrawText, UnderlinedAndStruckOutFonts) {
+  TextSurface s;
+  FontDesc f = Tahoma();
+  f.underline = true;
+  f.strikethrough = true;
+  s.SetFont(f);
+  s.DrawText("Tab", Rect{0, 0, 80, 40}, dt::kSingleLine);
+  const int w = static_cast<int>(s.TextWidth("Tab"));
+  // With the baseline at row 11 (the first row under the glyphs), Tahoma's
+  // underline is row 12 and its strike-out row 7 (OS/2 yStrikeoutPosition
+  // 689 * 11 / 2048 = 3.7 -> 4 rows up), both one pixel thick.
+  EXPECT_EQ(s.InkCount(Rect{0, 12, 80, 13}), w);
+  EXPECT_EQ(s.InkCount(Rect{0, 7, w, 8}), w);
+  EXPECT_EQ(s.InkCount(Rect{0, 13, 80, 40}), 0);
+}
+
 TEST(DrawText, WordBreakAndCalcRect) {
   TextSurface s(120, 60);
   const int32_t two_words = static_cast<int32_t>(s.TextWidth("aaa bbb"));
@@ -206,7 +223,6 @@ TEST(DrawText, WordBreakAndCalcRect) {
 
 TEST(DrawText, ColourComesFromTheDeviceContext) {
   HeadlessSurface s(60, 20);
-  s.SetBackColor(kWhite);
   s.SetForeColor(Rgb(0, 0, 200));  // the host makes ForeColor the text colour
   EXPECT_EQ(s.TextColor(), Rgb(0, 0, 200));
   s.DrawText("x", Rect{0, 0, 60, 20}, dt::kSingleLine);

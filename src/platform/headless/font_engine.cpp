@@ -94,7 +94,7 @@ struct SizedFont::FaceHolder {
 };
 
 SizedFont::SizedFont(void* library, const std::string& path, int32_t ppem, bool embolden, bool oblique)
-    : face_(std::make_unique<FaceHolder>()), path_(path), embolden_(embolden) {
+    : face_(std::make_unique<FaceHolder>()), path_(path), embolden_(embolden), oblique_(oblique) {
   if (FT_New_Face(Lib(library), path.c_str(), 0, &face_->face) != 0) {
     throw std::runtime_error("cannot open font file '" + path + "'");
   }
@@ -145,7 +145,9 @@ const Glyph& SizedFont::GetGlyph(char32_t c) {
   Glyph g;
   FT_Face face = face_->face;
   const FT_UInt index = FT_Get_Char_Index(face, c);
-  if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO | FT_LOAD_RENDER) == 0) {
+  // Embedded bitmaps cannot lean, so a simulated italic renders the outline.
+  const FT_Int32 load = FT_LOAD_TARGET_MONO | FT_LOAD_RENDER | (oblique_ ? FT_LOAD_NO_BITMAP : 0);
+  if (FT_Load_Glyph(face, index, load) == 0) {
     const FT_GlyphSlot slot = face->glyph;
     if (slot->format != FT_GLYPH_FORMAT_BITMAP) FT_Render_Glyph(slot, FT_RENDER_MODE_MONO);
     const FT_Bitmap& bm = slot->bitmap;

@@ -104,6 +104,7 @@ class SizedFont {
   std::unique_ptr<FaceHolder> face_;
   std::string path_;
   bool embolden_;
+  bool oblique_;
   FontMetrics metrics_;
   std::unordered_map<char32_t, Glyph> glyphs_;
 };

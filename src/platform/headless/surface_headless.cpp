@@ -119,7 +119,13 @@ void HeadlessSurface::ResizePixels(int32_t width, int32_t height) {
 }
 
 // --- text measurement ----------------------------------------------------------------
-SizedFont& HeadlessSurface::CurrentFont() const { return fonts_->Get(font_); }
+SizedFont& HeadlessSurface::CurrentFont() const {
+  if (!cached_font_ || !(cached_desc_ == font_)) {
+    cached_font_ = &fonts_->Get(font_);
+    cached_desc_ = font_;
+  }
+  return *cached_font_;
+}
 
 double HeadlessSurface::TextExtent(std::string_view text, bool height) const {
   SizedFont& font = CurrentFont();
@@ -146,13 +152,6 @@ double HeadlessSurface::TextHeight(std::string_view text) const { return TextExt
 void HeadlessSurface::SetForeColor(OleColor color) {
   fore_color_ = color;
   text_color_ = translate_(color);
-}
-
-void HeadlessSurface::SetBackColor(OleColor color) {
-  back_color_ = color;
-  const RgbColor back = translate_(color);
-  persistent_.Fill(back);
-  window_.Fill(back);
 }
 
 void HeadlessSurface::Cls() { Target().Fill(translate_(back_color_)); }

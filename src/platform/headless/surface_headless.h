@@ -17,7 +17,8 @@
 //
 // Colours. OLE colours (ForeColor, BackColor) are translated to RGB by a
 // translator given at construction; by default the system colours of Windows
-// XP's blue scheme (see DefaultTranslateColor).
+// XP's blue scheme (see DefaultTranslateColor). The GDI calls take RGB values
+// and use their low 24 bits, so CLR_INVALID (-1) draws white.
 #pragma once
 
 #include <functional>
@@ -82,8 +83,10 @@ class HeadlessSurface : public Surface {
   // Also makes the colour the device context's text colour, as the host does.
   void SetForeColor(OleColor color) override;
   OleColor BackColor() const override { return back_color_; }
-  // Setting the back colour erases both images with it, as VB does.
-  void SetBackColor(OleColor color) override;
+  // The new back colour shows at the next Cls (and in pixels added by a
+  // resize); the images are not erased when it is set, so a renderer may set
+  // the colour between drawing the body and drawing the tabs.
+  void SetBackColor(OleColor color) override { back_color_ = color; }
 
   bool AutoRedraw() const override { return auto_redraw_; }
   void SetAutoRedraw(bool on) override { auto_redraw_ = on; }
@@ -155,6 +158,9 @@ class HeadlessSurface : public Surface {
   bool enabled_ = true;
   bool has_focus_ = false;
   std::string access_keys_;
+  // The sized font of the last font description used (fonts live as long as the engine).
+  mutable FontDesc cached_desc_;
+  mutable SizedFont* cached_font_ = nullptr;
 };
 
 }  // namespace folivan
