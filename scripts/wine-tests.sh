@@ -1,0 +1,153 @@
+#!/bin/bash
+# Builds FolivanTabs.ocx for Windows with MinGW-w64 and tests it under Wine in a
+# headless prefix: self-registration, a VBScript client and the Windows test
+# programs of tests/wine. Run from the repository root. The last line is
+# "N passed, N failed"; the exit status is non-zero on any failure.
+set -u
+
+ROOT=$(pwd)
+BUILD=$ROOT/build-win64
+BUILD32=$ROOT/build-win32
+export WINEPREFIX=$BUILD/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY
+
+START=$(date +%s)
+PASSED=0
+FAILED=0
+pass() { PASSED=$((PASSED + 1)); echo "ok - $1"; }
+fail() { FAILED=$((FAILED + 1)); echo "not ok - $1"; }
+finish() {
+  echo "wine-tests: $(( $(date +%s) - START )) s"
+  echo "$PASSED passed, $FAILED failed"
+  [ "$FAILED" -eq 0 ]
+  exit $?
+}
+
+# --- build ------------------------------------------------------------------------
+if [ ! -f "$ROOT/cmake/mingw-w64-x86_64.cmake" ]; then
+  echo "run from the repository root" >&2
+  exit 2
+fi
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >"$BUILD.configure.log" 2>&1 &&
+  cmake --build "$BUILD" -j2 >"$BUILD.build.log" 2>&1
+if [ $? -eq 0 ]; then
+  pass "x64 build (FolivanTabs.ocx and test programs)"
+else
+  tail -30 "$BUILD.build.log" "$BUILD.configure.log" 2>/dev/null
+  fail "x64 build"
+  finish
+fi
+BIN=$BUILD/bin
+OCX=$BIN/FolivanTabs.ocx
+
+# --- the prefix ---------------------------------------------------------------------
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "# creating the Wine prefix $WINEPREFIX"
+  wine wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
+  cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/sserif*.fon \
+    "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+  wineserver -w
+fi
+
+# --- registration ---------------------------------------------------------------------
+CLSID='{CD67B9D5-C49C-4443-964E-3A9896F48643}'
+LIBID='{A204361F-019D-469C-9D58-120B5BE02315}'
+IID='{E683D89A-A57E-47A9-BD29-ACF91FB291A4}'
+DIID='{B84D38C1-2374-463F-B525-22B9B5B245D2}'
+KEYS=("HKCR\\CLSID\\$CLSID" "HKCR\\FolivanTabs.FolivanTab" "HKCR\\FolivanTabs.FolivanTab.1"
+      "HKCR\\TypeLib\\$LIBID" "HKCR\\Interface\\$IID" "HKCR\\Interface\\$DIID")
+key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+# The data of a value of a key (the default value without a name).
+reg_value() {
+  local selector=(/ve)
+  [ $# -ge 2 ] && selector=(/v "$2")
+  wine reg query "$1" "${selector[@]}" 2>/dev/null | tr -d '\r' | awk 'NF>=3 {$1="";$2=""; sub(/^  /,""); print; exit}'
+}
+
+register() { (cd "$BIN" && wine regsvr32 /s FolivanTabs.ocx >/dev/null 2>&1); }
+unregister() { (cd "$BIN" && wine regsvr32 /s /u FolivanTabs.ocx >/dev/null 2>&1); }
+
+unregister
+if register; then pass "regsvr32 /s registers"; else fail "regsvr32 /s registers"; fi
+missing=""
+for key in "${KEYS[@]}"; do key_exists "$key" || missing="$missing $key"; done
+if [ -z "$missing" ]; then pass "registration writes class, ProgIDs, type library and interfaces"
+else fail "registration keys missing:$missing"; fi
+[ "$(reg_value "HKCR\\CLSID\\$CLSID\\InprocServer32" ThreadingModel)" = "Apartment" ] &&
+  pass "InprocServer32 ThreadingModel Apartment" || fail "InprocServer32 ThreadingModel Apartment"
+[ "$(reg_value "HKCR\\FolivanTabs.FolivanTab\\CLSID")" = "$CLSID" ] &&
+  pass "ProgID names the class" || fail "ProgID names the class"
+[ "$(reg_value "HKCR\\FolivanTabs.FolivanTab\\CurVer")" = "FolivanTabs.FolivanTab.1" ] &&
+  pass "ProgID CurVer" || fail "ProgID CurVer"
+[ "$(reg_value "HKCR\\CLSID\\$CLSID\\MiscStatus\\1")" = "197009" ] &&
+  pass "MiscStatus 1 = SIMPLEFRAME|ACTIVATEWHENVISIBLE|SETCLIENTSITEFIRST|INSIDEOUT|CANTLINKINSIDE|RECOMPOSEONRESIZE" ||
+  fail "MiscStatus 1: $(reg_value "HKCR\\CLSID\\$CLSID\\MiscStatus\\1")"
+key_exists "HKCR\\CLSID\\$CLSID\\Control" && pass "Control key" || fail "Control key"
+
+if unregister; then pass "regsvr32 /s /u unregisters"; else fail "regsvr32 /s /u unregisters"; fi
+left=""
+for key in "${KEYS[@]}"; do key_exists "$key" && left="$left $key"; done
+if [ -z "$left" ]; then pass "unregistering leaves no key behind"; else fail "keys left behind:$left"; fi
+
+register || fail "registering again for the clients"
+
+# --- the VBScript client ------------------------------------------------------------------
+run_vbs() {
+  local script=$1 out
+  out=$(cd "$ROOT/tests/wine" && wine cscript //nologo "$script" 2>&1 | tr -d '\r')
+  echo "$out" | sed 's/^/    /'
+  if ! echo "$out" | grep -qx "SENTINEL-END"; then
+    fail "$script ran to its end (no sentinel: the script died)"
+    return
+  fi
+  local result
+  result=$(echo "$out" | awk '/^RESULT /{print $2, $3}')
+  PASSED=$((PASSED + ${result% *}))
+  FAILED=$((FAILED + ${result#* }))
+}
+for vbs in "$ROOT"/tests/wine/*.vbs; do run_vbs "$(basename "$vbs")"; done
+
+# --- the Windows test programs -------------------------------------------------------------
+for exe in "$BIN"/*_test.exe; do
+  [ -e "$exe" ] || continue
+  name=$(basename "$exe")
+  out=$(cd "$BIN" && timeout 120 wine "$name" 2>&1 | tr -d '\r')
+  echo "$out" | sed 's/^/    /'
+  result=$(echo "$out" | awk '/^RESULT /{print $2, $3}')
+  if [ -z "$result" ]; then
+    fail "$name ran to its end"
+    continue
+  fi
+  PASSED=$((PASSED + ${result% *}))
+  FAILED=$((FAILED + ${result#* }))
+done
+
+unregister
+
+# --- the 32-bit build -----------------------------------------------------------------------
+cmake -S "$ROOT" -B "$BUILD32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >"$BUILD32.configure.log" 2>&1 &&
+  cmake --build "$BUILD32" -j2 >"$BUILD32.build.log" 2>&1
+if [ $? -eq 0 ] && i686-w64-mingw32-objdump -p "$BUILD32/bin/FolivanTabs.ocx" | grep -q "\] DllRegisterServer$"; then
+  pass "x86 build exports undecorated DllRegisterServer"
+else
+  tail -20 "$BUILD32.build.log" 2>/dev/null
+  fail "x86 build"
+fi
+if [ -d /usr/lib/wine/i386-windows ] || [ -d /usr/lib/i386-linux-gnu/wine ]; then
+  if (cd "$BUILD32/bin" && wine regsvr32 /s FolivanTabs.ocx >/dev/null 2>&1 &&
+      wine regsvr32 /s /u FolivanTabs.ocx >/dev/null 2>&1); then
+    pass "x86 FolivanTabs.ocx registers and unregisters under Wine"
+  else
+    fail "x86 FolivanTabs.ocx under Wine"
+  fi
+else
+  echo "# skipped: running the x86 build needs wine32 (i386), which is not installed"
+fi
+
+finish

@@ -1,0 +1,64 @@
+' A script client of the registered control: creation by ProgID, the defaults
+' of a new control, writes through IDispatch and a run-time error reaching
+' Err. cscript exits 0 even when a script dies, so the last line is a
+' sentinel that the harness requires.
+Option Explicit
+
+Dim passed, failed
+passed = 0
+failed = 0
+
+Sub Check(name, actual, expected)
+  If actual = expected Then
+    passed = passed + 1
+    WScript.Echo "ok - " & name
+  Else
+    failed = failed + 1
+    WScript.Echo "not ok - " & name & ": got [" & actual & "], expected [" & expected & "]"
+  End If
+End Sub
+
+Dim tabs
+Set tabs = CreateObject("FolivanTabs.FolivanTab")
+Check "created by ProgID", TypeName(tabs), "_FolivanTab"
+
+' Defaults of a new control.
+Check "Tabs", tabs.Tabs, 3
+Check "CurrentTab", tabs.CurrentTab, 0
+Check "Caption", tabs.Caption, "Tab 0"
+Check "TabCaption(1)", tabs.TabCaption(1), "Tab 1"
+Check "TabCaption(2)", tabs.TabCaption(2), "Tab 2"
+Check "Appearance", tabs.Appearance, 1
+Check "iTabEnabled(0)", tabs.iTabEnabled(0), True
+Check "TabCaption out of range reads empty", tabs.TabCaption(7), ""
+
+' Writes: the current tab and the per-tab record follow.
+tabs.CurrentTab = 2
+Check "CurrentTab written", tabs.CurrentTab, 2
+Check "Caption of the new current tab", tabs.Caption, "Tab 2"
+tabs.TabCaption(1) = "Second"
+Check "TabCaption written", tabs.TabCaption(1), "Second"
+tabs.Caption = "Third"
+Check "Caption writes the current record", tabs.TabCaption(2), "Third"
+tabs.JumpToTab 1
+Check "JumpToTab with the number only", tabs.CurrentTab, 1
+tabs.JumpToTab -1, "Third"
+Check "JumpToTab by caption", tabs.CurrentTab, 2
+tabs.Tabs = 5
+Check "Tabs grows", tabs.Tabs, 5
+tabs.TagVariant(0) = "tag"
+Check "TagVariant keeps text", tabs.TagVariant(0), "tag"
+tabs.BoldSelected = False
+Check "BoldSelected written", tabs.BoldSelected, False
+
+' A run-time error of the control reaches the script as Err.Number.
+tabs.CurrentTab = -1
+On Error Resume Next
+tabs.cTabStartColor = 255
+Dim number
+number = Err.Number
+On Error GoTo 0
+Check "cTabStartColor without a current tab raises error 9", number, 9
+
+WScript.Echo "RESULT " & passed & " " & failed
+WScript.Echo "SENTINEL-END"
