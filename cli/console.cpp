@@ -8,7 +8,10 @@
 #include "core/text.h"
 #include "platform/vb_runtime.h"
 #include "script_values.h"
+#include "platform/headless/form_host.h"
 #include "platform/headless/hosted_surface.h"
+#include "platform/headless/picture_file.h"
+#include "containment/switcher.h"
 
 namespace folivan::console {
 
@@ -67,7 +70,9 @@ Variant AsArgType(const Variant& v, ArgType type) {
 
 // --- Session ----------------------------------------------------------------------------------
 
-struct Session::FormState {};
+struct Session::FormState {
+  FormHost form;
+};
 
 Session::Session(const SessionOptions& options) : options_(options) {
   auto surface = std::make_unique<HostedSurface>(system_, options.width_px, options.height_px);
@@ -86,9 +91,16 @@ Session::Session(const SessionOptions& options) : options_(options) {
 
 Session::~Session() = default;
 
-void Session::LoadForm() { throw std::runtime_error(options_.form_path + ": forms are not supported yet"); }
+void Session::LoadForm() {
+  form_ = std::make_unique<FormState>(FormState{FormHost(options_.form_path, options_.control_name)});
+  form_->form.PopulateHost(*host_);
+  form_->form.LoadControl(*control_);
+}
 
-void Session::SaveForm(const std::string& path) { throw std::runtime_error(path + ": forms are not supported yet"); }
+void Session::SaveForm(const std::string& path) {
+  if (!form_) form_ = std::make_unique<FormState>(FormState{FormHost()});
+  form_->form.Save(*control_, *host_, path);
+}
 
 // --- Player -------------------------------------------------------------------------------------
 
@@ -156,6 +168,16 @@ void Player::RunLine(const std::string& raw, int number) {
     }
   };
   auto value_of = [&](const std::string& text) {
+    // LoadPicture("file.png") loads a PNG or BMP picture.
+    if (text.starts_with("LoadPicture(") && text.back() == ')') {
+      auto path = ParseValue(text.substr(12, text.size() - 13));
+      if (!path || !path->Is<std::string>()) Fail(number, "expected LoadPicture(\"file\")");
+      try {
+        return Variant(LoadPictureFile(path->As<std::string>()));
+      } catch (const std::exception& e) {
+        Fail(number, e.what());
+      }
+    }
     auto v = ParseValue(text);
     if (!v) Fail(number, "bad value: " + text);
     return *v;
@@ -249,6 +271,63 @@ void Player::RunLine(const std::string& raw, int number) {
     auto it = fields.find(words[1]);
     if (it == fields.end()) Fail(number, "unknown field: " + words[1]);
     out_ << it->first << " = " << FormatValue(it->second) << "\n";
+  } else if (verb == "add") {
+    // add Type Name [Index=n] Key=value ...
+    if (words.size() < 3) Fail(number, "expected: add Type Name [Index=n] Key=value ...");
+    const ControlKindInfo* kind = FindControlKind(words[1]);
+    if (kind == nullptr || kind->kind == ContainedControl::Kind::kForm) Fail(number, "unknown control type: " + words[1]);
+    std::optional<int16_t> index;
+    std::vector<std::pair<std::string, Variant>> values;
+    for (size_t i = 3; i < words.size(); ++i) {
+      size_t eq = words[i].find('=');
+      if (eq == std::string::npos) Fail(number, "expected Key=value: " + words[i]);
+      std::string key = words[i].substr(0, eq);
+      Variant value = value_of(words[i].substr(eq + 1));
+      if (EqualsIgnoreCase(key, "Index")) {
+        try {
+          index = ToInteger(value);
+        } catch (const VbError&) {
+          Fail(number, "Index takes a number");
+        }
+      } else {
+        values.emplace_back(key, value);
+      }
+    }
+    if (session_.Host().FindControl(words[2], index) != nullptr) Fail(number, "a control " + words[2] + " is already there");
+    StandInControl& added = session_.Host().AddControl(*kind, words[2], index);
+    for (const auto& [key, value] : values) {
+      if (!added.Set(key, value)) Fail(number, kind->type + " has no property " + key + " that takes " + FormatValue(value));
+    }
+  } else if (verb == "show") {
+    if (words.size() != 1) Fail(number, "expected: show");
+    reporting([&] { control.Show(); });
+  } else if (verb == "controls") {
+    if (words.size() != 1) Fail(number, "expected: controls");
+    for (const StandInControlPtr& c : session_.Host().Controls()) {
+      out_ << "control " << GetControlID(*c);
+      for (const char* key : {"Left", "Top", "X1", "X2", "TabStop", "Enabled"}) {
+        if (auto v = c->Get(key)) out_ << " " << key << "=" << FormatValue(*v);
+      }
+      out_ << "\n";
+    }
+  } else if (verb == "focus") {
+    if (words.size() != 1) Fail(number, "expected: focus");
+    HeadlessHost::Focus f = session_.Host().GetFocus();
+    if (f.control != nullptr) {
+      out_ << "focus " << GetControlID(*f.control) << "\n";
+    } else if (f.on_tab_control) {
+      out_ << "focus control\n";
+    } else {
+      out_ << "focus none\n";
+    }
+  } else if (verb == "save") {
+    if (words.size() != 2) Fail(number, "expected: save FILE.frm");
+    Variant path = value_of(words[1].front() == '"' ? words[1] : Quote(words[1]));
+    try {
+      session_.SaveForm(path.As<std::string>());
+    } catch (const std::exception& e) {
+      Fail(number, e.what());
+    }
   } else if (verb == "answer") {
     if (words.size() == 1) {
       session_.Host().QueueAnswer("");
@@ -306,6 +385,10 @@ int RunPlay(const SessionOptions& options, const std::string& script_path, std::
   } catch (const ScriptError& e) {
     out.flush();
     err << name << ":" << e.line << ": " << e.message << "\n";
+    return 2;
+  } catch (const FormError& e) {
+    out.flush();
+    err << e.what() << "\n";
     return 2;
   } catch (const std::exception& e) {
     out.flush();

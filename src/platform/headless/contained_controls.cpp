@@ -81,6 +81,15 @@ const ControlKindInfo* FindControlKind(std::string_view type) {
   return nullptr;
 }
 
+const ControlKindInfo& GenericControlKind() {
+  static const ControlKindInfo generic{
+      "", K::kControl, true, true,
+      {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "hwnd"},
+      {{"Left", Single(0)}, {"Top", Single(0)}, {"Width", Single(1215)}, {"Height", Single(495)},
+       {"Visible", True()}, {"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}}};
+  return generic;
+}
+
 StandInControl::StandInControl(const ControlKindInfo& info, std::string name, std::optional<int16_t> index)
     : info_(info), name_(std::move(name)), index_(index), values_(info.defaults) {
   if (info.windowed) values_.emplace_back("hwnd", Variant(int32_t{0}));

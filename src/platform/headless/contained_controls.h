@@ -28,6 +28,9 @@ struct ControlKindInfo {
 
 // The kinds the headless host knows; nullptr for any other type name.
 const ControlKindInfo* FindControlKind(std::string_view type);
+// Any other control a form holds (a foreign ActiveX control): a windowed
+// control with the extender's position, TabStop and Enabled.
+const ControlKindInfo& GenericControlKind();
 
 class StandInControl : public ContainedControl {
  public:

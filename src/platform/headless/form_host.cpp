@@ -1,0 +1,149 @@
+#include "platform/headless/form_host.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/folivan_tab.h"
+#include "core/text.h"
+#include "platform/headless/picture_file.h"
+#include "platform/vb_runtime.h"
+
+namespace folivan {
+
+namespace {
+
+constexpr const char* kLibraryReference = "{A204361F-019D-469C-9D58-120B5BE02315}#1.0#0";
+
+// Pictures given as a quoted path next to the form are loaded; anything else
+// (an .frx reference) stays an unloaded picture that keeps its reference.
+PicturePtr LoadFormPicture(const FormPictureRef& ref) {
+  if (ref.frx_offset) return nullptr;
+  return LoadPictureFile(ref.file.string());
+}
+
+int32_t Himetric(double twips) { return CLng(twips * 2540.0 / 1440.0); }
+
+}  // namespace
+
+FormHost::FormHost(const std::filesystem::path& path, const std::string& control_name)
+    : document_(FormDocument::Load(path)) {
+  control_ = FindFolivanTab(document_, control_name);
+  if (control_ == nullptr) {
+    throw FormError(path.string(), 0,
+                    control_name.empty() ? "no FolivanTabs.FolivanTab control in the form"
+                                         : "no FolivanTabs.FolivanTab control named " + control_name);
+  }
+}
+
+FormHost::FormHost() {
+  document_.AddObjectReference(kLibraryReference, "FolivanTabs.ocx");
+  FormBlock& form = *document_.Root();
+  form.Set("Caption", Variant("Form1"));
+  form.Set("ClientHeight", Variant(int32_t{4800}));
+  form.Set("ClientWidth", Variant(int32_t{6600}));
+  form.Set("ScaleHeight", Variant(int32_t{4800}));
+  form.Set("ScaleWidth", Variant(int32_t{6600}));
+  control_ = &form.AppendChild(std::string(kFolivanTabType), "FolivanTab1");
+  control_->Set("Left", Variant(int32_t{240}));
+  control_->Set("TabIndex", Variant(int16_t{0}));
+  control_->Set("Top", Variant(int32_t{240}));
+}
+
+void FormHost::PopulateHost(HeadlessHost& host) {
+  Surface& surface = host.GetSurface();
+  if (auto width = control_->Get("Width")) surface.SetWidth(ToDouble(*width));
+  if (auto height = control_->Get("Height")) surface.SetHeight(ToDouble(*height));
+  for (const char* key : {"Left", "Top", "Name"}) {
+    if (auto v = control_->Get(key)) host.ExtenderSet(key, *v);
+  }
+  host.ExtenderSet("Name", Variant(control_->Name()));
+
+  for (FormBlock* block : control_->Children()) {
+    const ControlKindInfo* kind = FindControlKind(block->Type());
+    if (kind == nullptr) kind = &GenericControlKind();
+    std::optional<int16_t> index;
+    if (auto v = block->Get("Index")) index = ToInteger(*v);
+    StandInControl& stand_in = host.AddControl(*kind, block->Name(), index);
+    for (const std::string& property : kind->properties) {
+      if (EqualsIgnoreCase(property, "hwnd")) continue;
+      if (auto v = block->Get(property)) stand_in.Set(property, *v);
+    }
+    links_.emplace_back(&stand_in, block);
+  }
+}
+
+void FormHost::LoadControl(FolivanTab& control) {
+  FormPropertyBag bag(document_, *control_, LoadFormPicture);
+  try {
+    control.ReadProperties(bag);
+  } catch (const VbError& e) {
+    int line = bag.LastReadLine() != 0 ? bag.LastReadLine() : control_->Line();
+    throw FormError(document_.SourceName(), line,
+                    e.Description() + " reading \"" + bag.LastReadKey() + "\" of " + control_->Name());
+  }
+}
+
+void FormHost::SyncControl(StandInControl& control, FormBlock& block, bool is_new) {
+  // A new block gets its keys as the designer writes them, sorted; an existing
+  // one keeps its lines and gets only what changed.
+  std::vector<std::pair<std::string, Variant>> values = control.Values();
+  if (is_new) {
+    std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (control.Index()) block.Set("Index", Variant(*control.Index()));
+  }
+  for (const auto& [key, value] : values) {
+    if (EqualsIgnoreCase(key, "hwnd")) continue;
+    std::optional<Variant> stored = block.Get(key);
+    if (stored) {
+      if (!BagValuesEqual(*stored, value)) block.Set(key, value);
+      continue;
+    }
+    // Keys the file does not hold stand at the control's default; write only changes.
+    const auto& defaults = control.Info().defaults;
+    auto d = std::find_if(defaults.begin(), defaults.end(),
+                          [&](const auto& entry) { return EqualsIgnoreCase(entry.first, key); });
+    // A designer always writes a new control's place and tab index.
+    bool always = is_new && (EqualsIgnoreCase(key, "Left") || EqualsIgnoreCase(key, "Top") ||
+                             EqualsIgnoreCase(key, "Width") || EqualsIgnoreCase(key, "Height") ||
+                             EqualsIgnoreCase(key, "X1") || EqualsIgnoreCase(key, "X2") ||
+                             EqualsIgnoreCase(key, "Y1") || EqualsIgnoreCase(key, "Y2") ||
+                             EqualsIgnoreCase(key, "TabIndex"));
+    if (always || d == defaults.end() || !BagValuesEqual(d->second, value)) block.Set(key, value);
+  }
+}
+
+void FormHost::Save(FolivanTab& control, HeadlessHost& host, const std::filesystem::path& path) {
+  FormPropertyBag bag(document_, *control_, LoadFormPicture);
+  bag.BeginSave();
+  control.WriteProperties(bag);
+  bag.CommitSave();
+
+  Surface& surface = host.GetSurface();
+  double width = surface.Width();
+  double height = surface.Height();
+  auto changed = [&](const char* key, double value) {
+    auto stored = control_->Get(key);
+    return !stored || std::fabs(ToDouble(*stored) - value) > 0.5;
+  };
+  if (changed("Width", width) || changed("Height", height)) {
+    control_->Set("Height", Variant(CLng(height)));
+    control_->Set("Width", Variant(CLng(width)));
+    control_->Set("_ExtentX", Variant(Himetric(width)));
+    control_->Set("_ExtentY", Variant(Himetric(height)));
+  }
+
+  for (const StandInControlPtr& stand_in : host.Controls()) {
+    auto link = std::find_if(links_.begin(), links_.end(),
+                             [&](const auto& l) { return l.first == stand_in.get(); });
+    if (link == links_.end()) {
+      FormBlock& block = control_->AppendChild(stand_in->Info().type, stand_in->Name());
+      links_.emplace_back(stand_in.get(), &block);
+      SyncControl(*stand_in, block, true);
+    } else {
+      SyncControl(*stand_in, *link->second, false);
+    }
+  }
+  document_.Save(path);
+}
+
+}  // namespace folivan

@@ -1,0 +1,48 @@
+// The headless host's side of a form file: the control's block and its
+// nested blocks (the contained controls, in file order), loading the control
+// through its property bag and saving everything back.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/headless/form_bag.h"
+#include "platform/headless/form_file.h"
+#include "platform/headless/headless_host.h"
+
+namespace folivan {
+
+class FolivanTab;
+
+class FormHost {
+ public:
+  // A form loaded from a file; the control is the block named control_name,
+  // or the first FolivanTabs.FolivanTab. Throws FormError.
+  FormHost(const std::filesystem::path& path, const std::string& control_name);
+  // A new form holding one new control.
+  FormHost();
+
+  FormDocument& Document() { return document_; }
+  FormBlock& ControlBlock() { return *control_; }
+
+  // Sizes the surface from the extender and makes a stand-in for every
+  // nested block. Call before the control reads its properties.
+  void PopulateHost(HeadlessHost& host);
+  // The control reads its properties; a failure becomes a FormError naming
+  // the line of the key being read.
+  void LoadControl(FolivanTab& control);
+  // Writes the control (its WriteProperties), the extender and every
+  // contained control back into the document and saves it atomically.
+  void Save(FolivanTab& control, HeadlessHost& host, const std::filesystem::path& path);
+
+ private:
+  void SyncControl(StandInControl& control, FormBlock& block, bool is_new);
+
+  FormDocument document_;
+  FormBlock* control_ = nullptr;
+  std::vector<std::pair<const StandInControl*, FormBlock*>> links_;
+};
+
+}  // namespace folivan
