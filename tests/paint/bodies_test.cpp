@@ -1,0 +1,202 @@
+// The body renderers: a golden image per style and colour mode, and the
+// behaviours that a picture alone would not pin down.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "paint/bodies.h"
+#include "paint/colors.h"
+#include "paint_fixture.h"
+#include "support/golden.h"
+
+namespace folivan::testing {
+namespace {
+
+constexpr int32_t kWidth = 160;
+constexpr int32_t kHeight = 110;
+constexpr int16_t kStripH = 20;
+
+class BodiesTest : public PaintTest {
+ protected:
+  BodiesTest() : PaintTest(kWidth, kHeight) { S().StripH = kStripH; }
+
+  // Colours, then the body alone, as a repaint does before it draws the tabs.
+  const PixelImage& Draw() {
+    DetectWindowsVersion(control);
+    S().ThemeCode = DetectThemeColors(control, surface.Hwnd());
+    BuildColorSet(control);
+    DrawBody(control);
+    return surface.PersistentImage();
+  }
+  void Style(int32_t appearance, int32_t color = 1, bool luna = false, bool note_one = false, bool plain = false) {
+    S().Appearance = appearance;
+    S().Color = color;
+    S().LunaColors = luna;
+    S().NoteOneColors = note_one;
+    S().PlainTab = plain;
+  }
+  bool AllFace(const PixelImage& image) {
+    const RgbColor face = Colors().Face;
+    for (uint32_t p : image.pixels()) {
+      if (static_cast<RgbColor>(p) != face) return false;
+    }
+    return true;
+  }
+};
+
+struct GoldenCase {
+  const char* name;
+  int32_t appearance;
+  int32_t color;
+  bool luna;
+  bool note_one;
+  bool plain;
+  int16_t current_tab;
+};
+
+class BodyGoldenTest : public BodiesTest, public ::testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(BodyGoldenTest, MatchesGolden) {
+  const GoldenCase& c = GetParam();
+  Style(c.appearance, c.color, c.luna, c.note_one, c.plain);
+  S().CurrentTab = c.current_tab;
+  EXPECT_TRUE(MatchesGolden(Draw(), std::string("bodies/") + c.name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, BodyGoldenTest,
+    ::testing::Values(GoldenCase{"xp", 1, 1, false, false, false, 0},
+                      GoldenCase{"xp_plain", 1, 1, false, false, true, 0},
+                      GoldenCase{"property_page", 2, 1, false, false, false, 0},
+                      GoldenCase{"property_page_luna", 2, 2, true, false, false, 0},
+                      GoldenCase{"property_page_luna_plain", 2, 2, true, false, true, 0},
+                      GoldenCase{"visual_studio", 3, 1, false, false, false, 0},
+                      GoldenCase{"visual_studio_luna", 3, 2, true, false, false, 0},
+                      GoldenCase{"visual_studio_luna_plain", 3, 2, true, false, true, 0},
+                      GoldenCase{"office", 4, 1, false, false, false, 0},
+                      GoldenCase{"office_luna", 4, 2, true, false, false, 0},
+                      GoldenCase{"office_luna_plain", 4, 2, true, false, true, 0},
+                      GoldenCase{"flat", 8, 2, true, true, false, 0},
+                      GoldenCase{"sstab", 9, 1, false, false, false, 0},
+                      GoldenCase{"excel", 10, 1, false, false, false, 0},
+                      GoldenCase{"excel_plain", 10, 1, false, false, true, 0},
+                      GoldenCase{"excel_office", 10, 2, false, false, false, 0},
+                      GoldenCase{"excel_luna", 10, 2, true, false, false, 0},
+                      GoldenCase{"excel_note_one", 10, 1, false, true, false, 1},
+                      GoldenCase{"excel_office_note_one", 10, 2, true, true, false, 2},
+                      GoldenCase{"rounded", 11, 1, false, false, false, 0},
+                      GoldenCase{"rounded_plain", 11, 1, false, false, true, 0},
+                      GoldenCase{"rounded_luna", 11, 2, true, false, false, 0},
+                      GoldenCase{"rounded_note_one", 11, 1, true, true, false, 1}),
+    [](const ::testing::TestParamInfo<GoldenCase>& param_info) { return std::string(param_info.param.name); });
+
+TEST_F(BodiesTest, XpBodyFramesGradientAndShade) {
+  Style(1);
+  const PixelImage& image = Draw();
+  const int32_t B = kStripH + 1;
+  EXPECT_EQ(image.At(0, B), Rgb(145, 155, 156));               // outer frame's corner
+  EXPECT_EQ(image.At(kWidth - 3, kHeight - 3), Rgb(145, 155, 156));
+  EXPECT_EQ(image.At(1, B + 1), Rgb(252, 252, 254));           // inner frame
+  EXPECT_EQ(image.At(2, B + 2), Rgb(252, 252, 254));           // gradient's top row
+  EXPECT_EQ(image.At(kWidth - 1, kHeight - 1), Rgb(227, 224, 208));
+  EXPECT_EQ(image.At(kWidth - 2, kHeight - 2), Rgb(208, 206, 191));
+  EXPECT_EQ(image.At(0, kHeight - 2), Rgb(208, 206, 191));
+  EXPECT_EQ(image.At(0, B - 1), Colors().Face);                // the strip stays cleared
+}
+
+TEST_F(BodiesTest, XpShadeStartsAtRow22WhateverTheStripHeight) {
+  Style(1);
+  S().StripH = 30;
+  const PixelImage& image = Draw();
+  EXPECT_EQ(image.At(kWidth - 1, 21), Colors().Face);
+  EXPECT_EQ(image.At(kWidth - 1, 22), Rgb(227, 224, 208));  // inside the strip
+  EXPECT_EQ(image.At(kWidth - 2, 22), Rgb(208, 206, 191));
+}
+
+TEST_F(BodiesTest, XpPlainIsWhiteInsteadOfTheGradient) {
+  Style(1, 1, false, false, true);
+  const PixelImage& image = Draw();
+  EXPECT_EQ(image.At(2, kStripH + 3), Rgb(255, 255, 255));
+  EXPECT_EQ(image.At(80, kHeight - 6), Rgb(255, 255, 255));
+}
+
+TEST_F(BodiesTest, PropertyPageSelectedDrawsWhatItsColourPicks) {
+  const std::pair<int32_t, int32_t> pairs[] = {{1, 2}, {2, 4}, {3, 3}};
+  for (auto [color, appearance] : pairs) {
+    Style(5, color, true);
+    const PixelImage selected = Draw();
+    Style(appearance, color, true);
+    EXPECT_TRUE(Draw() == selected) << "Color " << color;
+  }
+  Style(5, 4);
+  EXPECT_TRUE(AllFace(Draw())) << "a Color outside 1..3 draws no body";
+}
+
+TEST_F(BodiesTest, StateButtonsAndSystemShowTheClearedSurface) {
+  Style(7);
+  EXPECT_TRUE(AllFace(Draw()));
+  Style(13);
+  EXPECT_TRUE(AllFace(Draw()));
+}
+
+TEST_F(BodiesTest, PropertyPageInLunaModeOverridesTheColourSetForTheTabs) {
+  Style(2, 2, true);
+  Draw();
+  const ThemePalette& p = SharedThemePalette();
+  EXPECT_EQ(Colors().Shadow, p.LunaMid);
+  EXPECT_EQ(Colors().Light, p.HotDark);
+  EXPECT_EQ(Colors().DarkShadow, p.LunaBorder);
+  EXPECT_EQ(Colors().HighLight, Rgb(255, 255, 255));  // untouched
+
+  Style(2, 2, false);  // LunaColors off: no override
+  Draw();
+  EXPECT_EQ(Colors().Shadow, Rgb(172, 168, 153));
+  Style(2, 1, true);  // LunaColors without Color Office-2003: no override either
+  Draw();
+  EXPECT_EQ(Colors().Light, Rgb(241, 239, 226));
+}
+
+TEST_F(BodiesTest, PlainTabTurnsLunaFillsIntoOutlines) {
+  const RgbColor hot_dark = Rgb(255, 194, 115);
+  for (int32_t appearance : {2, 3, 4}) {
+    Style(appearance, 2, true, false, false);
+    EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), hot_dark) << appearance;
+    Style(appearance, 2, true, false, true);
+    EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Colors().Face) << appearance;
+  }
+}
+
+TEST_F(BodiesTest, ExcelAndRoundedWithNoteOneFollowTheCurrentTab) {
+  for (int32_t appearance : {10, 11}) {
+    Style(appearance, 1, false, true);
+    control.Record(2).ColEnd = 0;
+    S().CurrentTab = 0;
+    EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Rgb(138, 168, 228)) << appearance;
+    S().CurrentTab = 2;
+    EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Rgb(189, 205, 159)) << appearance;
+    control.Record(2).ColEnd = Rgb(10, 20, 30);  // a colour of the tab's own
+    EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Rgb(10, 20, 30)) << appearance;
+    S().CurrentTab = -1;  // the common area: the plain background stays
+    const PixelImage& image = Draw();
+    EXPECT_EQ(image.At(kWidth / 2, kHeight / 2), Colors().Face) << appearance;
+    EXPECT_EQ(image.At(1, kStripH + 2), appearance == 10 ? Colors().Face : Rgb(255, 255, 255)) << appearance;
+  }
+}
+
+TEST_F(BodiesTest, ExcelOuterFrameFollowsTheColour) {
+  Style(10, 2);
+  EXPECT_EQ(Draw().At(0, kStripH + 1), Rgb(59, 97, 156));  // LunaBorder, with or without LunaColors
+  EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Rgb(255, 255, 255));
+  Style(10, 3, true);
+  EXPECT_EQ(Draw().At(0, kStripH + 1), Rgb(172, 168, 153));  // Shadow
+  EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Rgb(255, 255, 255));
+}
+
+TEST_F(BodiesTest, TheThemeSchemeColoursTheLunaBodies) {
+  system.SetTheme(ThemeName{"Luna.msstyles", "Metallic"});
+  Style(10, 2, true);
+  EXPECT_EQ(Draw().At(0, kStripH + 1), Rgb(124, 124, 148));
+}
+
+}  // namespace
+}  // namespace folivan::testing

@@ -1,0 +1,280 @@
+// Version and theme detection, the shared palette, the colour set and the
+// NoteOne colours.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "paint/colors.h"
+#include "paint_fixture.h"
+
+namespace folivan::testing {
+namespace {
+
+using ColorsTest = PaintTest;
+
+WindowsVersion Version(uint32_t major, uint32_t minor, uint32_t platform = 2) {
+  return WindowsVersion{major, minor, 0, platform};
+}
+
+TEST_F(ColorsTest, VersionDecidesWhetherThemesAreAvailable) {
+  struct Case {
+    uint32_t major, minor;
+    bool was;
+    bool expected;
+  };
+  const Case cases[] = {
+      {6, 0, false, true},  {10, 0, false, true}, {5, 1, false, true},  {5, 2, false, true},
+      {4, 10, true, false}, {4, 90, true, false}, {3, 51, true, false}, {0, 0, true, false},
+      // 4.0 to 4.9 and 5.0 leave the flag alone.
+      {4, 0, false, false}, {4, 0, true, true},   {4, 9, true, true},   {5, 0, false, false},
+      {5, 0, true, true},
+  };
+  for (const Case& c : cases) {
+    SharedPlatformFlags().ThemesAvailable = c.was;
+    system.SetVersion(Version(c.major, c.minor));
+    DetectWindowsVersion(control);
+    EXPECT_EQ(SharedPlatformFlags().ThemesAvailable, c.expected) << c.major << "." << c.minor << " was " << c.was;
+  }
+}
+
+TEST_F(ColorsTest, NtPlatformIsTheSecondBitOfThePlatformId) {
+  for (auto [id, nt] : {std::pair{2u, true}, {1u, false}, {0u, false}, {3u, true}}) {
+    system.SetVersion(Version(5, 1, id));
+    DetectWindowsVersion(control);
+    EXPECT_EQ(SharedPlatformFlags().IsNtPlatform, nt) << id;
+  }
+}
+
+class ThemeTest : public PaintTest {
+ protected:
+  ThemeTest() {
+    system.SetVersion(Version(5, 1));
+    DetectWindowsVersion(control);
+  }
+  int16_t Detect(std::optional<ThemeName> theme) {
+    system.SetTheme(std::move(theme));
+    return DetectThemeColors(control, surface.Hwnd());
+  }
+  static void ExpectColumn(const LunaColumn& want) {
+    const ThemePalette& p = SharedThemePalette();
+    EXPECT_EQ(p.LunaLight, want.LunaLight);
+    EXPECT_EQ(p.LunaLightest, want.LunaLightest);
+    EXPECT_EQ(p.LunaGradientTop, want.LunaGradientTop);
+    EXPECT_EQ(p.LunaGradientBottom, want.LunaGradientBottom);
+    EXPECT_EQ(p.LunaBorder, want.LunaBorder);
+    EXPECT_EQ(p.LunaDark, want.LunaDark);
+    EXPECT_EQ(p.LunaMid, want.LunaMid);
+  }
+  static void ExpectHotColours() {
+    const ThemePalette& p = SharedThemePalette();
+    EXPECT_EQ(p.HotLight, Rgb(255, 237, 213));
+    EXPECT_EQ(p.HotDark, Rgb(255, 194, 115));
+    EXPECT_EQ(p.HotLightest, Rgb(255, 251, 239));
+    EXPECT_EQ(p.HotLighter, Rgb(255, 240, 200));
+  }
+  static ThemeName Scheme(std::string color) { return ThemeName{"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles", color}; }
+};
+
+TEST_F(ThemeTest, TheColumnsHoldTheSchemesColours) {
+  const LunaColumn blue = LunaColumnFor(1);
+  EXPECT_EQ(blue.LunaLight, Rgb(196, 218, 250));
+  EXPECT_EQ(blue.LunaBorder, Rgb(59, 97, 156));
+  EXPECT_EQ(blue.LunaMid, Rgb(117, 166, 241));
+  const LunaColumn silver = LunaColumnFor(2);
+  EXPECT_EQ(silver.LunaGradientBottom, Rgb(218, 218, 231));
+  EXPECT_EQ(silver.LunaDark, Rgb(118, 116, 146));
+  const LunaColumn olive = LunaColumnFor(3);
+  EXPECT_EQ(olive.LunaLightest, Rgb(251, 253, 252));
+  EXPECT_EQ(olive.LunaGradientTop, Rgb(241, 245, 230));
+  EXPECT_EQ(olive.LunaBorder, Rgb(96, 128, 88));
+  EXPECT_EQ(LunaColumnFor(0).LunaDark, Rgb(0, 53, 154));
+}
+
+TEST_F(ThemeTest, EachKnownSchemeGivesItsCodeAndColumn) {
+  EXPECT_EQ(Detect(Scheme("NormalColor")), 1);
+  ExpectColumn(LunaColumnFor(1));
+  ExpectHotColours();
+
+  EXPECT_EQ(Detect(Scheme("Metallic")), 2);
+  ExpectColumn(LunaColumnFor(2));
+  ExpectHotColours();
+
+  EXPECT_EQ(Detect(Scheme("HomeStead")), 3);
+  ExpectColumn(LunaColumnFor(3));
+
+  // Back to blue: every Luna entry is rewritten.
+  EXPECT_EQ(Detect(Scheme("NormalColor")), 1);
+  ExpectColumn(LunaColumnFor(1));
+}
+
+TEST_F(ThemeTest, OtherSchemeNamesGiveCodeZeroWithTheBluePalette) {
+  for (const char* name : {"normalcolor", "NormalColor2", "Homestead", "Royale", ""}) {
+    Detect(Scheme("Metallic"));
+    EXPECT_EQ(Detect(Scheme(name)), 0) << name;
+    ExpectColumn(LunaColumnFor(1));
+  }
+}
+
+TEST_F(ThemeTest, NamesAreCutAtTheirFirstNulUnlessItComesFirst) {
+  EXPECT_EQ(Detect(Scheme(std::string("Metallic\0junk", 13))), 2);
+  EXPECT_EQ(Detect(Scheme(std::string("\0Metallic", 9))), 0);
+}
+
+TEST_F(ThemeTest, WithoutAVisualStyleTheBluePaletteAndCodeZeroApply) {
+  Detect(Scheme("HomeStead"));
+  EXPECT_EQ(Detect(std::nullopt), 0);  // OpenThemeData fails
+  ExpectColumn(LunaColumnFor(1));
+  ExpectHotColours();
+
+  // Windows 2000: no themes even though a name would be there.
+  SharedPlatformFlags() = PlatformFlags{};
+  Detect(Scheme("HomeStead"));
+  system.SetVersion(Version(5, 0));
+  DetectWindowsVersion(control);
+  SharedThemePalette() = ThemePalette{};
+  EXPECT_EQ(Detect(Scheme("HomeStead")), 0);
+  ExpectColumn(LunaColumnFor(1));
+  ExpectHotColours();
+}
+
+TEST_F(ThemeTest, ThePaletteIsSharedByTheControlsOfAThreadOnly) {
+  HeadlessSystem other_system;
+  HostedSurface other_surface(other_system, 50, 50);
+  HeadlessHost other_host(other_surface, other_system);
+  FolivanTab other(other_host, other_system);
+  other_system.SetTheme(Scheme("Metallic"));
+
+  Detect(Scheme("HomeStead"));
+  EXPECT_EQ(DetectThemeColors(other, other_surface.Hwnd()), 2);
+  // The last detection wins, for every control on the thread.
+  ExpectColumn(LunaColumnFor(2));
+
+  RgbColor seen_elsewhere = -2;
+  std::thread([&] { seen_elsewhere = SharedThemePalette().LunaBorder; }).join();
+  EXPECT_EQ(seen_elsewhere, 0);
+}
+
+TEST_F(ThemeTest, AmbientChangeDetectsTheThemeAgain) {
+  Detect(std::nullopt);
+  S().ThemeCode = 0;
+  system.SetTheme(Scheme("Metallic"));
+  control.AmbientChanged("BackColor");
+  EXPECT_EQ(S().ThemeCode, 2);
+  ExpectColumn(LunaColumnFor(2));
+
+  // Version detection runs first: on Windows 98 the theme is no longer looked at.
+  system.SetVersion(Version(4, 10));
+  HandleAmbientChanged(control, "UserMode");
+  EXPECT_EQ(S().ThemeCode, 0);
+  ExpectColumn(LunaColumnFor(1));
+}
+
+TEST_F(ColorsTest, DefaultColoursComeFromTheSystemAndIgnoreTheTabColourProperties) {
+  control.SetTabColorForeGround(static_cast<OleColor>(Rgb(1, 1, 1)));
+  control.SetTabColorShadow(static_cast<OleColor>(Rgb(2, 2, 2)));
+  system.SetSysColor(22, Rgb(30, 31, 32));
+  BuildColorSet(control);
+  const ColorSet& c = Colors();
+  EXPECT_EQ(c.BorderColor, Rgb(145, 155, 156));
+  EXPECT_EQ(c.Face, Rgb(236, 233, 216));
+  EXPECT_EQ(c.Shadow, Rgb(172, 168, 153));
+  EXPECT_EQ(c.Light, Rgb(30, 31, 32));
+  EXPECT_EQ(c.DarkShadow, Rgb(113, 111, 100));
+  EXPECT_EQ(c.HighLight, Rgb(255, 255, 255));
+  EXPECT_EQ(c.WindowFrame, Rgb(0, 0, 0));
+  EXPECT_EQ(c.SelectionBack, Rgb(49, 106, 197));
+  EXPECT_EQ(c.SelectionText, Rgb(255, 255, 255));
+  EXPECT_EQ(c.FaceTint, Rgb(249, 248, 242));
+}
+
+TEST_F(ColorsTest, CustomisedColoursAreTranslatedFromTheProperties) {
+  control.SetColorSystem(2);
+  control.SetTabColorForeGround(SystemColor(13));  // a system-colour code: its RGB now
+  control.SetTabColorShadow(static_cast<OleColor>(Rgb(2, 3, 4)));
+  control.SetTabColorLight(static_cast<OleColor>(Rgb(5, 6, 7)));
+  control.SetTabColorDarkShadow(0x05000000u);  // untranslatable
+  control.SetTabColorHighLight(static_cast<OleColor>(Rgb(8, 9, 10)));
+  BuildColorSet(control);
+  const ColorSet& c = Colors();
+  EXPECT_EQ(c.Face, Rgb(49, 106, 197));
+  EXPECT_EQ(c.Shadow, Rgb(2, 3, 4));
+  EXPECT_EQ(c.Light, Rgb(5, 6, 7));
+  EXPECT_EQ(c.DarkShadow, -1);
+  EXPECT_EQ(c.HighLight, Rgb(8, 9, 10));
+  // 255 - (255 - 49) / 3 = 186.33, 255 - 149 / 3 = 205.33, 255 - 58 / 3 = 235.67
+  EXPECT_EQ(c.FaceTint, Rgb(186, 205, 236));
+
+  system.SetSysColor(13, Rgb(100, 0, 0));
+  BuildColorSet(control);
+  EXPECT_EQ(Colors().Face, Rgb(100, 0, 0));
+}
+
+TEST_F(ColorsTest, AnyColorSystemOtherThanOneIsCustomised) {
+  S().ColorSystem = 7;
+  S().TabColorForeGround = static_cast<OleColor>(Rgb(0, 0, 0));
+  BuildColorSet(control);
+  EXPECT_EQ(Colors().Face, Rgb(0, 0, 0));
+  EXPECT_EQ(Colors().FaceTint, Rgb(170, 170, 170));
+
+  // A face that failed to translate tints like black.
+  S().TabColorForeGround = 0x05000000u;
+  BuildColorSet(control);
+  EXPECT_EQ(Colors().Face, -1);
+  EXPECT_EQ(Colors().FaceTint, Rgb(170, 170, 170));
+}
+
+TEST_F(ColorsTest, TheColourSetWritesTheHotColoursButNoLunaColours) {
+  SharedThemePalette() = ThemePalette{};
+  BuildColorSet(control);
+  EXPECT_EQ(SharedThemePalette().HotDark, Rgb(255, 194, 115));
+  EXPECT_EQ(SharedThemePalette().HotLighter, Rgb(255, 240, 200));
+  EXPECT_EQ(SharedThemePalette().LunaBorder, 0);
+}
+
+class NoteOneTest : public PaintTest {
+ protected:
+  NoteOneTest() { control.SetTabs(10); }
+};
+
+TEST_F(NoteOneTest, OffLeavesTheTabsAlone) {
+  BuildColorSet(control);
+  for (int16_t i = 0; i < 10; ++i) {
+    EXPECT_EQ(control.Record(i).ColEnd, 0);
+    EXPECT_EQ(control.Record(i).ColStart, 0);
+  }
+}
+
+TEST_F(NoteOneTest, TabsWithoutColoursTakeThePairOfTheirIndexModEight) {
+  S().NoteOneColors = true;
+  control.Record(3).ColStart = Rgb(1, 0, 0);
+  control.Record(4).ColEnd = Rgb(0, 0, 1);
+  BuildColorSet(control);
+  EXPECT_EQ(control.Record(0).ColEnd, Rgb(138, 168, 228));
+  EXPECT_EQ(control.Record(0).ColStart, Rgb(220, 229, 247));
+  EXPECT_EQ(control.Record(1).ColEnd, Rgb(255, 219, 117));
+  EXPECT_EQ(control.Record(7).ColEnd, Rgb(216, 171, 192));
+  EXPECT_EQ(control.Record(7).ColStart, Rgb(243, 230, 236));
+  EXPECT_EQ(control.Record(8).ColEnd, control.Record(0).ColEnd);
+  EXPECT_EQ(control.Record(8).ColStart, control.Record(0).ColStart);
+  EXPECT_EQ(control.Record(9).ColStart, Rgb(255, 244, 214));
+  // Colours of their own, even nearly black ones, are kept.
+  EXPECT_EQ(control.Record(3).ColStart, Rgb(1, 0, 0));
+  EXPECT_EQ(control.Record(3).ColEnd, Rgb(240, 158, 159));
+  EXPECT_EQ(control.Record(4).ColEnd, Rgb(0, 0, 1));
+  EXPECT_EQ(control.Record(4).ColStart, Rgb(234, 228, 246));
+  EXPECT_EQ(S().paint.NoteOneBase, kNoteOneBase);
+  EXPECT_EQ(S().paint.NoteOneLight, kNoteOneLight);
+}
+
+TEST_F(NoteOneTest, TheChosenColoursStayWhenNoteOneIsTurnedOff) {
+  S().NoteOneColors = true;
+  BuildColorSet(control);
+  S().NoteOneColors = false;
+  BuildColorSet(control);
+  EXPECT_EQ(control.Record(2).ColEnd, Rgb(189, 205, 159));
+  EXPECT_EQ(control.Record(2).ColStart, Rgb(235, 240, 226));
+}
+
+}  // namespace
+}  // namespace folivan::testing

@@ -1,0 +1,262 @@
+// The drawing primitives on a control's surface: exact pixels, colour
+// translation, and the overflow guard.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "paint/primitives.h"
+#include "paint_fixture.h"
+#include "platform/vb_runtime.h"
+
+namespace folivan::testing {
+namespace {
+
+constexpr RgbColor kBack = Rgb(1, 2, 3);
+constexpr RgbColor kInk = Rgb(200, 10, 60);
+
+int ErrorNumberOf(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const VbError& e) {
+    return e.Number();
+  }
+  return 0;
+}
+
+class PrimitivesTest : public PaintTest {
+ protected:
+  PrimitivesTest() { Clear(kBack); }
+
+  // Compares the pixels from (x0, y0) with a map of letters, one row per
+  // string; '.' is the cleared background.
+  void ExpectMap(int32_t x0, int32_t y0, const std::vector<std::string>& rows, const std::map<char, RgbColor>& key) {
+    for (size_t j = 0; j < rows.size(); ++j) {
+      for (size_t i = 0; i < rows[j].size(); ++i) {
+        const int32_t x = x0 + static_cast<int32_t>(i);
+        const int32_t y = y0 + static_cast<int32_t>(j);
+        const RgbColor want = rows[j][i] == '.' ? kBack : key.at(rows[j][i]);
+        EXPECT_EQ(Px(x, y), want) << "at (" << x << ", " << y << "), expected '" << rows[j][i] << "'";
+      }
+    }
+  }
+};
+
+TEST_F(PrimitivesTest, LineLeavesOutItsEndPoint) {
+  DrawLine(control, 0, 5, 10, 5, kInk);
+  for (int x = 0; x < 10; ++x) EXPECT_EQ(Px(x, 5), kInk) << x;
+  EXPECT_EQ(Px(10, 5), kBack);
+  EXPECT_EQ(Px(0, 4), kBack);
+  EXPECT_EQ(Px(0, 6), kBack);
+
+  DrawLine(control, 20, 30, 20, 20, kInk);  // upwards: (20, 20) is left out
+  EXPECT_EQ(Px(20, 30), kInk);
+  EXPECT_EQ(Px(20, 21), kInk);
+  EXPECT_EQ(Px(20, 20), kBack);
+}
+
+TEST_F(PrimitivesTest, PixelsAreSetAndReadBack) {
+  SetPixelColor(control, 7, 8, kInk);
+  EXPECT_EQ(GetPixelColor(control, 7, 8), kInk);
+  EXPECT_EQ(GetPixelColor(control, 8, 8), kBack);
+  EXPECT_EQ(GetPixelColor(control, -1, 0), -1);  // outside the surface
+}
+
+TEST_F(PrimitivesTest, FramedRectIsTheOutlineOfTheInclusiveCorners) {
+  DrawRect(control, 2, 3, 6, 4, kInk, true);
+  ExpectMap(1, 2,
+            {"........",
+             ".######.",
+             ".#....#.",
+             ".#....#.",
+             ".######.",
+             "........"},
+            {{'#', kInk}});
+}
+
+TEST_F(PrimitivesTest, FilledRectLeavesOutRightAndBottomEdges) {
+  DrawRect(control, 2, 3, 3, 2, kInk, false);
+  ExpectMap(1, 2,
+            {".....",
+             ".###.",
+             ".###.",
+             "....."},
+            {{'#', kInk}});
+}
+
+TEST_F(PrimitivesTest, RectSumsOutside32BitsRaiseOverflow) {
+  EXPECT_EQ(ErrorNumberOf([&] { DrawRect(control, INT32_MAX, 0, 1, 1, kInk, false); }), vberr::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([&] { DrawRect(control, 0, INT32_MIN, 1, -1, kInk, true); }), vberr::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([&] { DrawTextInRect(surface, "x", 0, 1, 10, INT32_MAX, kInk, true); }),
+            vberr::kOverflow);
+  // Large but representable sums are fine and clip at the surface.
+  EXPECT_EQ(ErrorNumberOf([&] { DrawRect(control, -5, -5, INT32_MAX - 10, 8, kInk, false); }), 0);
+  EXPECT_EQ(Px(0, 0), kInk);
+}
+
+class Draw3DBoxTest : public PrimitivesTest {
+ protected:
+  Draw3DBoxTest() {
+    Colors().Light = Rgb(10, 0, 0);
+    Colors().HighLight = Rgb(20, 0, 0);
+    Colors().Shadow = Rgb(30, 0, 0);
+    Colors().DarkShadow = Rgb(40, 0, 0);
+    Colors().Face = Rgb(50, 0, 0);
+  }
+  std::map<char, RgbColor> Key() {
+    return {{'L', Colors().Light}, {'H', Colors().HighLight}, {'S', Colors().Shadow},
+            {'D', Colors().DarkShadow}, {'F', Colors().Face}};
+  }
+};
+
+TEST_F(Draw3DBoxTest, RaisedBoxLineByLine) {
+  Draw3DBox(control, 2, 2, 14, 11, false);
+  ExpectMap(1, 1,
+            {"..............",
+             ".LLLLLLLLLLLD.",
+             ".LHHHHHHHHHSD.",
+             ".LHFFFFFFFFSD.",
+             ".LHFFFFFFFFSD.",
+             ".LHFFFFFFFFSD.",
+             ".LHFFFFFFFFSD.",
+             ".LHFFFFFFFFSD.",
+             ".LSSSSSSSSSSD.",
+             ".DDDDDDDDDDDD.",
+             ".............."},
+            Key());
+}
+
+TEST_F(Draw3DBoxTest, SunkenBoxSwapsTheEdgeColours) {
+  Draw3DBox(control, 2, 2, 14, 11, true);
+  ExpectMap(1, 1,
+            {"..............",
+             ".DDDDDDDDDDDL.",
+             ".DSSSSSSSSSHL.",
+             ".DSFFFFFFFFHL.",
+             ".DSFFFFFFFFHL.",
+             ".DSFFFFFFFFHL.",
+             ".DSFFFFFFFFHL.",
+             ".DSFFFFFFFFHL.",
+             ".DHHHHHHHHHHL.",
+             ".LLLLLLLLLLLL.",
+             ".............."},
+            Key());
+}
+
+TEST_F(Draw3DBoxTest, OffsetsOutside32BitsRaiseOverflowAfterTheLinesBefore) {
+  // x2 - 2 overflows in the second line; the first has been drawn by then.
+  EXPECT_EQ(ErrorNumberOf([&] { Draw3DBox(control, 0, 0, INT32_MIN, 5, false); }), vberr::kOverflow);
+  EXPECT_EQ(Px(0, 0), Colors().Light);
+  EXPECT_EQ(Px(1, 1), kBack);
+  EXPECT_EQ(ErrorNumberOf([&] { Draw3DBox(control, 0, 0, 5, INT32_MIN + 1, true); }), vberr::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([&] { Draw3DBox(control, INT32_MAX, 0, 5, 5, true); }), vberr::kOverflow);
+}
+
+TEST_F(PrimitivesTest, GradientWithEqualColoursIsOneColour) {
+  const OleColor c = static_cast<OleColor>(Rgb(90, 120, 150));
+  GradientFillRect(control, 3, 4, 20, 30, c, c, GradientMode::kVertical);
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 30; ++x) {
+      const bool inside = x >= 3 && x < 20 && y >= 4 && y < 30;
+      ASSERT_EQ(Px(x, y), inside ? Rgb(90, 120, 150) : kBack) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(PrimitivesTest, GradientRunsFromTheFirstColourToTheSecond) {
+  const OleColor black = static_cast<OleColor>(Rgb(0, 0, 0));
+  const OleColor white = static_cast<OleColor>(Rgb(255, 255, 255));
+  GradientFillRect(control, 0, 0, 50, 10, black, white, GradientMode::kHorizontal);
+  EXPECT_EQ(Px(0, 5), Rgb(0, 0, 0));
+  EXPECT_LT(RedOf(Px(10, 5)), RedOf(Px(40, 5)));
+  EXPECT_EQ(Px(0, 0), Px(0, 9));  // columns are uniform
+
+  GradientFillRect(control, 0, 20, 10, 70, black, white, GradientMode::kVertical);
+  EXPECT_EQ(Px(5, 20), Rgb(0, 0, 0));
+  EXPECT_LT(RedOf(Px(5, 30)), RedOf(Px(5, 60)));
+  EXPECT_EQ(Px(0, 40), Px(9, 40));  // rows are uniform
+}
+
+TEST_F(PrimitivesTest, GradientTranslatesSystemColoursAtTheTimeOfDrawing) {
+  system.SetSysColor(15, Rgb(11, 22, 33));
+  GradientFillRect(surface, system, 0, 0, 10, 10, SystemColor(15), SystemColor(15), GradientMode::kVertical);
+  EXPECT_EQ(Px(5, 5), Rgb(11, 22, 33));
+}
+
+TEST_F(PrimitivesTest, GradientVertexChannelsKeepOnlyTheHighByte) {
+  const TriVertex v = MakeTriVertex(4, 5, Rgb(0x12, 0x34, 0xFF));
+  EXPECT_EQ(v.x, 4);
+  EXPECT_EQ(v.y, 5);
+  EXPECT_EQ(v.red, 0x1200);
+  EXPECT_EQ(v.green, 0x3400);
+  EXPECT_EQ(v.blue, 0xFF00);
+  EXPECT_EQ(v.alpha, 0);
+
+  // An untranslatable colour (-1): the blue channel's division truncates
+  // towards zero, so it comes out yellow.
+  const TriVertex bad = MakeTriVertex(0, 0, -1);
+  EXPECT_EQ(bad.red, 0xFF00);
+  EXPECT_EQ(bad.green, 0xFF00);
+  EXPECT_EQ(bad.blue, 0);
+  GradientFillRect(control, 0, 0, 10, 10, 0x05000000u, 0x05000000u, GradientMode::kHorizontal);
+  EXPECT_EQ(Px(5, 5), Rgb(255, 255, 0));
+}
+
+TEST_F(PrimitivesTest, TranslateColorResolvesSystemColoursAndRejectsBadCodes) {
+  EXPECT_EQ(control.TranslateColor(static_cast<OleColor>(Rgb(1, 2, 250))), Rgb(1, 2, 250));
+  EXPECT_EQ(control.TranslateColor(SystemColor(15)), Rgb(236, 233, 216));
+  system.SetSysColor(15, Rgb(9, 8, 7));
+  EXPECT_EQ(control.TranslateColor(SystemColor(15)), Rgb(9, 8, 7));
+  EXPECT_EQ(control.TranslateColor(SystemColor(200)), -1);
+  EXPECT_EQ(control.TranslateColor(0x05000000u), -1);
+}
+
+TEST_F(PrimitivesTest, TextUsesSingleLineVerticallyCentredFlags) {
+  HostedSurface reference(system, 120, 90);
+  reference.SetAutoRedraw(true);
+  reference.SetScaleMode(ScaleMode::kPixels);
+  reference.SetFont(surface.Font());
+  reference.SetBackColor(static_cast<OleColor>(kBack));
+  reference.Cls();
+  reference.SetTextColor(kInk);
+  reference.DrawText("Tab one", Rect{5, 5, 105, 35}, 37);
+  reference.DrawText("Tab two", Rect{5, 45, 105, 75}, 36);
+
+  DrawTextInRect(surface, "Tab one", 5, 5, 100, 30, kInk, true);
+  DrawTextInRect(surface, "Tab two", 5, 45, 100, 30, kInk, false);
+  EXPECT_EQ(surface.TextColor(), kInk);
+  EXPECT_TRUE(surface.PersistentImage() == reference.PersistentImage());
+
+  // Centred and left-aligned differ: the centred text starts further right.
+  auto first_ink_x = [&](int32_t y0, int32_t y1) {
+    for (int x = 0; x < 120; ++x) {
+      for (int y = y0; y < y1; ++y) {
+        if (Px(x, y) != kBack) return x;
+      }
+    }
+    return -1;
+  };
+  EXPECT_GT(first_ink_x(5, 35), first_ink_x(45, 75));
+}
+
+TEST_F(PrimitivesTest, TextWiderThanItsRectangleStaysOnOneLineClippedAtTheRectangle) {
+  DrawTextInRect(surface, "a rather long caption that does not fit", 10, 20, 30, 14, kInk, false);
+  bool ink_inside = false;
+  for (int y = 0; y < 90; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      const bool inside = x >= 10 && x < 40 && y >= 20 && y < 34;
+      if (inside) {
+        ink_inside = ink_inside || Px(x, y) != kBack;
+      } else {
+        ASSERT_EQ(Px(x, y), kBack) << "ink outside the rectangle at " << x << "," << y;
+      }
+    }
+  }
+  EXPECT_TRUE(ink_inside);
+}
+
+}  // namespace
+}  // namespace folivan::testing
