@@ -7,6 +7,7 @@
 #include "core/dispatch.h"
 #include "core/text.h"
 #include "platform/vb_runtime.h"
+#include "render_command.h"
 #include "script_values.h"
 #include "platform/headless/form_host.h"
 #include "platform/headless/hosted_surface.h"
@@ -360,6 +361,11 @@ void Player::RunLine(const std::string& raw, int number) {
     }
     if (ms < 0) Fail(number, "wait takes a number of milliseconds >= 0");
     session_.System().AdvanceClock(static_cast<uint64_t>(ms));
+  } else if (verb == "render") {
+    if (words.size() != 2) Fail(number, "expected: render FILE.png");
+    std::string path = words[1];
+    if (path.size() >= 2 && path.front() == '"') path = value_of(path).As<std::string>();
+    reporting([&] { RenderToPng(session_, path, true); });
   } else {
     Fail(number, "unknown command: " + verb);
   }

@@ -1,8 +1,10 @@
-// folivantab: plays scripts against the control over the headless platform.
+// folivantab: plays scripts against the control over the headless platform and
+// renders it to images.
 #include <CLI/CLI.hpp>
 #include <iostream>
 
 #include "console.h"
+#include "render_command.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"FolivanTab: a tabbed-dialog control, driven from the command line"};
@@ -16,6 +18,19 @@ int main(int argc, char** argv) {
   play->add_option("--control", play_options.control_name, "Name of the control in the form");
   play->add_option("script", script, "Script file, or - for standard input");
 
+  folivan::console::RenderOptions render_options;
+  std::string render_size;
+  bool no_controls = false;
+  CLI::App* render = app.add_subcommand("render", "Draw one control (after a script) into a PNG file");
+  render->add_flag("--design", render_options.session.design, "Design time (ambient UserMode false)");
+  render->add_option("--form", render_options.session.form_path, "Load the control from a .frm form file");
+  render->add_option("--control", render_options.session.control_name, "Name of the control in the form");
+  render->add_option("--script", render_options.script_path, "Run this script first (- for standard input)");
+  render->add_option("--size", render_size, "Size of a new control in pixels, WxH (default 400x300)");
+  render->add_option("--theme", render_options.theme, "Colour scheme of the visual style (NormalColor, Metallic, HomeStead, ...)");
+  render->add_flag("--no-controls", no_controls, "Leave out the contained controls");
+  render->add_option("-o,--output", render_options.output_path, "The PNG file to write")->required();
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -24,5 +39,14 @@ int main(int argc, char** argv) {
   }
 
   if (*play) return folivan::console::RunPlay(play_options, script, std::cout, std::cerr);
+  if (*render) {
+    if (!render_size.empty() && !folivan::console::ParseSize(render_size, render_options.session.width_px,
+                                                             render_options.session.height_px)) {
+      std::cerr << "folivantab: --size takes WxH in pixels, for example 600x400\n";
+      return 2;
+    }
+    render_options.draw_controls = !no_controls;
+    return folivan::console::RunRender(render_options, std::cout, std::cerr);
+  }
   return 2;
 }

@@ -30,6 +30,10 @@ struct PaintState {
   bool CanScrollLeft = false;   // which scroll button is active
   bool CanScrollRight = false;
   int16_t ScrollButtonWidth = 0;
+  // The control has the keyboard focus: set by GotFocus and mouse presses,
+  // cleared by LostFocus. The caption layer draws the focus rectangle only
+  // while it is set.
+  bool HasFocus = false;
   // The NoteOne tables, filled by the colour set while NoteOneColors is on.
   std::array<RgbColor, 8> NoteOneBase{};
   std::array<RgbColor, 8> NoteOneLight{};

@@ -1,14 +1,22 @@
-// The repaint pipeline and the strip layout.
+// The repaint pipeline: every visible change of the control ends here, and the
+// whole control is drawn again from its state. Nothing is cached between
+// repaints: colours, layout and every pixel are recomputed each time.
 #pragma once
+
+#include "paint/layout.h"
 
 namespace folivan {
 class FolivanTab;
 
-// Recomputes and redraws everything: theme and colours, layout, body, tabs,
-// captions, pictures, scroll buttons.
+// Draws the whole control: theme and colours, the strip layout, the body, the
+// tabs with their captions and pictures, the scroll buttons when the strip
+// overflows, the shrink to the strip when ClientArea is off, and in a form
+// designer the common-area notice. With no tabs it only clears the surface.
 void Repaint(FolivanTab& control);
-// Lays out the visible tabs of the horizontal styles.
-void LayoutTabs(FolivanTab& control);
-// Lays out the stacked tabs of the Visio style.
-void LayoutVisioTabs(FolivanTab& control);
+
+// The design-time toggle box and notice of the common area, drawn last by
+// Repaint in a form designer. For now it draws nothing: it comes with the
+// wizard page.
+void DrawCommonAreaNotice(FolivanTab& control);
+
 }  // namespace folivan
