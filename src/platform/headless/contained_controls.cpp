@@ -140,6 +140,10 @@ bool StandInControl::Set(std::string_view name, const Variant& value) {
   } catch (const VbError&) {
     return false;
   }
+  if ((EqualsIgnoreCase(name, "Enabled") || EqualsIgnoreCase(name, "Visible")) && v->Is<VbBool>() &&
+      !v->As<VbBool>().value && on_disabled) {
+    on_disabled(*this);
+  }
   return true;
 }
 

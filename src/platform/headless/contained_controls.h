@@ -52,6 +52,8 @@ class StandInControl : public ContainedControl {
 
   // Focus is the host's business: it hands SetFocus on to this callback.
   std::function<bool(StandInControl&)> on_set_focus;
+  // Told when the control is disabled or hidden (a focused control loses the focus then).
+  std::function<void(StandInControl&)> on_disabled;
 
  private:
   Variant* Find(std::string_view name);

@@ -91,6 +91,9 @@ StandInControl& HeadlessHost::AddControl(const ControlKindInfo& kind, std::strin
     focus_ = Focus{&c, false};
     return true;
   };
+  control->on_disabled = [this](StandInControl& c) {
+    if (focus_.control == &c) focus_ = Focus{};
+  };
   controls_.push_back(control);
   return *controls_.back();
 }
