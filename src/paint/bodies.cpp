@@ -15,33 +15,32 @@ constexpr bool kFill = false;
 // What every body renderer reads: the surface's size in single precision, read
 // afresh at each use, and the body's top row B = StripH + 1 (the strip's
 // baseline).
-class BodyFrame {
- public:
+struct BodyFrame {
   explicit BodyFrame(FolivanTab& control)
-      : control_(control), s_(control.State()), B(CInt(s_.StripH + 1)), StripH(s_.StripH) {}
+      : owner(control), state(control.State()), B(CInt(state.StripH + 1)), StripH(state.StripH) {}
 
-  float SW() const { return static_cast<float>(control_.GetSurface().ScaleWidth()); }
-  float SH() const { return static_cast<float>(control_.GetSurface().ScaleHeight()); }
+  float SW() const { return static_cast<float>(owner.GetSurface().ScaleWidth()); }
+  float SH() const { return static_cast<float>(owner.GetSurface().ScaleHeight()); }
 
   // The colour mode of the Office-looking styles: Color Office-2003 with LunaColors.
-  bool LunaMode() const { return s_.Color == static_cast<int32_t>(Colors::kOffice2003) && s_.LunaColors; }
-  bool ColorOffice() const { return s_.Color == static_cast<int32_t>(Colors::kOffice2003); }
+  bool LunaMode() const { return state.Color == static_cast<int32_t>(Colors::kOffice2003) && state.LunaColors; }
+  bool ColorOffice() const { return state.Color == static_cast<int32_t>(Colors::kOffice2003); }
 
   // The current tab's end colour, or nothing while the common area shows.
   const RgbColor* CurrentColEnd() const {
-    const TabRecord* tab = s_.Current();
+    const TabRecord* tab = state.Current();
     return tab != nullptr ? &tab->ColEnd : nullptr;
   }
 
   void Line(double x1, double y1, double x2, double y2, RgbColor color) const {
-    DrawLine(control_, CLng(x1), CLng(y1), CLng(x2), CLng(y2), color);
+    DrawLine(owner, CLng(x1), CLng(y1), CLng(x2), CLng(y2), color);
   }
   void Rect(int32_t x, int32_t y, double w, double h, RgbColor color, bool frameOnly) const {
-    DrawRect(control_, x, y, CLng(w), CLng(h), color, frameOnly);
+    DrawRect(owner, x, y, CLng(w), CLng(h), color, frameOnly);
   }
 
-  FolivanTab& control_;
-  ControlState& s_;
+  FolivanTab& owner;
+  ControlState& state;
   const int16_t B;
   const int16_t StripH;
 };
@@ -106,12 +105,12 @@ void DrawBody(FolivanTab& control) {
 
 void DrawXpBody(FolivanTab& control) {
   const BodyFrame f(control);
-  const ColorSet& c = f.s_.paint.colors;
+  const ColorSet& c = f.state.paint.colors;
   const int16_t B = f.B;
 
   f.Rect(0, B, f.SW() - 2, f.SH() - f.StripH - 3, c.BorderColor, kFrame);
   f.Rect(1, Plus(B, 1), f.SW() - 4, f.SH() - f.StripH - 5, Rgb(252, 252, 254), kFrame);
-  if (f.s_.PlainTab) {
+  if (f.state.PlainTab) {
     f.Rect(2, Plus(B, 2), f.SW() - 6, f.SH() - f.StripH - 7, Rgb(255, 255, 255), kFill);
   } else {
     GradientFillRect(control, 2, Plus(B, 2), CLng(f.SW() - 4), CLng(f.SH() - 4),
@@ -131,7 +130,7 @@ void DrawXpBody(FolivanTab& control) {
 
 void DrawPropertyPageBody(FolivanTab& control) {
   const BodyFrame f(control);
-  ColorSet& c = f.s_.paint.colors;
+  ColorSet& c = f.state.paint.colors;
   const ThemePalette& palette = SharedThemePalette();
   const int16_t B = f.B;
 
@@ -140,7 +139,7 @@ void DrawPropertyPageBody(FolivanTab& control) {
     c.Shadow = palette.LunaMid;
     c.Light = palette.HotDark;
     c.DarkShadow = palette.LunaBorder;
-    f.Rect(1, B, f.SW() - 3, f.SH() - f.StripH - 1, palette.HotDark, f.s_.PlainTab);
+    f.Rect(1, B, f.SW() - 3, f.SH() - f.StripH - 1, palette.HotDark, f.state.PlainTab);
   }
 
   f.Line(0, B, 0, f.SH() - 1, c.HighLight);
@@ -155,7 +154,7 @@ void DrawPropertyPageBody(FolivanTab& control) {
 
 void DrawVisualStudioBody(FolivanTab& control) {
   const BodyFrame f(control);
-  const ColorSet& c = f.s_.paint.colors;
+  const ColorSet& c = f.state.paint.colors;
   const int16_t B = f.B;
 
   f.Line(0, B, 0, f.SH() - 1, c.HighLight);
@@ -163,7 +162,7 @@ void DrawVisualStudioBody(FolivanTab& control) {
   f.Line(0, f.SH() - 1, f.SW() - 1, f.SH() - 1, c.WindowFrame);
   f.Line(f.SW() - 1, B, f.SW() - 1, f.SH(), c.WindowFrame);
   if (f.LunaMode()) {
-    f.Rect(1, Plus(B, 1), f.SW() - 2, f.SH() - f.StripH - 3, SharedThemePalette().HotDark, f.s_.PlainTab);
+    f.Rect(1, Plus(B, 1), f.SW() - 2, f.SH() - f.StripH - 3, SharedThemePalette().HotDark, f.state.PlainTab);
   }
 }
 
@@ -172,19 +171,19 @@ void DrawOfficeBody(FolivanTab& control) {
   const int16_t B = f.B;
 
   if (f.LunaMode()) {
-    f.Rect(1, Plus(B, 1), f.SW() - 2, f.SH() - f.StripH - 3, SharedThemePalette().HotDark, f.s_.PlainTab);
+    f.Rect(1, Plus(B, 1), f.SW() - 2, f.SH() - f.StripH - 3, SharedThemePalette().HotDark, f.state.PlainTab);
   }
-  f.Rect(0, B, f.SW(), f.SH() - f.StripH - 1, f.s_.paint.colors.Shadow, kFrame);
+  f.Rect(0, B, f.SW(), f.SH() - f.StripH - 1, f.state.paint.colors.Shadow, kFrame);
 }
 
 void DrawFlatBody(FolivanTab& control) {
   const BodyFrame f(control);
-  f.Rect(0, f.B, f.SW(), f.SH() - f.StripH - 1, f.s_.paint.colors.Shadow, kFrame);
+  f.Rect(0, f.B, f.SW(), f.SH() - f.StripH - 1, f.state.paint.colors.Shadow, kFrame);
 }
 
 void DrawSsTabBody(FolivanTab& control) {
   const BodyFrame f(control);
-  const ColorSet& c = f.s_.paint.colors;
+  const ColorSet& c = f.state.paint.colors;
   const int16_t B = f.B;
 
   f.Rect(0, B, f.SW(), f.SH() - f.StripH - 1, Rgb(0, 0, 0), kFrame);
@@ -204,9 +203,9 @@ void DrawExcelBody(FolivanTab& control) {
   const BodyFrame f(control);
   const ThemePalette& palette = SharedThemePalette();
   const int16_t B = f.B;
-  const bool note_one = f.s_.NoteOneColors;
+  const bool note_one = f.state.NoteOneColors;
 
-  const RgbColor outer = f.ColorOffice() ? palette.LunaBorder : f.s_.paint.colors.Shadow;
+  const RgbColor outer = f.ColorOffice() ? palette.LunaBorder : f.state.paint.colors.Shadow;
   f.Rect(0, B, f.SW(), f.SH() - f.StripH - 1, outer, kFrame);
 
   RgbColor inner = Rgb(255, 255, 255);
@@ -214,15 +213,15 @@ void DrawExcelBody(FolivanTab& control) {
     const RgbColor* col_end = f.CurrentColEnd();
     if (col_end == nullptr) return;  // the common area keeps the plain background
     inner = *col_end;
-  } else if (f.ColorOffice() && f.s_.LunaColors) {
+  } else if (f.ColorOffice() && f.state.LunaColors) {
     inner = palette.HotDark;
   }
-  f.Rect(1, Plus(B, 1), f.SW() - 2, f.SH() - f.StripH - 3, inner, f.s_.PlainTab);
+  f.Rect(1, Plus(B, 1), f.SW() - 2, f.SH() - f.StripH - 3, inner, f.state.PlainTab);
 }
 
 void DrawRoundedBody(FolivanTab& control) {
   const BodyFrame f(control);
-  const ColorSet& c = f.s_.paint.colors;
+  const ColorSet& c = f.state.paint.colors;
   const int16_t B = f.B;
 
   const RgbColor white = Rgb(255, 255, 255);
@@ -237,9 +236,9 @@ void DrawRoundedBody(FolivanTab& control) {
   f.Line(1, f.SH() - 2, f.SW() - 1, f.SH() - 2, c.DarkShadow);
 
   // With PlainTab the cleared face shows through.
-  if (f.s_.PlainTab) return;
+  if (f.state.PlainTab) return;
   RgbColor fill = c.Face;
-  if (f.s_.NoteOneColors) {
+  if (f.state.NoteOneColors) {
     const RgbColor* col_end = f.CurrentColEnd();
     if (col_end == nullptr) return;
     fill = *col_end;

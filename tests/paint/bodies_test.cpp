@@ -90,20 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"rounded_note_one", 11, 1, true, true, false, 1}),
     [](const ::testing::TestParamInfo<GoldenCase>& param_info) { return std::string(param_info.param.name); });
 
-TEST_F(BodiesTest, XpBodyFramesGradientAndShade) {
-  Style(1);
-  const PixelImage& image = Draw();
-  const int32_t B = kStripH + 1;
-  EXPECT_EQ(image.At(0, B), Rgb(145, 155, 156));               // outer frame's corner
-  EXPECT_EQ(image.At(kWidth - 3, kHeight - 3), Rgb(145, 155, 156));
-  EXPECT_EQ(image.At(1, B + 1), Rgb(252, 252, 254));           // inner frame
-  EXPECT_EQ(image.At(2, B + 2), Rgb(252, 252, 254));           // gradient's top row
-  EXPECT_EQ(image.At(kWidth - 1, kHeight - 1), Rgb(227, 224, 208));
-  EXPECT_EQ(image.At(kWidth - 2, kHeight - 2), Rgb(208, 206, 191));
-  EXPECT_EQ(image.At(0, kHeight - 2), Rgb(208, 206, 191));
-  EXPECT_EQ(image.At(0, B - 1), Colors().Face);                // the strip stays cleared
-}
-
 TEST_F(BodiesTest, XpShadeStartsAtRow22WhateverTheStripHeight) {
   Style(1);
   S().StripH = 30;
@@ -111,13 +97,6 @@ TEST_F(BodiesTest, XpShadeStartsAtRow22WhateverTheStripHeight) {
   EXPECT_EQ(image.At(kWidth - 1, 21), Colors().Face);
   EXPECT_EQ(image.At(kWidth - 1, 22), Rgb(227, 224, 208));  // inside the strip
   EXPECT_EQ(image.At(kWidth - 2, 22), Rgb(208, 206, 191));
-}
-
-TEST_F(BodiesTest, XpPlainIsWhiteInsteadOfTheGradient) {
-  Style(1, 1, false, false, true);
-  const PixelImage& image = Draw();
-  EXPECT_EQ(image.At(2, kStripH + 3), Rgb(255, 255, 255));
-  EXPECT_EQ(image.At(80, kHeight - 6), Rgb(255, 255, 255));
 }
 
 TEST_F(BodiesTest, PropertyPageSelectedDrawsWhatItsColourPicks) {
@@ -156,16 +135,6 @@ TEST_F(BodiesTest, PropertyPageInLunaModeOverridesTheColourSetForTheTabs) {
   EXPECT_EQ(Colors().Light, Rgb(241, 239, 226));
 }
 
-TEST_F(BodiesTest, PlainTabTurnsLunaFillsIntoOutlines) {
-  const RgbColor hot_dark = Rgb(255, 194, 115);
-  for (int32_t appearance : {2, 3, 4}) {
-    Style(appearance, 2, true, false, false);
-    EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), hot_dark) << appearance;
-    Style(appearance, 2, true, false, true);
-    EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Colors().Face) << appearance;
-  }
-}
-
 TEST_F(BodiesTest, ExcelAndRoundedWithNoteOneFollowTheCurrentTab) {
   for (int32_t appearance : {10, 11}) {
     Style(appearance, 1, false, true);
@@ -183,11 +152,8 @@ TEST_F(BodiesTest, ExcelAndRoundedWithNoteOneFollowTheCurrentTab) {
   }
 }
 
-TEST_F(BodiesTest, ExcelOuterFrameFollowsTheColour) {
-  Style(10, 2);
-  EXPECT_EQ(Draw().At(0, kStripH + 1), Rgb(59, 97, 156));  // LunaBorder, with or without LunaColors
-  EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Rgb(255, 255, 255));
-  Style(10, 3, true);
+TEST_F(BodiesTest, ExcelOutsideOfficeColourIgnoresLunaColors) {
+  Style(10, 3, true);  // LunaColors counts only with Color Office-2003
   EXPECT_EQ(Draw().At(0, kStripH + 1), Rgb(172, 168, 153));  // Shadow
   EXPECT_EQ(Draw().At(kWidth / 2, kHeight / 2), Rgb(255, 255, 255));
 }

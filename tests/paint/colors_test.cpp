@@ -76,21 +76,6 @@ class ThemeTest : public PaintTest {
   static ThemeName Scheme(std::string color) { return ThemeName{"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles", color}; }
 };
 
-TEST_F(ThemeTest, TheColumnsHoldTheSchemesColours) {
-  const LunaColumn blue = LunaColumnFor(1);
-  EXPECT_EQ(blue.LunaLight, Rgb(196, 218, 250));
-  EXPECT_EQ(blue.LunaBorder, Rgb(59, 97, 156));
-  EXPECT_EQ(blue.LunaMid, Rgb(117, 166, 241));
-  const LunaColumn silver = LunaColumnFor(2);
-  EXPECT_EQ(silver.LunaGradientBottom, Rgb(218, 218, 231));
-  EXPECT_EQ(silver.LunaDark, Rgb(118, 116, 146));
-  const LunaColumn olive = LunaColumnFor(3);
-  EXPECT_EQ(olive.LunaLightest, Rgb(251, 253, 252));
-  EXPECT_EQ(olive.LunaGradientTop, Rgb(241, 245, 230));
-  EXPECT_EQ(olive.LunaBorder, Rgb(96, 128, 88));
-  EXPECT_EQ(LunaColumnFor(0).LunaDark, Rgb(0, 53, 154));
-}
-
 TEST_F(ThemeTest, EachKnownSchemeGivesItsCodeAndColumn) {
   EXPECT_EQ(Detect(Scheme("NormalColor")), 1);
   ExpectColumn(LunaColumnFor(1));
@@ -237,14 +222,6 @@ class NoteOneTest : public PaintTest {
   NoteOneTest() { control.SetTabs(10); }
 };
 
-TEST_F(NoteOneTest, OffLeavesTheTabsAlone) {
-  BuildColorSet(control);
-  for (int16_t i = 0; i < 10; ++i) {
-    EXPECT_EQ(control.Record(i).ColEnd, 0);
-    EXPECT_EQ(control.Record(i).ColStart, 0);
-  }
-}
-
 TEST_F(NoteOneTest, TabsWithoutColoursTakeThePairOfTheirIndexModEight) {
   S().NoteOneColors = true;
   control.Record(3).ColStart = Rgb(1, 0, 0);
@@ -267,7 +244,9 @@ TEST_F(NoteOneTest, TabsWithoutColoursTakeThePairOfTheirIndexModEight) {
   EXPECT_EQ(S().paint.NoteOneLight, kNoteOneLight);
 }
 
-TEST_F(NoteOneTest, TheChosenColoursStayWhenNoteOneIsTurnedOff) {
+TEST_F(NoteOneTest, OffLeavesTheTabsAloneAndKeepsColoursChosenBefore) {
+  BuildColorSet(control);
+  EXPECT_EQ(control.Record(2).ColEnd, 0);
   S().NoteOneColors = true;
   BuildColorSet(control);
   S().NoteOneColors = false;
