@@ -72,14 +72,44 @@ void FormHost::PopulateHost(HeadlessHost& host) {
   }
 }
 
+namespace {
+
+// Remembers the last key that was read and found in the file, so that an
+// error raised after it (a duplicate entry, a bad value) names its line.
+class LineTrackingBag : public PropertyBag {
+ public:
+  explicit LineTrackingBag(FormPropertyBag& bag) : bag_(bag) {}
+  Variant Read(std::string_view name, const Variant& default_value) override {
+    Variant v = bag_.Read(name, default_value);
+    if (bag_.LastReadLine() != 0) {
+      line_ = bag_.LastReadLine();
+      key_ = bag_.LastReadKey();
+    }
+    return v;
+  }
+  void Write(std::string_view name, const Variant& value, const std::optional<Variant>& def) override {
+    bag_.Write(name, value, def);
+  }
+  int Line() const { return line_; }
+  const std::string& Key() const { return key_; }
+
+ private:
+  FormPropertyBag& bag_;
+  int line_ = 0;
+  std::string key_;
+};
+
+}  // namespace
+
 void FormHost::LoadControl(FolivanTab& control) {
   FormPropertyBag bag(document_, *control_, LoadFormPicture);
+  LineTrackingBag tracking(bag);
   try {
-    control.ReadProperties(bag);
+    control.ReadProperties(tracking);
   } catch (const VbError& e) {
-    int line = bag.LastReadLine() != 0 ? bag.LastReadLine() : control_->Line();
-    throw FormError(document_.SourceName(), line,
-                    e.Description() + " reading \"" + bag.LastReadKey() + "\" of " + control_->Name());
+    int line = tracking.Line() != 0 ? tracking.Line() : control_->Line();
+    std::string where = tracking.Key().empty() ? "" : " at \"" + tracking.Key() + "\"";
+    throw FormError(document_.SourceName(), line, e.Description() + where + " of " + control_->Name());
   }
 }
 
