@@ -1,0 +1,199 @@
+// The caption layer: where each Appearance puts the selected and the other
+// captions and in which colour, the bold selected caption, disabled tabs, and
+// the focus rectangle's conditions and extent.
+#include <gtest/gtest.h>
+
+#include "render_fixture.h"
+
+namespace folivan::testing {
+namespace {
+
+constexpr RgbColor kBlack = Rgb(0, 0, 0);
+constexpr RgbColor kGrayText = Rgb(172, 168, 153);  // COLOR_GRAYTEXT of the blue scheme
+
+class CaptionLayerTest : public RenderTest {
+ protected:
+  // The ink of a tab's caption in a colour, searched over the tab's columns in the strip.
+  Rect CaptionInk(int tab, RgbColor color) {
+    const TabRecord& t = Tab(tab);
+    return InkBox(Image(), Rect{t.AL - 6, 0, t.AR + 3, S().StripH + 1}, color);
+  }
+};
+
+TEST_F(CaptionLayerTest, SelectedCaptionIsBoldAndTwoPixelsHigher) {
+  Paint();
+  const Rect selected = CaptionInk(0, kBlack);
+  const Rect other = CaptionInk(1, kBlack);
+  ASSERT_FALSE(IsEmpty(selected));
+  ASSERT_FALSE(IsEmpty(other));
+  EXPECT_EQ(selected.top, other.top - 2);
+  // Centred in a rectangle as wide as the bold text that starts at the caption's left.
+  EXPECT_GE(selected.left, Tab(0).TAL);
+  EXPECT_LE(selected.right, Tab(0).TAR);
+  EXPECT_GE(selected.Width(), TextWidth("Tab 0", true) - 2);
+  EXPECT_FALSE(surface.Font().bold);
+}
+
+TEST_F(CaptionLayerTest, BoldOffDrawsTheSelectedCaptionInTheFont) {
+  Paint();
+  const int64_t bold_ink = CountPixels(Image(), Rect{0, 0, 47, 21}, kBlack);
+  S().BoldSelected = false;
+  Paint();
+  const int64_t plain_ink = CountPixels(Image(), Rect{0, 0, 47, 21}, kBlack);
+  EXPECT_LT(plain_ink, bold_ink);
+  // The same glyphs as the other tabs, apart from the digit.
+  EXPECT_EQ(CaptionInk(0, kBlack).Height(), CaptionInk(1, kBlack).Height());
+}
+
+TEST_F(CaptionLayerTest, AlreadyBoldFontStaysBold) {
+  surface.SetFontBold(true);
+  Paint();
+  EXPECT_TRUE(surface.Font().bold);
+  EXPECT_EQ(CaptionInk(0, kBlack).top, CaptionInk(1, kBlack).top - 2);
+}
+
+TEST_F(CaptionLayerTest, DisabledTabsAreGreyUnlessSelected) {
+  Tab(1).Enabled = false;
+  Tab(0).Enabled = false;
+  Paint();
+  EXPECT_TRUE(IsEmpty(CaptionInk(1, kBlack)));
+  EXPECT_FALSE(IsEmpty(CaptionInk(1, kGrayText)));
+  EXPECT_FALSE(IsEmpty(CaptionInk(0, kBlack)));
+}
+
+TEST_F(CaptionLayerTest, CaptionsTakeTheForeColourAsStored) {
+  control.SetForeColor(static_cast<OleColor>(Rgb(200, 0, 0)));
+  Paint();
+  EXPECT_FALSE(IsEmpty(CaptionInk(0, Rgb(200, 0, 0))));
+  EXPECT_FALSE(IsEmpty(CaptionInk(2, Rgb(200, 0, 0))));
+}
+
+// Vertical position of the captions by Appearance: the selected one's ink top
+// and the others' against the caption's top CT = 6. The tab renderers of these
+// styles come later; the layer is the same over any body.
+struct Placement {
+  int32_t appearance;
+  int32_t color;
+  int32_t selected_dy;
+  int32_t other_dy;
+};
+
+class CaptionPlacementTest : public CaptionLayerTest, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(CaptionPlacementTest, RaisesCaptionsAsTheStyleWants) {
+  const Placement p = GetParam();
+  // The other captions in black whatever the style, so that their ink can be found.
+  S().TabColorDarkShadow = 0;
+  S().ColorSystem = 2;
+  S().BoldSelected = false;  // the same glyph tops in every caption
+  // Reference: an unselected Windows XP caption, ink top at CT.
+  control.SetCurrentTab(2);
+  Paint();
+  const Rect reference = CaptionInk(1, kBlack);
+  control.SetCurrentTab(0);
+  S().Appearance = p.appearance;
+  S().Color = p.color;
+  Paint();
+  EXPECT_EQ(CaptionInk(0, kBlack).top, reference.top + p.selected_dy);
+  EXPECT_EQ(CaptionInk(1, kBlack).top, reference.top + p.other_dy);
+}
+
+INSTANTIATE_TEST_SUITE_P(Appearances, CaptionPlacementTest,
+                         ::testing::Values(Placement{1, 1, -2, 0}, Placement{2, 1, -2, 0}, Placement{3, 1, 0, 0},
+                                           Placement{4, 1, 0, 0}, Placement{5, 1, -2, 0}, Placement{5, 2, 0, 0},
+                                           Placement{7, 1, -1, -1}, Placement{8, 1, -1, -1},
+                                           Placement{9, 1, -1, -1}, Placement{10, 1, 0, 0},
+                                           Placement{11, 2, -2, 0}, Placement{13, 1, -2, 0}));
+
+TEST_F(CaptionLayerTest, VisualStudioDrawsTheOtherCaptionsInDarkShadow) {
+  S().Appearance = 3;
+  Paint();
+  const RgbColor dark = S().paint.colors.DarkShadow;
+  EXPECT_FALSE(IsEmpty(CaptionInk(1, dark)));
+  EXPECT_FALSE(IsEmpty(CaptionInk(0, kBlack)));
+  // Disabled tabs are not greyed in this style.
+  Tab(2).Enabled = false;
+  Paint();
+  EXPECT_FALSE(IsEmpty(CaptionInk(2, dark)));
+}
+
+TEST_F(CaptionLayerTest, ExcelMovesEveryCaptionFourPixelsLeft) {
+  S().Appearance = 1;
+  S().BoldSelected = false;
+  Paint();
+  const int32_t xp_offset = CaptionInk(1, kBlack).left - Tab(1).TAL;
+  S().Appearance = 10;
+  Paint();
+  EXPECT_EQ(CaptionInk(1, kBlack).left - Tab(1).TAL, xp_offset - 4);
+}
+
+TEST_F(CaptionLayerTest, SsTabMovesABoldSelectedCaptionTwoPixelsRight) {
+  S().Appearance = 9;
+  Paint();
+  const Rect bold = CaptionInk(0, kBlack);
+  surface.SetFontBold(true);  // already bold: drawn as it is, without the shift
+  Paint();
+  const Rect as_is = CaptionInk(0, kBlack);
+  EXPECT_EQ(bold.left - Tab(0).TAL, as_is.left - Tab(0).TAL + 2);
+}
+
+TEST_F(CaptionLayerTest, RoundedOverdrawsTheSelectedCaptionInTheSelectionTextColour) {
+  S().Appearance = 11;
+  Paint();
+  const RgbColor selection_text = S().paint.colors.SelectionText;
+  EXPECT_FALSE(IsEmpty(CaptionInk(0, selection_text)));
+  EXPECT_TRUE(IsEmpty(CaptionInk(0, kBlack)));
+  S().NoteOneColors = true;
+  Paint();
+  EXPECT_FALSE(IsEmpty(CaptionInk(0, kBlack)));
+}
+
+// --- focus rectangle ----------------------------------------------------------------------------
+
+class FocusRectTest : public CaptionLayerTest {
+ protected:
+  PixelImage PaintWith(bool user_mode, bool has_focus, bool focus_rect) {
+    host.SetUserMode(user_mode);
+    S().paint.HasFocus = has_focus;
+    S().FocusRect = focus_rect;
+    Paint();
+    return Image();
+  }
+  // The pixels that differ from the picture without a focus rectangle.
+  Rect Changed(const PixelImage& with, const PixelImage& without) {
+    Rect box{with.width(), with.height(), 0, 0};
+    for (int32_t y = 0; y < with.height(); ++y) {
+      for (int32_t x = 0; x < with.width(); ++x) {
+        if (with.At(x, y) == without.At(x, y)) continue;
+        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+      }
+    }
+    return box.right > box.left ? box : Rect{};
+  }
+};
+
+TEST_F(FocusRectTest, DrawnOnlyAtRunTimeWithTheFocusAndFocusRect) {
+  const PixelImage without = PaintWith(true, true, false);
+  EXPECT_TRUE(IsEmpty(Changed(PaintWith(true, false, true), without)));
+  EXPECT_TRUE(IsEmpty(Changed(PaintWith(false, true, true), without)));
+  // Around the caption (9, 6, 40, height 13): left 3, top 2, right 2 beyond; bottom at the height + 4.
+  EXPECT_EQ(Changed(PaintWith(true, true, true), without), (Rect{6, 4, 42, 17}));
+}
+
+TEST_F(FocusRectTest, ExtentFollowsTheStyle) {
+  S().Appearance = 8;
+  const PixelImage without = PaintWith(true, true, false);
+  const TabRecord& t = Tab(0);
+  EXPECT_EQ(Changed(PaintWith(true, true, true), without), (Rect{t.TAL - 1, t.TAT - 1, t.TAR + 1, t.TAB + 6}));
+}
+
+TEST_F(FocusRectTest, NoneWhileTheCommonAreaIsShown) {
+  const PixelImage without = PaintWith(true, true, false);
+  S().CurrentTab = -1;
+  const PixelImage common_without = PaintWith(true, true, false);
+  EXPECT_TRUE(IsEmpty(Changed(PaintWith(true, true, true), common_without)));
+  (void)without;
+}
+
+}  // namespace
+}  // namespace folivan::testing

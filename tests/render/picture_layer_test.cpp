@@ -1,0 +1,119 @@
+// The picture layer: where a tab's picture goes in each style, its size, the
+// background picture, and the styles and states that draw none.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/headless/picture_file.h"
+#include "render_fixture.h"
+
+namespace folivan::testing {
+namespace {
+
+constexpr RgbColor kRed = Rgb(255, 0, 0);
+constexpr RgbColor kBlue = Rgb(0, 0, 255);
+
+PicturePtr SolidPicture(RgbColor color, int32_t side = 7) {
+  return std::make_shared<ImagePicture>(PixelImage(side, side, static_cast<RgbColor>(0xFF000000u | color)));
+}
+
+// A picture whose painting fails.
+class BrokenPicture : public Picture {
+ public:
+  intptr_t Handle() const override { throw std::runtime_error("no image"); }
+  int32_t Width() const override { return 0; }
+  int32_t Height() const override { return 0; }
+};
+
+class PictureLayerTest : public RenderTest {
+ protected:
+  Rect RedIn(int tab) {
+    const TabRecord& t = Tab(tab);
+    return InkBox(Image(), Rect{t.AL - 2, 0, t.AR + 3, S().StripH + 2}, kRed);
+  }
+};
+
+TEST_F(PictureLayerTest, PictureIsASquareAsHighAsTheCaptionLeftOfIt) {
+  Tab(1).Pic = SolidPicture(kRed);
+  Paint();
+  const TabRecord& t = Tab(1);
+  const int32_t th = 13;
+  EXPECT_EQ(RedIn(1), (Rect{t.TAL - th - 5, t.TAT, t.TAL - 5, t.TAT + th}));
+}
+
+TEST_F(PictureLayerTest, SelectedTabsPictureIsRaisedWithItsCaption) {
+  Tab(0).Pic = SolidPicture(kRed);
+  Paint();
+  const TabRecord& t = Tab(0);
+  EXPECT_EQ(RedIn(0), (Rect{t.TAL - 18, t.TAT - 2, t.TAL - 5, t.TAT + 11}));
+}
+
+TEST_F(PictureLayerTest, EmptyCaptionStillGetsAPictureOfTheFontsHeight) {
+  Tab(2).Caption = "";
+  Tab(2).Pic = SolidPicture(kRed);
+  Paint();
+  EXPECT_EQ(RedIn(2).Width(), 13);
+  EXPECT_EQ(RedIn(2).Height(), 13);
+}
+
+struct PictureSpot {
+  int32_t appearance;
+  int32_t color;
+  int tab;       // 0 is selected and first shown
+  int32_t dx;    // from CL - TH - 5
+  int32_t dy;    // from CT
+};
+
+class PicturePlacementTest : public PictureLayerTest, public ::testing::WithParamInterface<PictureSpot> {};
+
+TEST_P(PicturePlacementTest, FollowsTheStyle) {
+  const PictureSpot p = GetParam();
+  S().Appearance = p.appearance;
+  S().Color = p.color;
+  Tab(p.tab).Pic = SolidPicture(kRed);
+  Paint();
+  const TabRecord& t = Tab(p.tab);
+  const Rect ink = RedIn(p.tab);
+  EXPECT_EQ(ink.left, t.TAL - 13 - 5 + p.dx);
+  EXPECT_EQ(ink.top, t.TAT + p.dy);
+}
+
+INSTANTIATE_TEST_SUITE_P(Appearances, PicturePlacementTest,
+                         ::testing::Values(PictureSpot{2, 1, 0, 0, -2}, PictureSpot{13, 1, 0, 0, -2},
+                                           PictureSpot{5, 1, 0, 0, -2}, PictureSpot{5, 3, 0, 0, 0},
+                                           PictureSpot{3, 1, 0, 0, 0}, PictureSpot{7, 1, 1, 0, -1},
+                                           PictureSpot{9, 1, 0, 0, -1}, PictureSpot{9, 1, 1, 1, -1},
+                                           PictureSpot{10, 1, 1, 0, 0}, PictureSpot{11, 1, 0, 0, 0}));
+
+TEST_F(PictureLayerTest, BackgroundPictureFillsTheClientArea) {
+  control.SetBackgroundPicture(SolidPicture(kBlue, 4));
+  Paint();
+  const int32_t H = S().StripH;
+  EXPECT_EQ(InkBox(Image(), Rect{0, 0, 400, 300}, kBlue), (Rect{4, H + 4, 4 + 391, H + 4 + 300 - H - 9}));
+}
+
+TEST_F(PictureLayerTest, VisioDrawsTheBackgroundButNoTabPictures) {
+  control.SetBackgroundPicture(SolidPicture(kBlue, 4));
+  Tab(1).Pic = SolidPicture(kRed);
+  S().Appearance = 6;
+  Paint();
+  EXPECT_EQ(CountPixels(Image(), Rect{0, 0, 400, 300}, kRed), 0);
+  EXPECT_GT(CountPixels(Image(), Rect{0, 0, 400, 300}, kBlue), 0);
+}
+
+TEST_F(PictureLayerTest, WizardDrawsNoPictureLayer) {
+  control.SetBackgroundPicture(SolidPicture(kBlue, 4));
+  S().Appearance = 12;
+  Paint();
+  EXPECT_EQ(CountPixels(Image(), Rect{0, 0, 400, 300}, kBlue), 0);
+}
+
+TEST_F(PictureLayerTest, APictureThatFailsIsSkipped) {
+  Tab(0).Pic = std::make_shared<BrokenPicture>();
+  Tab(2).Pic = SolidPicture(kRed);
+  EXPECT_NO_THROW(Paint());
+  EXPECT_FALSE(IsEmpty(RedIn(2)));
+}
+
+}  // namespace
+}  // namespace folivan::testing
