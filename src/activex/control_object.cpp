@@ -221,9 +221,70 @@ std::optional<Variant> ControlObject::ParentGet(std::string_view name) {
 
 // --- IConnectionPointContainer, IProvideClassInfo2, ISupportErrorInfo ---------------
 
+namespace {
+// Enumerates the one connection point of the control.
+class PointEnumerator final : public IEnumConnectionPoints {
+ public:
+  PointEnumerator(IConnectionPoint* point, bool done) : point_(point), done_(done) { point_->AddRef(); }
+  ~PointEnumerator() { point_->Release(); }
+  PointEnumerator(const PointEnumerator&) = delete;
+  PointEnumerator& operator=(const PointEnumerator&) = delete;
+
+  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
+    if (!object) return E_POINTER;
+    if (riid == IID_IUnknown || riid == IID_IEnumConnectionPoints) {
+      *object = static_cast<IEnumConnectionPoints*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+  STDMETHODIMP_(ULONG) Release() override {
+    LONG refs = InterlockedDecrement(&refs_);
+    if (refs == 0) delete this;
+    return static_cast<ULONG>(refs);
+  }
+  STDMETHODIMP Next(ULONG count, IConnectionPoint** out, ULONG* fetched) override {
+    if (!out) return E_POINTER;
+    ULONG n = 0;
+    if (count > 0 && !done_) {
+      out[0] = point_;
+      point_->AddRef();
+      done_ = true;
+      n = 1;
+    }
+    if (fetched) *fetched = n;
+    return n == count ? S_OK : S_FALSE;
+  }
+  STDMETHODIMP Skip(ULONG count) override {
+    if (count == 0) return S_OK;
+    bool had = !done_;
+    done_ = true;
+    return had && count == 1 ? S_OK : S_FALSE;
+  }
+  STDMETHODIMP Reset() override {
+    done_ = false;
+    return S_OK;
+  }
+  STDMETHODIMP Clone(IEnumConnectionPoints** copy) override {
+    if (!copy) return E_POINTER;
+    *copy = new PointEnumerator(point_, done_);
+    return S_OK;
+  }
+
+ private:
+  LONG refs_ = 1;
+  IConnectionPoint* point_;
+  bool done_;
+};
+}  // namespace
+
 STDMETHODIMP ControlObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (points) *points = nullptr;
-  return E_NOTIMPL;
+  if (!points) return E_POINTER;
+  *points = new PointEnumerator(&events_, false);
+  return S_OK;
 }
 
 STDMETHODIMP ControlObject::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {

@@ -24,7 +24,7 @@ namespace folivan::activex {
 constexpr DWORD kMiscStatus = OLEMISC_SIMPLEFRAME | OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST |
                               OLEMISC_INSIDEOUT | OLEMISC_CANTLINKINSIDE | OLEMISC_RECOMPOSEONRESIZE;
 
-class ControlObject : public _FolivanTab,
+class ControlObject final : public _FolivanTab,
                       public IOleObject,
                       public IOleInPlaceObject,
                       public IOleInPlaceActiveObject,

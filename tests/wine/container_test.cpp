@@ -375,6 +375,21 @@ void TestEvents() {
   DWORD cookie = 0;
   Succeeded(point->Advise(static_cast<IDispatch*>(sink), &cookie), "Advise the event sink");
 
+  IEnumConnectionPoints* points = nullptr;
+  IConnectionPoint* listed[2] = {};
+  ULONG listed_count = 0;
+  if (SUCCEEDED(container->EnumConnectionPoints(&points)) && points) points->Next(2, listed, &listed_count);
+  Check(listed_count == 1 && listed[0] == point, "EnumConnectionPoints lists the one event connection point");
+  for (ULONG i = 0; i < listed_count; ++i) listed[i]->Release();
+  SafeRelease(points);
+  IEnumConnections* connections = nullptr;
+  CONNECTDATA data[2] = {};
+  ULONG data_count = 0;
+  if (SUCCEEDED(point->EnumConnections(&connections)) && connections) connections->Next(2, data, &data_count);
+  Check(data_count == 1 && data[0].dwCookie == cookie, "EnumConnections lists the advised sink");
+  for (ULONG i = 0; i < data_count; ++i) data[i].pUnk->Release();
+  SafeRelease(connections);
+
   Put(control, L"CurrentTab", I2(1));
   const Fired* before = sink->Find(3);
   const Fired* change = sink->Find(4);
@@ -613,6 +628,108 @@ void TestInPlace() {
   DestroyWindow(frame);
 }
 
+// The container's UserMode ambient reaches the control: a disabled tab can be
+// selected in a form designer but not at run time.
+void TestUserMode() {
+  for (bool user_mode : {false, true}) {
+    IDispatch* control = NewControl();
+    if (!control) return;
+    IOleObject* ole = nullptr;
+    control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole));
+    auto* site = new Site(nullptr);
+    site->user_mode = user_mode;
+    ole->SetClientSite(site);
+    VARIANT args[2] = {I2(0), I2(1)};  // value False, then the index (reversed)
+    V_VT(&args[0]) = VT_BOOL;
+    V_BOOL(&args[0]) = VARIANT_FALSE;
+    DISPID put = DISPID_PROPERTYPUT;
+    DISPPARAMS params{args, &put, 2, 1};
+    control->Invoke(IdOf(control, L"iTabEnabled"), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
+                    nullptr, nullptr, nullptr);
+    Put(control, L"CurrentTab", I2(1));
+    Equal(static_cast<int>(GetShort(control, L"CurrentTab")), user_mode ? 0 : 1,
+          user_mode ? "a disabled tab is refused at run time (UserMode true)"
+                    : "a disabled tab is selected in a designer (UserMode false)");
+    ole->SetClientSite(nullptr);
+    ole->Release();
+    site->Release();
+    control->Release();
+  }
+}
+
+// An access key in a caption becomes an accelerator of the container, and the
+// container's OnMnemonic selects the tab.
+void TestMnemonics() {
+  IDispatch* control = NewControl();
+  if (!control) return;
+  IOleControl* ole_control = nullptr;
+  control->QueryInterface(IID_IOleControl, reinterpret_cast<void**>(&ole_control));
+  if (!ole_control) {
+    Check(false, "IOleControl");
+    control->Release();
+    return;
+  }
+  CONTROLINFO info{};
+  info.cb = sizeof(info);
+  ole_control->GetControlInfo(&info);
+  Equal(static_cast<int>(info.cAccel), 0, "no accelerators without access keys");
+  VARIANT args[2] = {Text(L"&Open"), I2(2)};
+  DISPID put = DISPID_PROPERTYPUT;
+  DISPPARAMS params{args, &put, 2, 1};
+  control->Invoke(IdOf(control, L"TabCaption"), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
+                  nullptr, nullptr);
+  VariantClear(&args[0]);
+  info = CONTROLINFO{};
+  info.cb = sizeof(info);
+  ole_control->GetControlInfo(&info);
+  ACCEL accel{};
+  bool alt_o = info.cAccel == 1 && info.hAccel && CopyAcceleratorTableW(info.hAccel, &accel, 1) == 1 &&
+               accel.key == 'O' && (accel.fVirt & FALT);
+  Check(alt_o, "caption \"&Open\" registers Alt+O with the container");
+  MSG msg{};
+  msg.message = WM_SYSKEYDOWN;
+  msg.wParam = 'O';
+  ole_control->OnMnemonic(&msg);
+  Equal(static_cast<int>(GetShort(control, L"CurrentTab")), 2, "OnMnemonic(Alt+O) selects tab 2");
+  ole_control->Release();
+  control->Release();
+}
+
+void TestFont() {
+  IDispatch* control = NewControl();
+  if (!control) return;
+  _FolivanTab* tabs = nullptr;
+  control->QueryInterface(IID__FolivanTab, reinterpret_cast<void**>(&tabs));
+  FONTDESC desc{sizeof(FONTDESC), const_cast<LPOLESTR>(L"Tahoma"), {{120000, 0}}, FW_BOLD, ANSI_CHARSET, FALSE, FALSE,
+                FALSE};
+  desc.cySize.int64 = 120000;  // 12 points
+  IFontDisp* font = nullptr;
+  OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&font));
+  if (tabs && font) {
+    Succeeded(tabs->putref_Font(font), "Font set by reference");
+    IFontDisp* read = nullptr;
+    tabs->get_Font(&read);
+    IFont* f = nullptr;
+    if (read) read->QueryInterface(IID_IFont, reinterpret_cast<void**>(&f));
+    BSTR name = nullptr;
+    CY size{};
+    BOOL bold = FALSE;
+    if (f) {
+      f->get_Name(&name);
+      f->get_Size(&size);
+      f->get_Bold(&bold);
+    }
+    Check(name && std::wstring(name) == L"Tahoma" && size.int64 == 120000 && bold,
+          "Font reads back name, size and weight");
+    SysFreeString(name);
+    if (f) f->Release();
+    if (read) read->Release();
+  }
+  if (font) font->Release();
+  if (tabs) tabs->Release();
+  control->Release();
+}
+
 void TestUnload(CanUnloadFn can_unload) {
   Check(can_unload() == S_FALSE, "DllCanUnloadNow refuses while the factory is held");
   IDispatch* control = NewControl();
@@ -646,6 +763,9 @@ int wmain() {
   TestPropertyBag();
   TestStream();
   TestInPlace();
+  TestUserMode();
+  TestMnemonics();
+  TestFont();
   TestUnload(can_unload);
 
   OleUninitialize();
