@@ -19,8 +19,10 @@ class CaptionLayerTest : public RenderTest {
     return InkBox(Image(), Rect{t.AL - 6, 0, t.AR + 3, S().StripH + 1}, color);
   }
 };
+// Named for the test runner's filters (ctest -R render).
+using render_captions = CaptionLayerTest;
 
-TEST_F(CaptionLayerTest, SelectedCaptionIsBoldAndTwoPixelsHigher) {
+TEST_F(render_captions, SelectedCaptionIsBoldAndTwoPixelsHigher) {
   Paint();
   const Rect selected = CaptionInk(0, kBlack);
   const Rect other = CaptionInk(1, kBlack);
@@ -34,7 +36,7 @@ TEST_F(CaptionLayerTest, SelectedCaptionIsBoldAndTwoPixelsHigher) {
   EXPECT_FALSE(surface.Font().bold);
 }
 
-TEST_F(CaptionLayerTest, BoldOffDrawsTheSelectedCaptionInTheFont) {
+TEST_F(render_captions, BoldOffDrawsTheSelectedCaptionInTheFont) {
   Paint();
   const int64_t bold_ink = CountPixels(Image(), Rect{0, 0, 47, 21}, kBlack);
   S().BoldSelected = false;
@@ -45,14 +47,14 @@ TEST_F(CaptionLayerTest, BoldOffDrawsTheSelectedCaptionInTheFont) {
   EXPECT_EQ(CaptionInk(0, kBlack).Height(), CaptionInk(1, kBlack).Height());
 }
 
-TEST_F(CaptionLayerTest, AlreadyBoldFontStaysBold) {
+TEST_F(render_captions, AlreadyBoldFontStaysBold) {
   surface.SetFontBold(true);
   Paint();
   EXPECT_TRUE(surface.Font().bold);
   EXPECT_EQ(CaptionInk(0, kBlack).top, CaptionInk(1, kBlack).top - 2);
 }
 
-TEST_F(CaptionLayerTest, DisabledTabsAreGreyUnlessSelected) {
+TEST_F(render_captions, DisabledTabsAreGreyUnlessSelected) {
   Tab(1).Enabled = false;
   Tab(0).Enabled = false;
   Paint();
@@ -61,7 +63,7 @@ TEST_F(CaptionLayerTest, DisabledTabsAreGreyUnlessSelected) {
   EXPECT_FALSE(IsEmpty(CaptionInk(0, kBlack)));
 }
 
-TEST_F(CaptionLayerTest, CaptionsTakeTheForeColourAsStored) {
+TEST_F(render_captions, CaptionsTakeTheForeColourAsStored) {
   control.SetForeColor(static_cast<OleColor>(Rgb(200, 0, 0)));
   Paint();
   EXPECT_FALSE(IsEmpty(CaptionInk(0, Rgb(200, 0, 0))));
@@ -79,8 +81,10 @@ struct Placement {
 };
 
 class CaptionPlacementTest : public CaptionLayerTest, public ::testing::WithParamInterface<Placement> {};
+// Named for the test runner's filters (ctest -R render).
+using render_caption_placement = CaptionPlacementTest;
 
-TEST_P(CaptionPlacementTest, RaisesCaptionsAsTheStyleWants) {
+TEST_P(render_caption_placement, RaisesCaptionsAsTheStyleWants) {
   const Placement p = GetParam();
   // The other captions in black whatever the style, so that their ink can be found.
   S().TabColorDarkShadow = 0;
@@ -98,14 +102,14 @@ TEST_P(CaptionPlacementTest, RaisesCaptionsAsTheStyleWants) {
   EXPECT_EQ(CaptionInk(1, kBlack).top, reference.top + p.other_dy);
 }
 
-INSTANTIATE_TEST_SUITE_P(Appearances, CaptionPlacementTest,
+INSTANTIATE_TEST_SUITE_P(Appearances, render_caption_placement,
                          ::testing::Values(Placement{1, 1, -2, 0}, Placement{2, 1, -2, 0}, Placement{3, 1, 0, 0},
                                            Placement{4, 1, 0, 0}, Placement{5, 1, -2, 0}, Placement{5, 2, 0, 0},
                                            Placement{7, 1, -1, -1}, Placement{8, 1, -1, -1},
                                            Placement{9, 1, -1, -1}, Placement{10, 1, 0, 0},
                                            Placement{11, 2, -2, 0}, Placement{13, 1, -2, 0}));
 
-TEST_F(CaptionLayerTest, VisualStudioDrawsTheOtherCaptionsInDarkShadow) {
+TEST_F(render_captions, VisualStudioDrawsTheOtherCaptionsInDarkShadow) {
   S().Appearance = 3;
   Paint();
   const RgbColor dark = S().paint.colors.DarkShadow;
@@ -117,7 +121,7 @@ TEST_F(CaptionLayerTest, VisualStudioDrawsTheOtherCaptionsInDarkShadow) {
   EXPECT_FALSE(IsEmpty(CaptionInk(2, dark)));
 }
 
-TEST_F(CaptionLayerTest, ExcelMovesEveryCaptionFourPixelsLeft) {
+TEST_F(render_captions, ExcelMovesEveryCaptionFourPixelsLeft) {
   S().Appearance = 1;
   S().BoldSelected = false;
   Paint();
@@ -127,7 +131,7 @@ TEST_F(CaptionLayerTest, ExcelMovesEveryCaptionFourPixelsLeft) {
   EXPECT_EQ(CaptionInk(1, kBlack).left - Tab(1).TAL, xp_offset - 4);
 }
 
-TEST_F(CaptionLayerTest, SsTabMovesABoldSelectedCaptionTwoPixelsRight) {
+TEST_F(render_captions, SsTabMovesABoldSelectedCaptionTwoPixelsRight) {
   S().Appearance = 9;
   Paint();
   const Rect bold = CaptionInk(0, kBlack);
@@ -137,7 +141,7 @@ TEST_F(CaptionLayerTest, SsTabMovesABoldSelectedCaptionTwoPixelsRight) {
   EXPECT_EQ(bold.left - Tab(0).TAL, as_is.left - Tab(0).TAL + 2);
 }
 
-TEST_F(CaptionLayerTest, RoundedOverdrawsTheSelectedCaptionInTheSelectionTextColour) {
+TEST_F(render_captions, RoundedOverdrawsTheSelectedCaptionInTheSelectionTextColour) {
   S().Appearance = 11;
   Paint();
   const RgbColor selection_text = S().paint.colors.SelectionText;
@@ -171,8 +175,10 @@ class FocusRectTest : public CaptionLayerTest {
     return box.right > box.left ? box : Rect{};
   }
 };
+// Named for the test runner's filters (ctest -R render).
+using render_focus_rect = FocusRectTest;
 
-TEST_F(FocusRectTest, DrawnOnlyAtRunTimeWithTheFocusAndFocusRect) {
+TEST_F(render_focus_rect, DrawnOnlyAtRunTimeWithTheFocusAndFocusRect) {
   const PixelImage without = PaintWith(true, true, false);
   EXPECT_TRUE(IsEmpty(Changed(PaintWith(true, false, true), without)));
   EXPECT_TRUE(IsEmpty(Changed(PaintWith(false, true, true), without)));
@@ -180,14 +186,14 @@ TEST_F(FocusRectTest, DrawnOnlyAtRunTimeWithTheFocusAndFocusRect) {
   EXPECT_EQ(Changed(PaintWith(true, true, true), without), (Rect{6, 4, 42, 17}));
 }
 
-TEST_F(FocusRectTest, ExtentFollowsTheStyle) {
+TEST_F(render_focus_rect, ExtentFollowsTheStyle) {
   S().Appearance = 8;
   const PixelImage without = PaintWith(true, true, false);
   const TabRecord& t = Tab(0);
   EXPECT_EQ(Changed(PaintWith(true, true, true), without), (Rect{t.TAL - 1, t.TAT - 1, t.TAR + 1, t.TAB + 6}));
 }
 
-TEST_F(FocusRectTest, NoneWhileTheCommonAreaIsShown) {
+TEST_F(render_focus_rect, NoneWhileTheCommonAreaIsShown) {
   const PixelImage without = PaintWith(true, true, false);
   S().CurrentTab = -1;
   const PixelImage common_without = PaintWith(true, true, false);

@@ -38,8 +38,10 @@ class RenderGoldenTest : public RenderTest, public ::testing::WithParamInterface
  protected:
   RenderGoldenTest() : RenderTest(240, 90) {}
 };
+// Named for the test runner's filters (ctest -R render).
+using render_golden = RenderGoldenTest;
 
-TEST_P(RenderGoldenTest, MatchesGolden) {
+TEST_P(render_golden, MatchesGolden) {
   GetParam().setup(control);
   Paint();
   EXPECT_TRUE(MatchesGolden(Image(), "render/" + GetParam().name));
@@ -72,7 +74,7 @@ std::vector<GoldenCase> Cases() {
   return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(golden, RenderGoldenTest, ::testing::ValuesIn(Cases()),
+INSTANTIATE_TEST_SUITE_P(golden, render_golden, ::testing::ValuesIn(Cases()),
                          [](const ::testing::TestParamInfo<GoldenCase>& param) { return param.param.name; });
 
 }  // namespace

@@ -31,8 +31,10 @@ constexpr int32_t kBoldCaptionWidth = 31;
 constexpr int32_t kTextHeight = 13;
 
 class LayoutTest : public RenderTest {};
+// Named for the test runner's filters (ctest -R render).
+using render_layout = LayoutTest;
 
-TEST_F(LayoutTest, NewControlLaysOutThreeTabsFromTheLeft) {
+TEST_F(render_layout, NewControlLaysOutThreeTabsFromTheLeft) {
   ASSERT_EQ(TextWidth("Tab 0"), kCaptionWidth);
   ASSERT_EQ(TextWidth("Tab 0", true), kBoldCaptionWidth);
   Paint();
@@ -50,7 +52,7 @@ TEST_F(LayoutTest, NewControlLaysOutThreeTabsFromTheLeft) {
   EXPECT_EQ(S().HiddR, 2);
 }
 
-TEST_F(LayoutTest, StripHeightFollowsTheCurrentCaption) {
+TEST_F(render_layout, StripHeightFollowsTheCurrentCaption) {
   FontDesc big = surface.Font();
   big.size = 14;
   surface.SetFont(big);
@@ -62,7 +64,7 @@ TEST_F(LayoutTest, StripHeightFollowsTheCurrentCaption) {
 
 // --- bold selected caption -------------------------------------------------------------------
 
-TEST_F(LayoutTest, WithoutBoldSelectedTheSelectedTabIsAsWideAsItsText) {
+TEST_F(render_layout, WithoutBoldSelectedTheSelectedTabIsAsWideAsItsText) {
   S().BoldSelected = false;
   Paint();
   EXPECT_EQ(Tab(0).TAR, 9 + kCaptionWidth);
@@ -70,7 +72,7 @@ TEST_F(LayoutTest, WithoutBoldSelectedTheSelectedTabIsAsWideAsItsText) {
   EXPECT_EQ(Tab(1).AL, Tab(0).AR + 1);
 }
 
-TEST_F(LayoutTest, BoldMeasurementFollowsTheSelection) {
+TEST_F(render_layout, BoldMeasurementFollowsTheSelection) {
   control.SetCurrentTab(1);
   Paint();
   EXPECT_EQ(Tab(0).AR - Tab(0).AL, kCaptionWidth + 14);
@@ -78,7 +80,7 @@ TEST_F(LayoutTest, BoldMeasurementFollowsTheSelection) {
   EXPECT_FALSE(surface.Font().bold);
 }
 
-TEST_F(LayoutTest, AnAlreadyBoldFontIsLeftBold) {
+TEST_F(render_layout, AnAlreadyBoldFontIsLeftBold) {
   const int32_t bold_tab1 = TextWidth("Tab 1", true);
   surface.SetFontBold(true);
   Paint();
@@ -90,7 +92,7 @@ TEST_F(LayoutTest, AnAlreadyBoldFontIsLeftBold) {
 
 // --- pictures ---------------------------------------------------------------------------------
 
-TEST_F(LayoutTest, APictureWidensItsTabByTheCaptionHeightAndFour) {
+TEST_F(render_layout, APictureWidensItsTabByTheCaptionHeightAndFour) {
   Paint();
   const Box tab1 = TabOf(Tab(1));
   const Box caption1 = CaptionOf(Tab(1));
@@ -105,7 +107,7 @@ TEST_F(LayoutTest, APictureWidensItsTabByTheCaptionHeightAndFour) {
   EXPECT_EQ(Tab(2).AL, tab2.l + shift);
 }
 
-TEST_F(LayoutTest, APictureOnTheFirstTabKeepsItsLeftEdge) {
+TEST_F(render_layout, APictureOnTheFirstTabKeepsItsLeftEdge) {
   Tab(0).Pic = SolidPicture();
   Paint();
   EXPECT_EQ(Tab(0).AL, 2);
@@ -114,7 +116,7 @@ TEST_F(LayoutTest, APictureOnTheFirstTabKeepsItsLeftEdge) {
 
 // --- styles with their own offsets --------------------------------------------------------------
 
-TEST_F(LayoutTest, OfficeTabsStartLaterAndLeaveRoomForTheSlant) {
+TEST_F(render_layout, OfficeTabsStartLaterAndLeaveRoomForTheSlant) {
   S().Appearance = 4;
   Paint();
   // First caption at StripH + 12; every caption rectangle a third of StripH wider (20 / 3 rounds to 7).
@@ -124,7 +126,7 @@ TEST_F(LayoutTest, OfficeTabsStartLaterAndLeaveRoomForTheSlant) {
   EXPECT_EQ(Tab(1).TAR - Tab(1).TAL, kCaptionWidth + 7);
 }
 
-TEST_F(LayoutTest, PropertyPageSelectedTakesTheOfficeOffsetsOnlyWithOfficeColours) {
+TEST_F(render_layout, PropertyPageSelectedTakesTheOfficeOffsetsOnlyWithOfficeColours) {
   S().Appearance = 5;
   S().Color = 2;
   Paint();
@@ -135,7 +137,7 @@ TEST_F(LayoutTest, PropertyPageSelectedTakesTheOfficeOffsetsOnlyWithOfficeColour
   EXPECT_EQ(Tab(0).TAR, 9 + kBoldCaptionWidth);
 }
 
-TEST_F(LayoutTest, ExcelTabsStartAfterTheStripHeight) {
+TEST_F(render_layout, ExcelTabsStartAfterTheStripHeight) {
   S().Appearance = 10;
   Paint();
   EXPECT_EQ(Tab(0).TAL, 22);
@@ -143,14 +145,14 @@ TEST_F(LayoutTest, ExcelTabsStartAfterTheStripHeight) {
   EXPECT_EQ(Tab(0).TAR - Tab(0).TAL, kBoldCaptionWidth);  // no slant room
 }
 
-TEST_F(LayoutTest, SsTabWidensOnlyTheFirstTabToTheLeft) {
+TEST_F(render_layout, SsTabWidensOnlyTheFirstTabToTheLeft) {
   S().Appearance = 9;
   Paint();
   EXPECT_EQ(Tab(0).AL, 0);
   EXPECT_EQ(Tab(1).AL, Tab(0).AR + 1);
 }
 
-TEST_F(LayoutTest, VisioAndWizardLeaveTheStripAlone) {
+TEST_F(render_layout, VisioAndWizardLeaveTheStripAlone) {
   Paint();
   const int16_t strip = S().StripH;
   for (int32_t appearance : {6, 12}) {
@@ -167,7 +169,7 @@ TEST_F(LayoutTest, VisioAndWizardLeaveTheStripAlone) {
 
 // --- overflow -----------------------------------------------------------------------------------
 
-TEST_F(LayoutTest, NarrowingTurnsScrollingOnAndWideningTurnsItOff) {
+TEST_F(render_layout, NarrowingTurnsScrollingOnAndWideningTurnsItOff) {
   control.SetTabs(5);
   Paint();
   ASSERT_FALSE(S().mShowScrollBar);
@@ -188,7 +190,7 @@ TEST_F(LayoutTest, NarrowingTurnsScrollingOnAndWideningTurnsItOff) {
   EXPECT_EQ(S().HiddR, 4);
 }
 
-TEST_F(LayoutTest, ExactlyTwoPixelsToSpareChangesNothing) {
+TEST_F(render_layout, ExactlyTwoPixelsToSpareChangesNothing) {
   Paint();
   surface.ResizePixels(S().paint.StripRight + 2, 300);
   S().mShowScrollBar = true;
@@ -202,7 +204,7 @@ TEST_F(LayoutTest, ExactlyTwoPixelsToSpareChangesNothing) {
   EXPECT_FALSE(S().mShowScrollBar);
 }
 
-TEST_F(LayoutTest, TabsScrolledOutAtTheLeftKeepTheirRectanglesAndScrollingStays) {
+TEST_F(render_layout, TabsScrolledOutAtTheLeftKeepTheirRectanglesAndScrollingStays) {
   control.SetTabs(5);
   Paint();
   const Box tab0 = TabOf(Tab(0));
@@ -216,7 +218,7 @@ TEST_F(LayoutTest, TabsScrolledOutAtTheLeftKeepTheirRectanglesAndScrollingStays)
   EXPECT_TRUE(S().paint.CanScrollLeft);
 }
 
-TEST_F(LayoutTest, ALastTabBeyondTheRecordsIsSkippedStatementByStatement) {
+TEST_F(render_layout, ALastTabBeyondTheRecordsIsSkippedStatementByStatement) {
   Paint();
   const int32_t strip_right = S().paint.StripRight;
   S().HiddR = 5;  // only three records

@@ -32,8 +32,10 @@ class PictureLayerTest : public RenderTest {
     return InkBox(Image(), Rect{t.AL - 2, 0, t.AR + 3, S().StripH + 2}, kRed);
   }
 };
+// Named for the test runner's filters (ctest -R render).
+using render_pictures = PictureLayerTest;
 
-TEST_F(PictureLayerTest, PictureIsASquareAsHighAsTheCaptionLeftOfIt) {
+TEST_F(render_pictures, PictureIsASquareAsHighAsTheCaptionLeftOfIt) {
   Tab(1).Pic = SolidPicture(kRed);
   Paint();
   const TabRecord& t = Tab(1);
@@ -41,14 +43,14 @@ TEST_F(PictureLayerTest, PictureIsASquareAsHighAsTheCaptionLeftOfIt) {
   EXPECT_EQ(RedIn(1), (Rect{t.TAL - th - 5, t.TAT, t.TAL - 5, t.TAT + th}));
 }
 
-TEST_F(PictureLayerTest, SelectedTabsPictureIsRaisedWithItsCaption) {
+TEST_F(render_pictures, SelectedTabsPictureIsRaisedWithItsCaption) {
   Tab(0).Pic = SolidPicture(kRed);
   Paint();
   const TabRecord& t = Tab(0);
   EXPECT_EQ(RedIn(0), (Rect{t.TAL - 18, t.TAT - 2, t.TAL - 5, t.TAT + 11}));
 }
 
-TEST_F(PictureLayerTest, EmptyCaptionStillGetsAPictureOfTheFontsHeight) {
+TEST_F(render_pictures, EmptyCaptionStillGetsAPictureOfTheFontsHeight) {
   Tab(2).Caption = "";
   Tab(2).Pic = SolidPicture(kRed);
   Paint();
@@ -65,8 +67,10 @@ struct PictureSpot {
 };
 
 class PicturePlacementTest : public PictureLayerTest, public ::testing::WithParamInterface<PictureSpot> {};
+// Named for the test runner's filters (ctest -R render).
+using render_picture_placement = PicturePlacementTest;
 
-TEST_P(PicturePlacementTest, FollowsTheStyle) {
+TEST_P(render_picture_placement, FollowsTheStyle) {
   const PictureSpot p = GetParam();
   S().Appearance = p.appearance;
   S().Color = p.color;
@@ -78,21 +82,21 @@ TEST_P(PicturePlacementTest, FollowsTheStyle) {
   EXPECT_EQ(ink.top, t.TAT + p.dy);
 }
 
-INSTANTIATE_TEST_SUITE_P(Appearances, PicturePlacementTest,
+INSTANTIATE_TEST_SUITE_P(Appearances, render_picture_placement,
                          ::testing::Values(PictureSpot{2, 1, 0, 0, -2}, PictureSpot{13, 1, 0, 0, -2},
                                            PictureSpot{5, 1, 0, 0, -2}, PictureSpot{5, 3, 0, 0, 0},
                                            PictureSpot{3, 1, 0, 0, 0}, PictureSpot{7, 1, 1, 0, -1},
                                            PictureSpot{9, 1, 0, 0, -1}, PictureSpot{9, 1, 1, 1, -1},
                                            PictureSpot{10, 1, 1, 0, 0}, PictureSpot{11, 1, 0, 0, 0}));
 
-TEST_F(PictureLayerTest, BackgroundPictureFillsTheClientArea) {
+TEST_F(render_pictures, BackgroundPictureFillsTheClientArea) {
   control.SetBackgroundPicture(SolidPicture(kBlue, 4));
   Paint();
   const int32_t H = S().StripH;
   EXPECT_EQ(InkBox(Image(), Rect{0, 0, 400, 300}, kBlue), (Rect{4, H + 4, 4 + 391, H + 4 + 300 - H - 9}));
 }
 
-TEST_F(PictureLayerTest, VisioDrawsTheBackgroundButNoTabPictures) {
+TEST_F(render_pictures, VisioDrawsTheBackgroundButNoTabPictures) {
   control.SetBackgroundPicture(SolidPicture(kBlue, 4));
   Tab(1).Pic = SolidPicture(kRed);
   S().Appearance = 6;
@@ -101,14 +105,14 @@ TEST_F(PictureLayerTest, VisioDrawsTheBackgroundButNoTabPictures) {
   EXPECT_GT(CountPixels(Image(), Rect{0, 0, 400, 300}, kBlue), 0);
 }
 
-TEST_F(PictureLayerTest, WizardDrawsNoPictureLayer) {
+TEST_F(render_pictures, WizardDrawsNoPictureLayer) {
   control.SetBackgroundPicture(SolidPicture(kBlue, 4));
   S().Appearance = 12;
   Paint();
   EXPECT_EQ(CountPixels(Image(), Rect{0, 0, 400, 300}, kBlue), 0);
 }
 
-TEST_F(PictureLayerTest, APictureThatFailsIsSkipped) {
+TEST_F(render_pictures, APictureThatFailsIsSkipped) {
   Tab(0).Pic = std::make_shared<BrokenPicture>();
   Tab(2).Pic = SolidPicture(kRed);
   EXPECT_NO_THROW(Paint());

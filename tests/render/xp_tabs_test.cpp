@@ -21,8 +21,10 @@ constexpr RgbColor kButtonFace = Rgb(236, 233, 216);
 constexpr int32_t kH = 20;
 
 class XpTabsTest : public RenderTest {};
+// Named for the test runner's filters (ctest -R render).
+using render_xp_tabs = XpTabsTest;
 
-TEST_F(XpTabsTest, SelectedTabReachesTheTopWithTheOrangeBand) {
+TEST_F(render_xp_tabs, SelectedTabReachesTheTopWithTheOrangeBand) {
   Paint();
   // Band rows 0..2 over L..R (R = 47 included), corners rounded off beside it.
   for (int32_t x = 2; x <= 47; ++x) EXPECT_EQ(Px(x, 0), kOrange) << x;
@@ -41,7 +43,7 @@ TEST_F(XpTabsTest, SelectedTabReachesTheTopWithTheOrangeBand) {
   EXPECT_EQ(Px(49, kH + 1), kBorder);  // the baseline itself
 }
 
-TEST_F(XpTabsTest, SelectedTabOpensIntoTheBody) {
+TEST_F(render_xp_tabs, SelectedTabOpensIntoTheBody) {
   Paint();
   // Under the selected tab the baseline is covered by its face; beside it the baseline shows.
   EXPECT_EQ(Px(20, kH + 1), kSelectedFace);
@@ -50,7 +52,7 @@ TEST_F(XpTabsTest, SelectedTabOpensIntoTheBody) {
   EXPECT_EQ(Px(20, 3), kSelectedFace);
 }
 
-TEST_F(XpTabsTest, UnselectedTabsHaveARoundedGreyBlueOutline) {
+TEST_F(render_xp_tabs, UnselectedTabsHaveARoundedGreyBlueOutline) {
   Paint();
   // Tab 2: tab 1's left edge lies under the selected tab's side.
   const int32_t L = 89, T = 2, R = 129;
@@ -68,7 +70,7 @@ TEST_F(XpTabsTest, UnselectedTabsHaveARoundedGreyBlueOutline) {
   EXPECT_EQ(Px(200, 10), kButtonFace);
 }
 
-TEST_F(XpTabsTest, UnselectedFaceIsALightGradientWithAShadedRightEdgeAndBottom) {
+TEST_F(render_xp_tabs, UnselectedFaceIsALightGradientWithAShadedRightEdgeAndBottom) {
   Paint();
   const int32_t x = 52, R = 88;
   EXPECT_EQ(Px(x, 3), Rgb(250, 250, 249));  // top row of the gradient
@@ -81,7 +83,7 @@ TEST_F(XpTabsTest, UnselectedFaceIsALightGradientWithAShadedRightEdgeAndBottom) 
   EXPECT_LT(GreenOf(Px(R - 3, 12)), GreenOf(mid));
 }
 
-TEST_F(XpTabsTest, OfficeColourHasABluerFaceAndNoShade) {
+TEST_F(render_xp_tabs, OfficeColourHasABluerFaceAndNoShade) {
   S().Color = 2;
   Paint();
   const int32_t x = 52, R = 88;
@@ -94,7 +96,7 @@ TEST_F(XpTabsTest, OfficeColourHasABluerFaceAndNoShade) {
   EXPECT_EQ(Px(20, 0), kOrange);
 }
 
-TEST_F(XpTabsTest, VisualStudioColourHasADarkerBand) {
+TEST_F(render_xp_tabs, VisualStudioColourHasADarkerBand) {
   S().Color = 3;
   Paint();
   EXPECT_EQ(Px(20, 0), Rgb(207, 114, 37));
@@ -104,7 +106,7 @@ TEST_F(XpTabsTest, VisualStudioColourHasADarkerBand) {
   EXPECT_EQ(Px(52, 3), Rgb(255, 255, 246));
 }
 
-TEST_F(XpTabsTest, SelectedTabLaidOverItsNeighbours) {
+TEST_F(render_xp_tabs, SelectedTabLaidOverItsNeighbours) {
   control.SetCurrentTab(1);
   Paint();
   // Tab 1's band covers the right edge of tab 0 and the left edge of tab 2.
@@ -118,7 +120,7 @@ TEST_F(XpTabsTest, SelectedTabLaidOverItsNeighbours) {
   EXPECT_EQ(Px(10, 2), kOutline);
 }
 
-TEST_F(XpTabsTest, SelectedTabScrolledOutAtTheLeftIsNotDrawn) {
+TEST_F(render_xp_tabs, SelectedTabScrolledOutAtTheLeftIsNotDrawn) {
   control.SetTabs(5);
   control.SetCurrentTab(0);
   S().Hidd = 1;
@@ -127,7 +129,7 @@ TEST_F(XpTabsTest, SelectedTabScrolledOutAtTheLeftIsNotDrawn) {
   EXPECT_EQ(Px(Tab(1).AL, Tab(1).AT + 2), kOutline);
 }
 
-TEST_F(XpTabsTest, StripTakesTheControlsBackColour) {
+TEST_F(render_xp_tabs, StripTakesTheControlsBackColour) {
   control.SetBackColor(static_cast<OleColor>(Rgb(10, 200, 30)));
   Paint();
   EXPECT_EQ(Px(200, 0), Rgb(10, 200, 30));
@@ -135,7 +137,7 @@ TEST_F(XpTabsTest, StripTakesTheControlsBackColour) {
   EXPECT_EQ(Px(200, kH + 1), kBorder);
 }
 
-TEST_F(XpTabsTest, NoTabsOnlyClearsTheSurface) {
+TEST_F(render_xp_tabs, NoTabsOnlyClearsTheSurface) {
   Paint();
   S().Tabs = 0;
   Paint();
@@ -143,7 +145,7 @@ TEST_F(XpTabsTest, NoTabsOnlyClearsTheSurface) {
   for (uint32_t p : Image().pixels()) ASSERT_EQ(static_cast<RgbColor>(p), back);
 }
 
-TEST_F(XpTabsTest, ClientAreaColourIsTheBodyAtItsCentre) {
+TEST_F(render_xp_tabs, ClientAreaColourIsTheBodyAtItsCentre) {
   S().PlainTab = true;
   Paint();
   EXPECT_EQ(control.GetClientAreaColor(), static_cast<OleColor>(Rgb(255, 255, 255)));
@@ -152,7 +154,7 @@ TEST_F(XpTabsTest, ClientAreaColourIsTheBodyAtItsCentre) {
   EXPECT_EQ(control.GetClientAreaColor(), static_cast<OleColor>(Px(200, 150 + kH)));
 }
 
-TEST_F(XpTabsTest, WithoutClientAreaTheControlShrinksToItsStrip) {
+TEST_F(render_xp_tabs, WithoutClientAreaTheControlShrinksToItsStrip) {
   S().ClientArea = false;
   Paint();
   EXPECT_EQ(surface.Height(), (kH + 2) * 15.0);

@@ -1,0 +1,140 @@
+// `folivantab render` and the console's `render` line: size, theme, script,
+// the contained controls drawn over the control, and the errors that stop it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "console.h"
+#include "paint/colors.h"
+#include "platform/headless/contained_controls.h"
+#include "platform/headless/image_io.h"
+#include "render_command.h"
+
+namespace folivan::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using console::RenderOptions;
+using console::RunRender;
+
+constexpr RgbColor kOutline = Rgb(64, 64, 64);
+
+class RenderCommandTest : public ::testing::Test {
+ protected:
+  RenderCommandTest() : dir_(fs::temp_directory_path() / ("folivan_render_" + std::to_string(::getpid()))) {
+    fs::create_directories(dir_);
+    SharedThemePalette() = ThemePalette{};
+    SharedPlatformFlags() = PlatformFlags{};
+  }
+  ~RenderCommandTest() override { fs::remove_all(dir_); }
+  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+  int Run(RenderOptions options) {
+    out_.str("");
+    err_.str("");
+    return RunRender(options, out_, err_);
+  }
+
+  fs::path dir_;
+  std::ostringstream out_;
+  std::ostringstream err_;
+};
+// Named for the test runner's filters (ctest -R render).
+using render_command = RenderCommandTest;
+
+TEST_F(render_command, NewControlAtTheDefaultAndAGivenSize) {
+  RenderOptions options;
+  options.output_path = PathOf("new.png");
+  ASSERT_EQ(Run(options), 0) << err_.str();
+  PixelImage image = ReadPng(options.output_path);
+  EXPECT_EQ(image.width(), 400);
+  EXPECT_EQ(image.height(), 300);
+  EXPECT_EQ(image.At(20, 0) & 0xFFFFFF, Rgb(230, 139, 44));  // the selected tab's band
+
+  int32_t w = 0, h = 0;
+  ASSERT_TRUE(console::ParseSize("600x400", w, h));
+  options.session.width_px = w;
+  options.session.height_px = h;
+  ASSERT_EQ(Run(options), 0) << err_.str();
+  image = ReadPng(options.output_path);
+  EXPECT_EQ(image.width(), 600);
+  EXPECT_EQ(image.height(), 400);
+}
+
+TEST_F(render_command, SizeMustBeTwoPositiveNumbers) {
+  int32_t w = 7, h = 7;
+  for (const char* bad : {"600", "600x", "x400", "0x10", "10x-1", "10x10px", "axb"}) {
+    EXPECT_FALSE(console::ParseSize(bad, w, h)) << bad;
+  }
+  EXPECT_EQ(w, 7);
+  EXPECT_TRUE(console::ParseSize("1X2", w, h));
+  EXPECT_EQ(h, 2);
+}
+
+TEST_F(render_command, ScriptRunsBeforeTheRender) {
+  const std::string script = PathOf("s.play");
+  std::ofstream(script) << "set Tabs = 5\nset CurrentTab = 4\n";
+  RenderOptions options;
+  options.script_path = script;
+  options.output_path = PathOf("s.png");
+  ASSERT_EQ(Run(options), 0) << err_.str();
+  EXPECT_NE(out_.str().find("event TabChange"), std::string::npos);
+  const PixelImage image = ReadPng(options.output_path);
+  EXPECT_NE(image.At(20, 0) & 0xFFFFFF, Rgb(230, 139, 44));  // tab 0 no longer selected
+}
+
+TEST_F(render_command, ThemeReachesTheControlsPalette) {
+  RenderOptions options;
+  options.theme = "HomeStead";
+  options.output_path = PathOf("t.png");
+  ASSERT_EQ(Run(options), 0) << err_.str();
+  EXPECT_EQ(SharedThemePalette().LunaBorder, Rgb(96, 128, 88));
+}
+
+TEST_F(render_command, FailuresGiveStatusTwoAndWriteNothing) {
+  RenderOptions options;
+  options.output_path = PathOf("none.png");
+  options.script_path = PathOf("missing.play");
+  EXPECT_EQ(Run(options), 2);
+  options.script_path = PathOf("bad.play");
+  std::ofstream(options.script_path) << "frobnicate\n";
+  EXPECT_EQ(Run(options), 2);
+  EXPECT_NE(err_.str().find("bad.play:1"), std::string::npos);
+  EXPECT_FALSE(fs::exists(options.output_path));
+}
+
+TEST_F(render_command, ContainedControlsInSightAreOutlinedOnTheImageOnly) {
+  console::SessionOptions session_options;
+  console::Session session(session_options);
+  StandInControl& text = session.Host().AddControl(*FindControlKind("VB.TextBox"), "Text1", std::nullopt);
+  text.Set("Left", Variant(150.0));  // 10 pixels
+  text.Set("Top", Variant(600.0));   // 40 pixels
+  StandInControl& hidden = session.Host().AddControl(*FindControlKind("VB.CommandButton"), "Command1", int16_t{2});
+  hidden.Set("Left", Variant(-75000.0 + 1500.0));
+  hidden.Set("Top", Variant(1500.0));
+
+  console::RenderToPng(session, PathOf("c.png"), true);
+  const PixelImage with = ReadPng(PathOf("c.png"));
+  EXPECT_EQ(with.At(10, 40) & 0xFFFFFF, kOutline);
+  EXPECT_EQ(with.At(10 + 1215 / 15 - 1, 40 + 495 / 15 - 1) & 0xFFFFFF, kOutline);
+  EXPECT_NE(with.At(100, 100) & 0xFFFFFF, kOutline);  // where Command1 would be without its offset
+
+  console::RenderToPng(session, PathOf("n.png"), false);
+  const PixelImage without = ReadPng(PathOf("n.png"));
+  EXPECT_NE(without.At(10, 40) & 0xFFFFFF, kOutline);
+}
+
+TEST_F(render_command, ConsoleLineWritesTheImage) {
+  console::SessionOptions session_options;
+  console::Session session(session_options);
+  std::ostringstream out;
+  console::Player player(session, out);
+  player.RunLine("render \"" + PathOf("line.png") + "\"", 1);
+  EXPECT_TRUE(fs::exists(PathOf("line.png")));
+  EXPECT_THROW(player.RunLine("render", 2), console::ScriptError);
+}
+
+}  // namespace
+}  // namespace folivan::testing
