@@ -139,7 +139,7 @@ class ConnectionEnumerator final : public IEnumConnections {
     return n == count ? S_OK : S_FALSE;
   }
   STDMETHODIMP Skip(ULONG count) override {
-    pos_ = std::min(items_.size(), pos_ + count);
+    pos_ = std::min(items_.size(), pos_ + static_cast<size_t>(count));
     return pos_ < items_.size() ? S_OK : S_FALSE;
   }
   STDMETHODIMP Reset() override {
