@@ -10,14 +10,6 @@
 
 namespace folivan {
 
-namespace {
-constexpr int kColorBtnFace = 15;
-constexpr int kColorBtnShadow = 16;
-constexpr int kColor3DLight = 22;
-constexpr int kColor3DDkShadow = 21;
-constexpr int kColorBtnHighlight = 20;
-}  // namespace
-
 FolivanTab::FolivanTab(Host& host, System& system) : host_(host), system_(system) {
   s_.ShellLibrary = system_.LoadLibrary("Shell32.dll");
   Repaint(*this);
@@ -37,11 +29,11 @@ void FolivanTab::InitProperties() {
   s_.ThemeCode = DetectThemeColors(*this, surface.Hwnd());
   surface.SetScaleMode(ScaleMode::kPixels);
 
-  s_.TabColorForeGround = static_cast<OleColor>(system_.GetSysColor(kColorBtnFace));
-  s_.TabColorShadow = static_cast<OleColor>(system_.GetSysColor(kColorBtnShadow));
-  s_.TabColorLight = static_cast<OleColor>(system_.GetSysColor(kColor3DLight));
-  s_.TabColorDarkShadow = static_cast<OleColor>(system_.GetSysColor(kColor3DDkShadow));
-  s_.TabColorHighLight = static_cast<OleColor>(system_.GetSysColor(kColorBtnHighlight));
+  s_.TabColorForeGround = static_cast<OleColor>(system_.GetSysColor(syscolor::kBtnFace));
+  s_.TabColorShadow = static_cast<OleColor>(system_.GetSysColor(syscolor::kBtnShadow));
+  s_.TabColorLight = static_cast<OleColor>(system_.GetSysColor(syscolor::k3DLight));
+  s_.TabColorDarkShadow = static_cast<OleColor>(system_.GetSysColor(syscolor::k3DDkShadow));
+  s_.TabColorHighLight = static_cast<OleColor>(system_.GetSysColor(syscolor::kBtnHighlight));
 
   s_.ClientArea = true;
   s_.WizardDetails = true;

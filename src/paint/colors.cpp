@@ -11,15 +11,6 @@ namespace folivan {
 
 namespace {
 
-constexpr int kColorWindowFrame = 6;
-constexpr int kColorHighlight = 13;
-constexpr int kColorHighlightText = 14;
-constexpr int kColorBtnFace = 15;
-constexpr int kColorBtnShadow = 16;
-constexpr int kColorBtnHighlight = 20;
-constexpr int kColor3DDkShadow = 21;
-constexpr int kColor3DLight = 22;
-
 constexpr LunaColumn kBlueColumn{Rgb(196, 218, 250), Rgb(247, 250, 254), Rgb(227, 236, 252), Rgb(166, 195, 246),
                                  Rgb(59, 97, 156),   Rgb(0, 53, 154),    Rgb(117, 166, 241)};
 constexpr LunaColumn kSilverColumn{Rgb(230, 230, 230), Rgb(251, 252, 253), Rgb(244, 244, 248), Rgb(218, 218, 231),
@@ -155,11 +146,11 @@ void BuildColorSet(FolivanTab& control) {
 
   c.BorderColor = control.TranslateColor(static_cast<OleColor>(Rgb(145, 155, 156)));
   if (s.ColorSystem == static_cast<int32_t>(ColorSystems::kDefaultColors)) {
-    c.Face = system.GetSysColor(kColorBtnFace);
-    c.Shadow = system.GetSysColor(kColorBtnShadow);
-    c.Light = system.GetSysColor(kColor3DLight);
-    c.DarkShadow = system.GetSysColor(kColor3DDkShadow);
-    c.HighLight = system.GetSysColor(kColorBtnHighlight);
+    c.Face = system.GetSysColor(syscolor::kBtnFace);
+    c.Shadow = system.GetSysColor(syscolor::kBtnShadow);
+    c.Light = system.GetSysColor(syscolor::k3DLight);
+    c.DarkShadow = system.GetSysColor(syscolor::k3DDkShadow);
+    c.HighLight = system.GetSysColor(syscolor::kBtnHighlight);
   } else {
     c.Face = control.TranslateColor(s.TabColorForeGround);
     c.Shadow = control.TranslateColor(s.TabColorShadow);
@@ -175,9 +166,9 @@ void BuildColorSet(FolivanTab& control) {
     b = (c.Face / 65536) & 0xFF;
   }
 
-  c.SelectionBack = system.GetSysColor(kColorHighlight);
-  c.SelectionText = system.GetSysColor(kColorHighlightText);
-  c.WindowFrame = system.GetSysColor(kColorWindowFrame);
+  c.SelectionBack = system.GetSysColor(syscolor::kHighlight);
+  c.SelectionText = system.GetSysColor(syscolor::kHighlightText);
+  c.WindowFrame = system.GetSysColor(syscolor::kWindowFrame);
 
   WriteHotColors(SharedThemePalette());
 

@@ -13,12 +13,6 @@ namespace folivan {
 
 namespace {
 
-constexpr int kColorBtnFace = 15;
-constexpr int kColorBtnShadow = 16;
-constexpr int kColor3DLight = 22;
-constexpr int kColor3DDkShadow = 21;
-constexpr int kColorBtnHighlight = 20;
-
 std::string Indexed(std::string_view prefix, int32_t i) { return std::string(prefix) + std::to_string(i) + ")"; }
 std::string EntryKey(int32_t tab, std::string_view what, int32_t j) {
   return "Tab(" + std::to_string(tab) + ")" + std::string(what) + std::to_string(j) + ")";
@@ -56,11 +50,11 @@ void FolivanTab::WriteProperties(PropertyBag& bag) {
   bag.Write("sHowerTab", Int(s_.sHowerTab), Int(-1));
   OleColor ambient_back = host_.AmbientBackColor();
   bag.Write("BackCol", Long(s_.BackColor), Long(ambient_back));
-  bag.Write("TabColFG", Long(s_.TabColorForeGround), Long(system_.GetSysColor(kColorBtnFace)));
-  bag.Write("TabColShadow", Long(s_.TabColorShadow), Long(system_.GetSysColor(kColorBtnShadow)));
-  bag.Write("TabColLight", Long(s_.TabColorLight), Long(system_.GetSysColor(kColor3DLight)));
-  bag.Write("TabColDarkShadow", Long(s_.TabColorDarkShadow), Long(system_.GetSysColor(kColor3DDkShadow)));
-  bag.Write("TabColHighlight", Long(s_.TabColorHighLight), Long(system_.GetSysColor(kColorBtnHighlight)));
+  bag.Write("TabColFG", Long(s_.TabColorForeGround), Long(system_.GetSysColor(syscolor::kBtnFace)));
+  bag.Write("TabColShadow", Long(s_.TabColorShadow), Long(system_.GetSysColor(syscolor::kBtnShadow)));
+  bag.Write("TabColLight", Long(s_.TabColorLight), Long(system_.GetSysColor(syscolor::k3DLight)));
+  bag.Write("TabColDarkShadow", Long(s_.TabColorDarkShadow), Long(system_.GetSysColor(syscolor::k3DDkShadow)));
+  bag.Write("TabColHighlight", Long(s_.TabColorHighLight), Long(system_.GetSysColor(syscolor::kBtnHighlight)));
   bag.Write("ForeCol", Long(s_.ForeColor), Long(ambient_back));
   bag.Write("Enab", Bool(s_.Enabled), Bool(true));
   bag.Write("Hidd", Int(s_.Hidd), Int(0));
@@ -143,13 +137,13 @@ void FolivanTab::ReadProperties(PropertyBag& bag) {
   s_.sHowerTab = read_int("sHowerTab", -1);
   OleColor ambient_back = host_.AmbientBackColor();
   s_.BackColor = read_color("BackCol", ambient_back);
-  s_.TabColorShadow = read_color("TabColShadow", static_cast<OleColor>(system_.GetSysColor(kColorBtnShadow)));
-  s_.TabColorLight = read_color("TabColLight", static_cast<OleColor>(system_.GetSysColor(kColor3DLight)));
+  s_.TabColorShadow = read_color("TabColShadow", static_cast<OleColor>(system_.GetSysColor(syscolor::kBtnShadow)));
+  s_.TabColorLight = read_color("TabColLight", static_cast<OleColor>(system_.GetSysColor(syscolor::k3DLight)));
   s_.TabColorDarkShadow =
-      read_color("TabColDarkShadow", static_cast<OleColor>(system_.GetSysColor(kColor3DDkShadow)));
+      read_color("TabColDarkShadow", static_cast<OleColor>(system_.GetSysColor(syscolor::k3DDkShadow)));
   s_.TabColorHighLight =
-      read_color("TabColHighlight", static_cast<OleColor>(system_.GetSysColor(kColorBtnHighlight)));
-  s_.TabColorForeGround = read_color("TabColFG", static_cast<OleColor>(system_.GetSysColor(kColorBtnFace)));
+      read_color("TabColHighlight", static_cast<OleColor>(system_.GetSysColor(syscolor::kBtnHighlight)));
+  s_.TabColorForeGround = read_color("TabColFG", static_cast<OleColor>(system_.GetSysColor(syscolor::kBtnFace)));
   s_.ForeColor = read_color("ForeCol", ambient_back);
   s_.Enabled = read_bool("Enab", true);
   s_.LunaColors = read_bool("Luna", false);

@@ -15,6 +15,20 @@ namespace folivan {
 // window properties of hwnd ("ClassID", "TimerID").
 using TimerProc = void (*)(WindowHandle hwnd, uint32_t id);
 
+// GetSysColor indices used by the control.
+namespace syscolor {
+constexpr int kWindowFrame = 6;
+constexpr int kHighlight = 13;
+constexpr int kHighlightText = 14;
+constexpr int kBtnFace = 15;
+constexpr int kBtnShadow = 16;
+constexpr int kGrayText = 17;
+constexpr int kBtnText = 18;
+constexpr int kBtnHighlight = 20;
+constexpr int k3DDkShadow = 21;
+constexpr int k3DLight = 22;
+}  // namespace syscolor
+
 // ShowWindow commands used by the control.
 namespace sw {
 constexpr int kHide = 0;

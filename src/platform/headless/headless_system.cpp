@@ -2,43 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/headless/surface_headless.h"
+
 namespace folivan {
 
 HeadlessSystem::HeadlessSystem() {
   // Windows XP, Luna blue scheme ("NormalColor"): the values GetSysColor gives there.
-  colors_ = {
-      Rgb(212, 208, 200),  // 0 COLOR_SCROLLBAR
-      Rgb(0, 78, 152),     // 1 COLOR_BACKGROUND
-      Rgb(0, 84, 227),     // 2 COLOR_ACTIVECAPTION
-      Rgb(122, 150, 223),  // 3 COLOR_INACTIVECAPTION
-      Rgb(255, 255, 255),  // 4 COLOR_MENU
-      Rgb(255, 255, 255),  // 5 COLOR_WINDOW
-      Rgb(0, 0, 0),        // 6 COLOR_WINDOWFRAME
-      Rgb(0, 0, 0),        // 7 COLOR_MENUTEXT
-      Rgb(0, 0, 0),        // 8 COLOR_WINDOWTEXT
-      Rgb(255, 255, 255),  // 9 COLOR_CAPTIONTEXT
-      Rgb(212, 208, 200),  // 10 COLOR_ACTIVEBORDER
-      Rgb(212, 208, 200),  // 11 COLOR_INACTIVEBORDER
-      Rgb(128, 128, 128),  // 12 COLOR_APPWORKSPACE
-      Rgb(49, 106, 197),   // 13 COLOR_HIGHLIGHT
-      Rgb(255, 255, 255),  // 14 COLOR_HIGHLIGHTTEXT
-      Rgb(236, 233, 216),  // 15 COLOR_BTNFACE
-      Rgb(172, 168, 153),  // 16 COLOR_BTNSHADOW
-      Rgb(172, 168, 153),  // 17 COLOR_GRAYTEXT
-      Rgb(0, 0, 0),        // 18 COLOR_BTNTEXT
-      Rgb(216, 228, 248),  // 19 COLOR_INACTIVECAPTIONTEXT
-      Rgb(255, 255, 255),  // 20 COLOR_BTNHIGHLIGHT
-      Rgb(113, 111, 100),  // 21 COLOR_3DDKSHADOW
-      Rgb(241, 239, 226),  // 22 COLOR_3DLIGHT
-      Rgb(0, 0, 0),        // 23 COLOR_INFOTEXT
-      Rgb(255, 255, 225),  // 24 COLOR_INFOBK
-      Rgb(181, 181, 181),  // 25 (unused)
-      Rgb(0, 0, 128),      // 26 COLOR_HOTLIGHT
-      Rgb(61, 149, 255),   // 27 COLOR_GRADIENTACTIVECAPTION
-      Rgb(157, 185, 235),  // 28 COLOR_GRADIENTINACTIVECAPTION
-      Rgb(49, 106, 197),   // 29 COLOR_MENUHILIGHT
-      Rgb(236, 233, 216),  // 30 COLOR_MENUBAR
-  };
+  for (int i = 0; i < kSystemColorCount; ++i) colors_[static_cast<size_t>(i)] = XpBlueSystemColor(i);
 }
 
 RgbColor HeadlessSystem::GetSysColor(int index) const {
@@ -50,7 +20,7 @@ std::optional<RgbColor> HeadlessSystem::OleTranslateColor(OleColor color, intptr
   switch (color >> 24) {
     case 0x80: {
       uint32_t index = color & 0x00FFFFFF;
-      if (index >= colors_.size()) return std::nullopt;
+      if (index >= colors_.size() || colors_[index] == -1) return std::nullopt;
       return colors_[index];
     }
     case 0x00:  // RGB

@@ -74,7 +74,7 @@ class HeadlessSystem : public System {
     uint64_t due;
   };
 
-  std::array<RgbColor, 31> colors_{};
+  std::array<RgbColor, 31> colors_{};  // COLOR_xxx by index
   WindowsVersion version_;
   std::optional<ThemeName> theme_;
   std::map<WindowHandle, Window> windows_;

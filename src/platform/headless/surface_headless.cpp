@@ -59,6 +59,13 @@ int32_t RoundPixels(double v) {
 
 }  // namespace
 
+RgbColor XpBlueSystemColor(int index) {
+  if (index < 0 || static_cast<size_t>(index) >= std::size(kXpSystemColors)) return -1;
+  return kXpSystemColors[index];
+}
+
+static_assert(std::size(kXpSystemColors) == kSystemColorCount);
+
 RgbColor DefaultTranslateColor(OleColor color) {
   const uint32_t kind = color >> 24;
   if (kind == 0x00 || kind == 0x02) return static_cast<RgbColor>(color & 0x00FFFFFFu);

@@ -37,6 +37,9 @@ namespace folivan {
 // gives BBGGRR, and anything else (an unknown system index, other high bytes)
 // gives -1.
 RgbColor DefaultTranslateColor(OleColor color);
+// GetSysColor of Windows XP's blue scheme; -1 for an index it does not have.
+RgbColor XpBlueSystemColor(int index);
+inline constexpr int kSystemColorCount = 31;
 
 enum class SurfaceImage { kPersistent, kWindow };
 
