@@ -36,24 +36,6 @@ TEST_F(render_captions, SelectedCaptionIsBoldAndTwoPixelsHigher) {
   EXPECT_FALSE(surface.Font().bold);
 }
 
-TEST_F(render_captions, BoldOffDrawsTheSelectedCaptionInTheFont) {
-  Paint();
-  const int64_t bold_ink = CountPixels(Image(), Rect{0, 0, 47, 21}, kBlack);
-  S().BoldSelected = false;
-  Paint();
-  const int64_t plain_ink = CountPixels(Image(), Rect{0, 0, 47, 21}, kBlack);
-  EXPECT_LT(plain_ink, bold_ink);
-  // The same glyphs as the other tabs, apart from the digit.
-  EXPECT_EQ(CaptionInk(0, kBlack).Height(), CaptionInk(1, kBlack).Height());
-}
-
-TEST_F(render_captions, AlreadyBoldFontStaysBold) {
-  surface.SetFontBold(true);
-  Paint();
-  EXPECT_TRUE(surface.Font().bold);
-  EXPECT_EQ(CaptionInk(0, kBlack).top, CaptionInk(1, kBlack).top - 2);
-}
-
 TEST_F(render_captions, DisabledTabsAreGreyUnlessSelected) {
   Tab(1).Enabled = false;
   Tab(0).Enabled = false;
@@ -61,13 +43,6 @@ TEST_F(render_captions, DisabledTabsAreGreyUnlessSelected) {
   EXPECT_TRUE(IsEmpty(CaptionInk(1, kBlack)));
   EXPECT_FALSE(IsEmpty(CaptionInk(1, kGrayText)));
   EXPECT_FALSE(IsEmpty(CaptionInk(0, kBlack)));
-}
-
-TEST_F(render_captions, CaptionsTakeTheForeColourAsStored) {
-  control.SetForeColor(static_cast<OleColor>(Rgb(200, 0, 0)));
-  Paint();
-  EXPECT_FALSE(IsEmpty(CaptionInk(0, Rgb(200, 0, 0))));
-  EXPECT_FALSE(IsEmpty(CaptionInk(2, Rgb(200, 0, 0))));
 }
 
 // Vertical position of the captions by Appearance: the selected one's ink top
@@ -119,16 +94,6 @@ TEST_F(render_captions, VisualStudioDrawsTheOtherCaptionsInDarkShadow) {
   Tab(2).Enabled = false;
   Paint();
   EXPECT_FALSE(IsEmpty(CaptionInk(2, dark)));
-}
-
-TEST_F(render_captions, ExcelMovesEveryCaptionFourPixelsLeft) {
-  S().Appearance = 1;
-  S().BoldSelected = false;
-  Paint();
-  const int32_t xp_offset = CaptionInk(1, kBlack).left - Tab(1).TAL;
-  S().Appearance = 10;
-  Paint();
-  EXPECT_EQ(CaptionInk(1, kBlack).left - Tab(1).TAL, xp_offset - 4);
 }
 
 TEST_F(render_captions, SsTabMovesABoldSelectedCaptionTwoPixelsRight) {
@@ -191,14 +156,6 @@ TEST_F(render_focus_rect, ExtentFollowsTheStyle) {
   const PixelImage without = PaintWith(true, true, false);
   const TabRecord& t = Tab(0);
   EXPECT_EQ(Changed(PaintWith(true, true, true), without), (Rect{t.TAL - 1, t.TAT - 1, t.TAR + 1, t.TAB + 6}));
-}
-
-TEST_F(render_focus_rect, NoneWhileTheCommonAreaIsShown) {
-  const PixelImage without = PaintWith(true, true, false);
-  S().CurrentTab = -1;
-  const PixelImage common_without = PaintWith(true, true, false);
-  EXPECT_TRUE(IsEmpty(Changed(PaintWith(true, true, true), common_without)));
-  (void)without;
 }
 
 }  // namespace

@@ -52,16 +52,6 @@ TEST_F(render_layout, NewControlLaysOutThreeTabsFromTheLeft) {
   EXPECT_EQ(S().HiddR, 2);
 }
 
-TEST_F(render_layout, StripHeightFollowsTheCurrentCaption) {
-  FontDesc big = surface.Font();
-  big.size = 14;
-  surface.SetFont(big);
-  Paint();
-  EXPECT_EQ(S().StripH, static_cast<int16_t>(surface.TextHeight("Tab 0")) + 7);
-  EXPECT_EQ(Tab(1).AB, static_cast<int32_t>(surface.TextHeight("Tab 1")) + 7);
-  EXPECT_GT(S().StripH, 20);
-}
-
 // --- bold selected caption -------------------------------------------------------------------
 
 TEST_F(render_layout, WithoutBoldSelectedTheSelectedTabIsAsWideAsItsText) {
@@ -107,65 +97,36 @@ TEST_F(render_layout, APictureWidensItsTabByTheCaptionHeightAndFour) {
   EXPECT_EQ(Tab(2).AL, tab2.l + shift);
 }
 
-TEST_F(render_layout, APictureOnTheFirstTabKeepsItsLeftEdge) {
-  Tab(0).Pic = SolidPicture();
-  Paint();
-  EXPECT_EQ(Tab(0).AL, 2);
-  EXPECT_EQ(Tab(0).TAL, 9 + kTextHeight + 4);
-}
-
 // --- styles with their own offsets --------------------------------------------------------------
 
-TEST_F(render_layout, OfficeTabsStartLaterAndLeaveRoomForTheSlant) {
-  S().Appearance = 4;
-  Paint();
-  // First caption at StripH + 12; every caption rectangle a third of StripH wider (20 / 3 rounds to 7).
-  EXPECT_EQ(Tab(0).TAL, 32);
-  EXPECT_EQ(Tab(0).AL, 25);
-  EXPECT_EQ(Tab(0).TAR, 32 + kBoldCaptionWidth + 7);
-  EXPECT_EQ(Tab(1).TAR - Tab(1).TAL, kCaptionWidth + 7);
-}
+struct FirstTab {
+  int32_t appearance;
+  int32_t color;
+  int32_t caption_left;  // TAL of the first tab shown
+  int32_t tab_left;      // its AL
+  int32_t slant;         // extra caption width for the Office 2003 slant (StripH / 3 = 6.67 -> 7)
+};
 
-TEST_F(render_layout, PropertyPageSelectedTakesTheOfficeOffsetsOnlyWithOfficeColours) {
-  S().Appearance = 5;
-  S().Color = 2;
-  Paint();
-  EXPECT_EQ(Tab(0).TAL, 32);
-  S().Color = 3;
-  Paint();
-  EXPECT_EQ(Tab(0).TAL, 9);
-  EXPECT_EQ(Tab(0).TAR, 9 + kBoldCaptionWidth);
-}
+class FirstTabTest : public LayoutTest, public ::testing::WithParamInterface<FirstTab> {};
+// Named for the test runner's filters (ctest -R render).
+using render_layout_styles = FirstTabTest;
 
-TEST_F(render_layout, ExcelTabsStartAfterTheStripHeight) {
-  S().Appearance = 10;
+TEST_P(render_layout_styles, FirstCaptionAndSlantFollowTheStyle) {
+  const FirstTab p = GetParam();
+  S().Appearance = p.appearance;
+  S().Color = p.color;
   Paint();
-  EXPECT_EQ(Tab(0).TAL, 22);
-  EXPECT_EQ(Tab(0).AL, 15);
-  EXPECT_EQ(Tab(0).TAR - Tab(0).TAL, kBoldCaptionWidth);  // no slant room
-}
-
-TEST_F(render_layout, SsTabWidensOnlyTheFirstTabToTheLeft) {
-  S().Appearance = 9;
-  Paint();
-  EXPECT_EQ(Tab(0).AL, 0);
+  EXPECT_EQ(Tab(0).TAL, p.caption_left);
+  EXPECT_EQ(Tab(0).AL, p.tab_left);
+  EXPECT_EQ(Tab(0).TAR - Tab(0).TAL, kBoldCaptionWidth + p.slant);
+  EXPECT_EQ(Tab(1).TAR - Tab(1).TAL, kCaptionWidth + p.slant);
   EXPECT_EQ(Tab(1).AL, Tab(0).AR + 1);
 }
 
-TEST_F(render_layout, VisioAndWizardLeaveTheStripAlone) {
-  Paint();
-  const int16_t strip = S().StripH;
-  for (int32_t appearance : {6, 12}) {
-    S().Appearance = appearance;
-    Tab(1).AL = 1000;
-    S().StripH = 99;
-    int16_t i = 0;
-    LayoutTabs(control, i);
-    EXPECT_EQ(Tab(1).AL, 1000) << appearance;
-    EXPECT_EQ(S().StripH, 99) << appearance;
-  }
-  (void)strip;
-}
+INSTANTIATE_TEST_SUITE_P(Appearances, render_layout_styles,
+                         ::testing::Values(FirstTab{1, 1, 9, 2, 0}, FirstTab{4, 1, 32, 25, 7},
+                                           FirstTab{5, 2, 32, 25, 7}, FirstTab{5, 3, 9, 2, 0},
+                                           FirstTab{10, 1, 22, 15, 0}, FirstTab{9, 1, 9, 0, 0}));
 
 // --- overflow -----------------------------------------------------------------------------------
 

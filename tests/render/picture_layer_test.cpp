@@ -43,21 +43,6 @@ TEST_F(render_pictures, PictureIsASquareAsHighAsTheCaptionLeftOfIt) {
   EXPECT_EQ(RedIn(1), (Rect{t.TAL - th - 5, t.TAT, t.TAL - 5, t.TAT + th}));
 }
 
-TEST_F(render_pictures, SelectedTabsPictureIsRaisedWithItsCaption) {
-  Tab(0).Pic = SolidPicture(kRed);
-  Paint();
-  const TabRecord& t = Tab(0);
-  EXPECT_EQ(RedIn(0), (Rect{t.TAL - 18, t.TAT - 2, t.TAL - 5, t.TAT + 11}));
-}
-
-TEST_F(render_pictures, EmptyCaptionStillGetsAPictureOfTheFontsHeight) {
-  Tab(2).Caption = "";
-  Tab(2).Pic = SolidPicture(kRed);
-  Paint();
-  EXPECT_EQ(RedIn(2).Width(), 13);
-  EXPECT_EQ(RedIn(2).Height(), 13);
-}
-
 struct PictureSpot {
   int32_t appearance;
   int32_t color;
@@ -103,13 +88,6 @@ TEST_F(render_pictures, VisioDrawsTheBackgroundButNoTabPictures) {
   Paint();
   EXPECT_EQ(CountPixels(Image(), Rect{0, 0, 400, 300}, kRed), 0);
   EXPECT_GT(CountPixels(Image(), Rect{0, 0, 400, 300}, kBlue), 0);
-}
-
-TEST_F(render_pictures, WizardDrawsNoPictureLayer) {
-  control.SetBackgroundPicture(SolidPicture(kBlue, 4));
-  S().Appearance = 12;
-  Paint();
-  EXPECT_EQ(CountPixels(Image(), Rect{0, 0, 400, 300}, kBlue), 0);
 }
 
 TEST_F(render_pictures, APictureThatFailsIsSkipped) {

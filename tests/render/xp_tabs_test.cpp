@@ -43,15 +43,6 @@ TEST_F(render_xp_tabs, SelectedTabReachesTheTopWithTheOrangeBand) {
   EXPECT_EQ(Px(49, kH + 1), kBorder);  // the baseline itself
 }
 
-TEST_F(render_xp_tabs, SelectedTabOpensIntoTheBody) {
-  Paint();
-  // Under the selected tab the baseline is covered by its face; beside it the baseline shows.
-  EXPECT_EQ(Px(20, kH + 1), kSelectedFace);
-  EXPECT_EQ(Px(1, kH + 1), kSelectedFace);
-  EXPECT_EQ(Px(60, kH + 1), kBorder);
-  EXPECT_EQ(Px(20, 3), kSelectedFace);
-}
-
 TEST_F(render_xp_tabs, UnselectedTabsHaveARoundedGreyBlueOutline) {
   Paint();
   // Tab 2: tab 1's left edge lies under the selected tab's side.
@@ -96,16 +87,6 @@ TEST_F(render_xp_tabs, OfficeColourHasABluerFaceAndNoShade) {
   EXPECT_EQ(Px(20, 0), kOrange);
 }
 
-TEST_F(render_xp_tabs, VisualStudioColourHasADarkerBand) {
-  S().Color = 3;
-  Paint();
-  EXPECT_EQ(Px(20, 0), Rgb(207, 114, 37));
-  EXPECT_EQ(Px(20, 1), Rgb(227, 145, 79));
-  EXPECT_EQ(Px(1, 2), Rgb(227, 145, 79));  // row 2 reaches one pixel further
-  EXPECT_EQ(Px(0, 2), Rgb(207, 114, 37));
-  EXPECT_EQ(Px(52, 3), Rgb(255, 255, 246));
-}
-
 TEST_F(render_xp_tabs, SelectedTabLaidOverItsNeighbours) {
   control.SetCurrentTab(1);
   Paint();
@@ -129,29 +110,12 @@ TEST_F(render_xp_tabs, SelectedTabScrolledOutAtTheLeftIsNotDrawn) {
   EXPECT_EQ(Px(Tab(1).AL, Tab(1).AT + 2), kOutline);
 }
 
-TEST_F(render_xp_tabs, StripTakesTheControlsBackColour) {
-  control.SetBackColor(static_cast<OleColor>(Rgb(10, 200, 30)));
-  Paint();
-  EXPECT_EQ(Px(200, 0), Rgb(10, 200, 30));
-  EXPECT_EQ(Px(200, kH), Rgb(10, 200, 30));
-  EXPECT_EQ(Px(200, kH + 1), kBorder);
-}
-
 TEST_F(render_xp_tabs, NoTabsOnlyClearsTheSurface) {
   Paint();
   S().Tabs = 0;
   Paint();
   const RgbColor back = surface.TranslateColor(surface.BackColor());
   for (uint32_t p : Image().pixels()) ASSERT_EQ(static_cast<RgbColor>(p), back);
-}
-
-TEST_F(render_xp_tabs, ClientAreaColourIsTheBodyAtItsCentre) {
-  S().PlainTab = true;
-  Paint();
-  EXPECT_EQ(control.GetClientAreaColor(), static_cast<OleColor>(Rgb(255, 255, 255)));
-  S().PlainTab = false;
-  Paint();
-  EXPECT_EQ(control.GetClientAreaColor(), static_cast<OleColor>(Px(200, 150 + kH)));
 }
 
 TEST_F(render_xp_tabs, WithoutClientAreaTheControlShrinksToItsStrip) {
