@@ -51,6 +51,28 @@ Check "TagVariant keeps text", tabs.TagVariant(0), "tag"
 tabs.BoldSelected = False
 Check "BoldSelected written", tabs.BoldSelected, False
 
+'' Script variables passed where the control takes an Integer by reference.
+Dim i, names
+names = ""
+For i = 0 To 2
+  names = names & tabs.TabCaption(i) & ";"
+Next
+Check "TabCaption indexed by a loop variable", names, "Tab 0;Second;Third;"
+i = 1
+tabs.TabToolTip(i) = "tip"
+Check "TabToolTip written through a variable index", tabs.TabToolTip(1), "tip"
+Check "the index variable keeps its value", i, 1
+Dim target
+target = 0
+tabs.JumpToTab target
+Check "JumpToTab with a variable", tabs.CurrentTab, 0
+On Error Resume Next
+names = tabs.TabCaption("not a number")
+Dim mismatch
+mismatch = Err.Number
+On Error GoTo 0
+Check "a text index is a type mismatch", mismatch, 13
+
 ' A run-time error of the control reaches the script as Err.Number.
 tabs.CurrentTab = -1
 On Error Resume Next
