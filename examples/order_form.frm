@@ -24,7 +24,7 @@ Begin VB.Form Form1
          Strikethrough   =   0   'False
       EndProperty
       Tabs            =   3
-      StripH          =   0
+      StripH          =   20
       Caption         =   "&Customer"
       ForeCol         =   0
       HiddR           =   2
@@ -82,132 +82,94 @@ Begin VB.Form Form1
       DefCtrlCap(1)   =   "cmdOK[0]"
       DefCtrlCap(2)   =   "cmdCancel[0]"
       Begin VB.Label lblName 
-         Enabled         =   -1  'True
          Height          =   255
          Left            =   240
          TabIndex        =   0
          Top             =   720
-         Visible         =   -1  'True
          Width           =   1095
          Caption         =   "Name:"
       End
       Begin VB.TextBox txtName 
-         Enabled         =   -1  'True
          Height          =   315
          Left            =   1440
          TabIndex        =   1
-         TabStop         =   -1  'True
          Top             =   660
-         Visible         =   -1  'True
          Width           =   3000
-         Text            =   ""
       End
       Begin VB.Label lblPhone 
-         Enabled         =   -1  'True
          Height          =   255
          Left            =   240
          TabIndex        =   0
          Top             =   1140
-         Visible         =   -1  'True
          Width           =   1095
          Caption         =   "Phone:"
       End
       Begin VB.TextBox txtPhone 
-         Enabled         =   -1  'True
          Height          =   315
          Left            =   1440
          TabIndex        =   2
-         TabStop         =   -1  'True
          Top             =   1080
-         Visible         =   -1  'True
          Width           =   2000
-         Text            =   ""
       End
       Begin VB.ListBox lstItems 
-         Enabled         =   -1  'True
          Height          =   1620
          Left            =   -74760
          TabIndex        =   3
-         TabStop         =   -1  'True
          Top             =   660
-         Visible         =   -1  'True
          Width           =   3500
       End
       Begin VB.OptionButton optSize 
-         Enabled         =   -1  'True
          Height          =   255
          Index           =   0
          Left            =   -71040
          TabIndex        =   4
-         TabStop         =   -1  'True
          Top             =   720
-         Visible         =   -1  'True
          Width           =   1335
          Caption         =   "Small"
-         Value           =   0   'False
       End
       Begin VB.OptionButton optSize 
-         Enabled         =   -1  'True
          Height          =   255
          Index           =   1
          Left            =   -71040
          TabIndex        =   5
-         TabStop         =   -1  'True
          Top             =   1020
-         Visible         =   -1  'True
          Width           =   1335
          Caption         =   "Large"
-         Value           =   0   'False
       End
       Begin VB.Line linSeparator 
-         Visible         =   -1  'True
          X1              =   -74760
          X2              =   -69400
          Y1              =   2460
          Y2              =   2460
       End
       Begin VB.TextBox txtAddress 
-         Enabled         =   -1  'True
          Height          =   1215
          Left            =   -74760
          TabIndex        =   6
-         TabStop         =   -1  'True
          Top             =   660
-         Visible         =   -1  'True
          Width           =   4000
-         Text            =   ""
       End
       Begin VB.CheckBox chkExpress 
-         Enabled         =   -1  'True
          Height          =   255
          Left            =   -74760
          TabIndex        =   7
-         TabStop         =   -1  'True
          Top             =   2040
-         Visible         =   -1  'True
          Width           =   2000
          Caption         =   "Express"
-         Value           =   0
       End
       Begin VB.CommandButton cmdOK 
-         Enabled         =   -1  'True
          Height          =   375
          Left            =   3480
          TabIndex        =   8
-         TabStop         =   -1  'True
          Top             =   3480
-         Visible         =   -1  'True
          Width           =   1095
          Caption         =   "OK"
       End
       Begin VB.CommandButton cmdCancel 
-         Enabled         =   -1  'True
          Height          =   375
          Left            =   4680
          TabIndex        =   9
-         TabStop         =   -1  'True
          Top             =   3480
-         Visible         =   -1  'True
          Width           =   1095
          Caption         =   "Cancel"
       End

@@ -7,3 +7,6 @@ scripts/install-deps.sh
 scripts/build.sh
 echo "== folivantab play --form examples/order_form.frm examples/tour.play"
 build/cli/folivantab play --form examples/order_form.frm examples/tour.play
+echo "== folivantab render --form examples/order_form.frm -o order_form.png"
+build/cli/folivantab render --form examples/order_form.frm -o order_form.png
+echo "wrote order_form.png"

@@ -83,15 +83,24 @@ void FolivanTab::InitProperties() {
   if (!UserMode() && !s_.Subclassed) InstallDesignSubclass(*this);
 }
 
-void FolivanTab::Paint() { GetSurface().Refresh(); }
+void FolivanTab::Paint() { Repaint(*this); }
 
 void FolivanTab::Resize() {}
 
 void FolivanTab::AmbientChanged(std::string_view name) { HandleAmbientChanged(*this, name); }
 
-void FolivanTab::GotFocus() {}
+// The focus rectangle follows the focus; it is drawn only with FocusRect on.
+void FolivanTab::GotFocus() {
+  s_.paint.HasFocus = true;
+  GetSurface().SetAutoRedraw(true);
+  if (s_.FocusRect) Repaint(*this);
+}
 
-void FolivanTab::LostFocus() {}
+void FolivanTab::LostFocus() {
+  s_.paint.HasFocus = false;
+  GetSurface().SetAutoRedraw(true);
+  if (s_.FocusRect) Repaint(*this);
+}
 
 void FolivanTab::Click() { Raise(EventId::Click); }
 

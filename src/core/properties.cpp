@@ -60,7 +60,7 @@ OleColor FolivanTab::GetClientAreaColor() {
   Surface& surface = GetSurface();
   int32_t x = CLng(surface.ScaleWidth() / 2);
   int32_t y = CLng(s_.StripH + surface.ScaleHeight() / 2);
-  return static_cast<OleColor>(surface.GetPixel(x, y));
+  return static_cast<OleColor>(TranslateColor(static_cast<OleColor>(surface.GetPixel(x, y))));
 }
 
 namespace {

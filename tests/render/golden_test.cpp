@@ -2,7 +2,7 @@
 // control, the selected caption without bold, a picture on a tab, and the
 // captions of each Appearance over its body (the tabs of the styles other than
 // Windows XP are not drawn yet). Regenerate with
-//   FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build -R golden
+//   FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -67,7 +67,7 @@ std::string GoldenDiffDirectory() {
   if (!fs::exists(golden_path)) {
     write_actual();
     return ::testing::AssertionFailure() << "no golden image " << golden_path << " (rendered image: " << actual_path
-                                         << "); create it with FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build -R golden";
+                                         << "); create it with FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build";
   }
   PixelImage golden = ReadPng(golden_path);
   for (int32_t y = 0; y < golden.height(); ++y) {

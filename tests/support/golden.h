@@ -6,7 +6,7 @@
 // pixels in red over a dimmed copy of the image) and fails with the number of
 // differing pixels. To regenerate the golden files after an intended change:
 //
-//   FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build -R golden
+//   FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build
 //
 // (with that variable set to 1 the helper writes the golden file and passes).
 #pragma once

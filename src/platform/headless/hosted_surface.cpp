@@ -6,7 +6,13 @@ HostedSurface::HostedSurface(HeadlessSystem& system, int32_t width_px, int32_t h
     : HeadlessSurface(width_px, height_px,
                       [&system](OleColor c) { return system.OleTranslateColor(c, 0).value_or(-1); }),
       system_(system),
-      window_(system.CreateWindow("FolivanTab", 0, Rect{0, 0, width_px, height_px}, true)) {}
+      window_(system.CreateWindow("FolivanTab", 0, Rect{0, 0, width_px, height_px}, true)) {
+  // The control's surface is designed with AutoRedraw on (a repaint draws into
+  // the persistent image) and pixels as its scale mode; a loaded control
+  // relies on both without setting them.
+  SetAutoRedraw(true);
+  SetScaleMode(ScaleMode::kPixels);
+}
 
 HostedSurface::~HostedSurface() { system_.DestroyWindow(window_); }
 

@@ -205,7 +205,8 @@ void WritePng(const PixelImage& image, const std::string& path) {
     PngErrorState state;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, PngErrorFn, PngWarningFn);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    bool failed = false;
+    // volatile: it is set after setjmp returns through longjmp.
+    volatile bool failed = false;
     if (setjmp(state.jump) != 0 || !png || !info) {
       failed = true;
     } else {
