@@ -85,7 +85,7 @@ void Win32Surface::Resize(int width_px, int height_px) {
   bitmap_ = bitmap;
   width_px_ = width_px;
   height_px_ = height_px;
-  Cls();
+  ClearImage(memory_dc_);
 }
 
 void Win32Surface::Blit(HDC dc, const RECT& bounds) const {
@@ -144,18 +144,34 @@ void Win32Surface::SetHeight(double twips) {
   else Resize(width_px_, static_cast<int>(std::lround(ScaleY(twips, ScaleMode::kTwips, ScaleMode::kPixels))));
 }
 
-double Win32Surface::TextWidth(std::string_view text) const {
+// Text extent in pixels: the widest line, and the height of all lines (an
+// empty text is one line high).
+SIZE Win32Surface::TextExtent(std::string_view text) const {
   std::wstring w = Widen(text);
-  SIZE size{};
-  GetTextExtentPoint32W(memory_dc_, w.c_str(), static_cast<int>(w.size()), &size);
-  return ScaleX(size.cx, ScaleMode::kPixels, scale_mode_);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(memory_dc_, &metrics);
+  LONG widest = 0;
+  LONG lines = 1;
+  size_t start = 0;
+  for (size_t i = 0; i <= w.size(); ++i) {
+    if (i < w.size() && w[i] != L'\r' && w[i] != L'\n') continue;
+    SIZE size{};
+    GetTextExtentPoint32W(memory_dc_, w.c_str() + start, static_cast<int>(i - start), &size);
+    if (size.cx > widest) widest = size.cx;
+    if (i == w.size()) break;
+    if (w[i] == L'\r' && i + 1 < w.size() && w[i + 1] == L'\n') ++i;
+    start = i + 1;
+    ++lines;
+  }
+  return SIZE{widest, lines * metrics.tmHeight};
+}
+
+double Win32Surface::TextWidth(std::string_view text) const {
+  return ScaleX(TextExtent(text).cx, ScaleMode::kPixels, scale_mode_);
 }
 
 double Win32Surface::TextHeight(std::string_view text) const {
-  std::wstring w = Widen(text.empty() ? std::string_view("X") : text);
-  SIZE size{};
-  GetTextExtentPoint32W(memory_dc_, w.c_str(), static_cast<int>(w.size()), &size);
-  return ScaleY(size.cy, ScaleMode::kPixels, scale_mode_);
+  return ScaleY(TextExtent(text).cy, ScaleMode::kPixels, scale_mode_);
 }
 
 void Win32Surface::ApplyFont() {
@@ -194,15 +210,15 @@ void Win32Surface::SetForeColor(OleColor color) {
   SetTextColor(static_cast<RgbColor>(ToColorRef(color)));
 }
 
-void Win32Surface::SetBackColor(OleColor color) {
-  back_color_ = color;
-  Cls();
-}
+// The back colour takes effect at the next Cls.
+void Win32Surface::SetBackColor(OleColor color) { back_color_ = color; }
 
-void Win32Surface::Cls() {
+void Win32Surface::Cls() { ClearImage(DrawingDc()); }
+
+void Win32Surface::ClearImage(HDC dc) {
   RECT all{0, 0, width_px_, height_px_};
   HBRUSH brush = CreateSolidBrush(ToColorRef(back_color_));
-  ::FillRect(memory_dc_, &all, brush);
+  ::FillRect(dc, &all, brush);
   DeleteObject(brush);
 }
 

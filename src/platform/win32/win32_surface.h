@@ -86,6 +86,8 @@ class Win32Surface : public Surface {
   // The device context drawing goes to: the image with AutoRedraw on (or
   // without a window), else the window's own DC.
   HDC DrawingDc() const;
+  void ClearImage(HDC dc);
+  SIZE TextExtent(std::string_view text) const;
   void ApplyFont();
   double TwipsPerUnit(ScaleMode mode, bool horizontal) const;
 
