@@ -93,7 +93,7 @@ Session::Session(const SessionOptions& options) : options_(options) {
 Session::~Session() = default;
 
 void Session::LoadForm() {
-  form_ = std::make_unique<FormState>(FormState{FormHost(options_.form_path, options_.control_name)});
+  form_ = std::make_unique<FormState>(FormState{FormHost(std::filesystem::path(options_.form_path), options_.control_name)});
   form_->form.PopulateHost(*host_);
   form_->form.LoadControl(*control_);
 }

@@ -26,10 +26,12 @@ int32_t Himetric(double twips) { return CLng(twips * 2540.0 / 1440.0); }
 }  // namespace
 
 FormHost::FormHost(const std::filesystem::path& path, const std::string& control_name)
-    : document_(FormDocument::Load(path)) {
+    : FormHost(FormDocument::Load(path), control_name) {}
+
+FormHost::FormHost(FormDocument document, const std::string& control_name) : document_(std::move(document)) {
   control_ = FindFolivanTab(document_, control_name);
   if (control_ == nullptr) {
-    throw FormError(path.string(), 0,
+    throw FormError(document_.SourceName(), 0,
                     control_name.empty() ? "no FolivanTabs.FolivanTab control in the form"
                                          : "no FolivanTabs.FolivanTab control named " + control_name);
   }

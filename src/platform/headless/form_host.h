@@ -21,6 +21,8 @@ class FormHost {
   // A form loaded from a file; the control is the block named control_name,
   // or the first FolivanTabs.FolivanTab. Throws FormError.
   FormHost(const std::filesystem::path& path, const std::string& control_name);
+  // The same over a form already parsed.
+  FormHost(FormDocument document, const std::string& control_name);
   // A new form holding one new control.
   FormHost();
 
