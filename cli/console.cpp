@@ -13,6 +13,8 @@
 #include "platform/headless/hosted_surface.h"
 #include "platform/headless/picture_file.h"
 #include "containment/switcher.h"
+#include "input/mouse.h"
+#include "tooltip/tip.h"
 
 namespace folivan::console {
 
@@ -65,6 +67,30 @@ Variant AsArgType(const Variant& v, ArgType type) {
     case ArgType::kDataObject: return v;
   }
   return v;
+}
+
+// Gives each windowed contained control the rectangle of its Left, Top,
+// Width and Height (twips, 15 to the pixel) in the stand-in window system, so
+// that the window under the cursor is what a user would see there.
+void PlaceContainedWindows(Session& session) {
+  for (const StandInControlPtr& c : session.Host().Controls()) {
+    auto hwnd = c->Get("hwnd");
+    if (!hwnd) continue;
+    try {
+      auto pixels = [&](const char* key) {
+        auto v = c->Get(key);
+        return v ? CLng(ToDouble(*v) / 15.0) : 0;
+      };
+      session.System().MoveWindow(static_cast<WindowHandle>(ToLong(*hwnd)), pixels("Left"), pixels("Top"),
+                                  pixels("Width"), pixels("Height"), false);
+      if (auto visible = c->Get("Visible")) {
+        session.System().ShowWindow(static_cast<WindowHandle>(ToLong(*hwnd)),
+                                    ToBoolean(*visible) ? sw::kShowNA : sw::kHide);
+      }
+    } catch (const VbError&) {
+      // A position that does not convert leaves the window where it was.
+    }
+  }
 }
 
 }  // namespace
@@ -268,6 +294,15 @@ void Player::RunLine(const std::string& raw, int number) {
         {"HiddenCount", Variant(st.HiddenCount)},
         {"CommonControls", Variant(static_cast<int32_t>(st.CommonControls.Count()))},
         {"AccessKeys", Variant(session_.GetSurface().AccessKeys())},
+        {"PreviousHotTab", Variant(st.input.PreviousHotTab)},
+        {"MouseInside", Variant(st.input.MouseInside)},
+        {"LastMouseX", Variant(static_cast<double>(st.input.LastMouseX))},
+        {"LastMouseY", Variant(static_cast<double>(st.input.LastMouseY))},
+        {"PasswordPrompting", Variant::Bool(st.input.PasswordPrompting)},
+        {"HasFocus", Variant::Bool(st.paint.HasFocus)},
+        {"OverTab", Variant::Bool(OverTab)},
+        {"OverCurrentTab", Variant::Bool(OverCurrentTab)},
+        {"ButtonHeld", Variant::Bool(ButtonHeld)},
     };
     auto it = fields.find(words[1]);
     if (it == fields.end()) Fail(number, "unknown field: " + words[1]);
@@ -366,6 +401,89 @@ void Player::RunLine(const std::string& raw, int number) {
     std::string path = words[1];
     if (path.size() >= 2 && path.front() == '"') path = value_of(path).As<std::string>();
     reporting([&] { RenderToPng(session_, path, true); });
+  } else if (verb == "mousedown" || verb == "mousemove" || verb == "mouseup") {
+    // The host's mouse notifications: X and Y in pixels of the control.
+    if (words.size() != 5) Fail(number, "expected: " + verb + " BUTTON SHIFT X Y");
+    int16_t button = 0;
+    int16_t shift = 0;
+    double x = 0;
+    double y = 0;
+    try {
+      button = ToInteger(value_of(words[1]));
+      shift = ToInteger(value_of(words[2]));
+      x = ToDouble(value_of(words[3]));
+      y = ToDouble(value_of(words[4]));
+    } catch (const VbError&) {
+      Fail(number, "expected: " + verb + " BUTTON SHIFT X Y");
+    }
+    const auto fx = static_cast<float>(x);
+    const auto fy = static_cast<float>(y);
+    reporting([&] {
+      if (verb == "mousedown") {
+        control.MouseDown(button, shift, fx, fy);
+      } else if (verb == "mousemove") {
+        control.MouseMove(button, shift, fx, fy);
+      } else {
+        control.MouseUp(button, shift, fx, fy);
+      }
+    });
+  } else if (verb == "click" || verb == "dblclick" || verb == "gotfocus" || verb == "lostfocus") {
+    if (words.size() != 1) Fail(number, "expected: " + verb);
+    reporting([&] {
+      if (verb == "click") {
+        control.Click();
+      } else if (verb == "dblclick") {
+        control.DblClick();
+      } else if (verb == "gotfocus") {
+        control.GotFocus();
+      } else {
+        control.LostFocus();
+      }
+    });
+  } else if (verb == "cursor") {
+    // The control's window lies at 0, 0 of the stand-in screen.
+    if (words.size() != 3) Fail(number, "expected: cursor X Y");
+    int32_t x = 0;
+    int32_t y = 0;
+    try {
+      x = ToLong(value_of(words[1]));
+      y = ToLong(value_of(words[2]));
+    } catch (const VbError&) {
+      Fail(number, "expected: cursor X Y");
+    }
+    PlaceContainedWindows(session_);
+    session_.System().SetCursorPos(Point{x, y});
+  } else if (verb == "clicktab") {
+    // What a user's click on the middle of tab N does.
+    if (words.size() != 2) Fail(number, "expected: clicktab N");
+    int16_t n = 0;
+    try {
+      n = ToInteger(value_of(words[1]));
+    } catch (const VbError&) {
+      Fail(number, "expected: clicktab N");
+    }
+    if (!control.State().IsValidTab(n)) Fail(number, "no tab " + words[1]);
+    const TabRecord& tab = control.State().tabs[static_cast<size_t>(n)];
+    const int32_t x = (tab.AL + tab.AR) / 2;
+    const int32_t y = (tab.AT + tab.AB) / 2;
+    PlaceContainedWindows(session_);
+    session_.System().SetCursorPos(Point{x, y});
+    const auto fx = static_cast<float>(x);
+    const auto fy = static_cast<float>(y);
+    reporting([&] { control.MouseMove(0, 0, fx, fy); });
+    reporting([&] { control.MouseDown(1, 0, fx, fy); });
+    reporting([&] { control.MouseUp(1, 0, fx, fy); });
+    reporting([&] { control.Click(); });
+  } else if (verb == "tip") {
+    // The tooltip of the hot tab.
+    if (words.size() != 1) Fail(number, "expected: tip");
+    const auto& tip = control.State().input.Tip;
+    if (!tip) {
+      out_ << "tip none\n";
+    } else {
+      out_ << "tip Style=" << tip->Style() << " Title=" << Quote(tip->Title()) << " Icon=" << tip->Icon()
+           << " TipText=" << Quote(tip->TipText()) << " Window=" << (tip->HasWindow() ? "yes" : "no") << "\n";
+    }
   } else {
     Fail(number, "unknown command: " + verb);
   }

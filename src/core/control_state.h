@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/tab_record.h"
+#include "input/input_state.h"
 #include "paint/paint_state.h"
 #include "platform/types.h"
 
@@ -89,6 +90,7 @@ struct ControlState {
   intptr_t ShellLibrary = 0;
   bool Subclassed = false;
   PaintState paint;  // colours and layout results of the last repaint
+  InputState input;  // the mouse: hot tab, hover, last move, tooltip, design-time subclass
 
   bool IsValidTab(int32_t index) const { return index >= 0 && index < Tabs && index < static_cast<int32_t>(tabs.size()); }
   TabRecord* Current() { return IsValidTab(CurrentTab) ? &tabs[static_cast<size_t>(CurrentTab)] : nullptr; }

@@ -4,6 +4,7 @@
 
 #include "containment/switcher.h"
 #include "input/design_subclass.h"
+#include "input/mouse.h"
 #include "paint/colors.h"
 #include "paint/repaint.h"
 #include "platform/vb_runtime.h"
@@ -102,9 +103,9 @@ void FolivanTab::LostFocus() {
   if (s_.FocusRect) Repaint(*this);
 }
 
-void FolivanTab::Click() { Raise(EventId::Click); }
+void FolivanTab::Click() { HandleClick(*this); }
 
-void FolivanTab::DblClick() { Raise(EventId::DblClick); }
+void FolivanTab::DblClick() { HandleDblClick(*this); }
 
 void FolivanTab::ForwardMouse(EventId id, int16_t button, int16_t shift, float x, float y) {
   Variant args[] = {Variant(button), Variant(shift), Variant(static_cast<double>(x)),
@@ -113,15 +114,15 @@ void FolivanTab::ForwardMouse(EventId id, int16_t button, int16_t shift, float x
 }
 
 void FolivanTab::MouseDown(int16_t button, int16_t shift, float x, float y) {
-  ForwardMouse(EventId::MouseDown, button, shift, x, y);
+  HandleMouseDown(*this, button, shift, x, y);
 }
 
 void FolivanTab::MouseMove(int16_t button, int16_t shift, float x, float y) {
-  ForwardMouse(EventId::MouseMove, button, shift, x, y);
+  HandleMouseMove(*this, button, shift, x, y);
 }
 
 void FolivanTab::MouseUp(int16_t button, int16_t shift, float x, float y) {
-  ForwardMouse(EventId::MouseUp, button, shift, x, y);
+  HandleMouseUp(*this, button, shift, x, y);
 }
 
 void FolivanTab::KeyDown(int16_t key_code, int16_t shift) {
