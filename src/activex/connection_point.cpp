@@ -46,11 +46,11 @@ Variant Returned(const ArgSlot& slot, ArgType type, const Variant& passed) {
 }
 }  // namespace
 
-EventConnectionPoint::~EventConnectionPoint() {
+ConnectionPoint::~ConnectionPoint() {
   for (auto& [cookie, sink] : sinks_) sink->Release();
 }
 
-STDMETHODIMP EventConnectionPoint::QueryInterface(REFIID riid, void** object) {
+STDMETHODIMP ConnectionPoint::QueryInterface(REFIID riid, void** object) {
   if (!object) return E_POINTER;
   if (riid == IID_IUnknown || riid == IID_IConnectionPoint) {
     *object = static_cast<IConnectionPoint*>(this);
@@ -61,36 +61,36 @@ STDMETHODIMP EventConnectionPoint::QueryInterface(REFIID riid, void** object) {
   return E_NOINTERFACE;
 }
 
-STDMETHODIMP EventConnectionPoint::GetConnectionInterface(IID* iid) {
+STDMETHODIMP ConnectionPoint::GetConnectionInterface(IID* iid) {
   if (!iid) return E_POINTER;
-  *iid = DIID___FolivanTab;
+  *iid = iid_;
   return S_OK;
 }
 
-STDMETHODIMP EventConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** container) {
+STDMETHODIMP ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** container) {
   if (!container) return E_POINTER;
   *container = owner_;
   owner_->AddRef();
   return S_OK;
 }
 
-STDMETHODIMP EventConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
+STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
   if (!sink || !cookie) return E_POINTER;
   *cookie = 0;
-  IDispatch* dispatch = nullptr;
-  if (FAILED(sink->QueryInterface(DIID___FolivanTab, reinterpret_cast<void**>(&dispatch))) &&
-      FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
+  IUnknown* wanted = nullptr;
+  if (FAILED(sink->QueryInterface(iid_, reinterpret_cast<void**>(&wanted))) &&
+      (fallback_ == IID_NULL || FAILED(sink->QueryInterface(fallback_, reinterpret_cast<void**>(&wanted))))) {
     return CONNECT_E_CANNOTCONNECT;
   }
   *cookie = next_cookie_++;
-  sinks_.emplace_back(*cookie, dispatch);
+  sinks_.emplace_back(*cookie, wanted);
   return S_OK;
 }
 
-STDMETHODIMP EventConnectionPoint::Unadvise(DWORD cookie) {
+STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie) {
   for (auto it = sinks_.begin(); it != sinks_.end(); ++it) {
     if (it->first == cookie) {
-      IDispatch* sink = it->second;
+      IUnknown* sink = it->second;
       sinks_.erase(it);
       sink->Release();
       return S_OK;
@@ -159,7 +159,7 @@ class ConnectionEnumerator final : public IEnumConnections {
 };
 }  // namespace
 
-STDMETHODIMP EventConnectionPoint::EnumConnections(IEnumConnections** connections) {
+STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** connections) {
   if (!connections) return E_POINTER;
   std::vector<CONNECTDATA> items;
   for (auto& [cookie, sink] : sinks_) items.push_back(CONNECTDATA{sink, cookie});
@@ -168,7 +168,7 @@ STDMETHODIMP EventConnectionPoint::EnumConnections(IEnumConnections** connection
 }
 
 void EventConnectionPoint::Fire(int32_t dispid, std::span<Variant> args) {
-  if (sinks_.empty()) return;
+  if (!HasSinks()) return;
   const EventInfo& info = GetEventInfo(static_cast<EventId>(dispid));
   const size_t count = std::min(args.size(), info.args.size());
 
@@ -197,17 +197,20 @@ void EventConnectionPoint::Fire(int32_t dispid, std::span<Variant> args) {
   }
 
   // A handler may disconnect sinks: call the ones present when the event began.
-  std::vector<IDispatch*> sinks;
-  for (auto& entry : sinks_) {
-    entry.second->AddRef();
-    sinks.push_back(entry.second);
-  }
+  std::vector<IDispatch*> sinks = Snapshot<IDispatch>();
   DISPPARAMS params{count ? refs.data() : nullptr, nullptr, static_cast<UINT>(count), 0};
   for (IDispatch* sink : sinks) {
     sink->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     sink->Release();
   }
   for (size_t i = 0; i < count; ++i) args[i] = Returned(slots[i], info.args[i].type, args[i]);
+}
+
+void PropertyNotifyConnectionPoint::Changed(DISPID id) {
+  for (IPropertyNotifySink* sink : Snapshot<IPropertyNotifySink>()) {
+    sink->OnChanged(id);
+    sink->Release();
+  }
 }
 
 }  // namespace folivan::activex

@@ -1,5 +1,6 @@
-// The connection point of the event interface __FolivanTab. It lives inside
-// the control object and shares its reference count.
+// The control's connection points: the event interface __FolivanTab and
+// IPropertyNotifySink. They live inside the control object and share its
+// reference count.
 #pragma once
 
 #include "activex/guids.h"
@@ -12,12 +13,15 @@
 
 namespace folivan::activex {
 
-class EventConnectionPoint : public IConnectionPoint {
+// Advise, Unadvise and the enumeration of the sinks of one outgoing interface.
+class ConnectionPoint : public IConnectionPoint {
  public:
-  explicit EventConnectionPoint(IConnectionPointContainer* owner) : owner_(owner) {}
-  EventConnectionPoint(const EventConnectionPoint&) = delete;
-  EventConnectionPoint& operator=(const EventConnectionPoint&) = delete;
-  ~EventConnectionPoint();
+  // Sinks are asked for iid, and for fallback (IID_NULL: none) when they lack it.
+  ConnectionPoint(IConnectionPointContainer* owner, REFIID iid, REFIID fallback)
+      : owner_(owner), iid_(iid), fallback_(fallback) {}
+  ConnectionPoint(const ConnectionPoint&) = delete;
+  ConnectionPoint& operator=(const ConnectionPoint&) = delete;
+  virtual ~ConnectionPoint();
 
   STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
   STDMETHODIMP_(ULONG) AddRef() override { return owner_->AddRef(); }
@@ -29,15 +33,43 @@ class EventConnectionPoint : public IConnectionPoint {
   STDMETHODIMP Unadvise(DWORD cookie) override;
   STDMETHODIMP EnumConnections(IEnumConnections** connections) override;
 
-  // Calls every sink's IDispatch::Invoke with the arguments by reference (in
-  // the types of the event's declaration) and copies back what the sinks left.
-  void Fire(int32_t dispid, std::span<Variant> args);
   bool HasSinks() const { return !sinks_.empty(); }
+
+ protected:
+  // The sinks present now, each AddRef'ed: a sink may disconnect while called.
+  template <typename I>
+  std::vector<I*> Snapshot() const {
+    std::vector<I*> sinks;
+    for (const auto& entry : sinks_) {
+      entry.second->AddRef();
+      sinks.push_back(static_cast<I*>(entry.second));
+    }
+    return sinks;
+  }
 
  private:
   IConnectionPointContainer* owner_;
-  std::vector<std::pair<DWORD, IDispatch*>> sinks_;
+  IID iid_;
+  IID fallback_;
+  std::vector<std::pair<DWORD, IUnknown*>> sinks_;  // each the sink's iid_ (or fallback_) interface
   DWORD next_cookie_ = 1;
+};
+
+class EventConnectionPoint : public ConnectionPoint {
+ public:
+  explicit EventConnectionPoint(IConnectionPointContainer* owner)
+      : ConnectionPoint(owner, DIID___FolivanTab, IID_IDispatch) {}
+  // Calls every sink's IDispatch::Invoke with the arguments by reference (in
+  // the types of the event's declaration) and copies back what the sinks left.
+  void Fire(int32_t dispid, std::span<Variant> args);
+};
+
+class PropertyNotifyConnectionPoint : public ConnectionPoint {
+ public:
+  explicit PropertyNotifyConnectionPoint(IConnectionPointContainer* owner)
+      : ConnectionPoint(owner, IID_IPropertyNotifySink, IID_NULL) {}
+  // IPropertyNotifySink::OnChanged on every sink.
+  void Changed(DISPID id);
 };
 
 }  // namespace folivan::activex

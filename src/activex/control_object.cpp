@@ -1,5 +1,6 @@
 #include "activex/control_object.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "activex/convert.h"
@@ -10,7 +11,7 @@ namespace {
 constexpr double kHimetricPerTwip = 2540.0 / 1440.0;
 }  // namespace
 
-ControlObject::ControlObject() : host_(*this), events_(this) {
+ControlObject::ControlObject() : host_(*this), events_(this), notify_(this) {
   ObjectCreated();
   type_info_ = TypeInfoOf(IID__FolivanTab);
   win32::Win32Surface& surface = host_.Win32();
@@ -25,6 +26,14 @@ ControlObject::ControlObject() : host_(*this), events_(this) {
   extent_.cx = std::lround(surface.Width() * kHimetricPerTwip);
   extent_.cy = std::lround(surface.Height() * kHimetricPerTwip);
   core_ = std::make_unique<FolivanTab>(host_, system_);
+  // Windows embedded in tabs sit on the control's window but are no contained controls.
+  host_.is_own_window = [this](HWND hwnd) {
+    if (!core_) return false;
+    for (const TabRecord& tab : core_->State().tabs) {
+      if (tab.Window != 0 && reinterpret_cast<HWND>(tab.Window) == hwnd) return true;
+    }
+    return false;
+  };
 }
 
 ControlObject::~ControlObject() {
@@ -129,7 +138,54 @@ std::optional<OleColor> ControlObject::AmbientBackColor() {
   }
 }
 
-void ControlObject::PropertyChanged(std::string_view) { dirty_ = true; }
+// The container learns of the change through IPropertyNotifySink: with the
+// member's dispatch identifier when the persisted key names a member
+// ("Caption", "CurrentTab"), DISPID_UNKNOWN ("any property") for the others
+// ("PassWord", "TabColStart(2)").
+void ControlObject::PropertyChanged(std::string_view name) {
+  dirty_ = true;
+  if (!notify_.HasSinks()) return;
+  DISPID id = DISPID_UNKNOWN;
+  std::wstring wide = win32::Widen(name);
+  LPOLESTR names[1] = {wide.data()};
+  if (!type_info_ || FAILED(DispGetIDsOfNames(type_info_, names, 1, &id))) id = DISPID_UNKNOWN;
+  notify_.Changed(id);
+}
+
+IFolivanTabDialogs* ControlObject::ContainerDialogs() {
+  if (!site_) return nullptr;
+  IFolivanTabDialogs* dialogs = nullptr;
+  if (FAILED(site_->QueryInterface(IID_IFolivanTabDialogs, reinterpret_cast<void**>(&dialogs)))) return nullptr;
+  return dialogs;
+}
+
+std::optional<std::string> ControlObject::InputBox(std::string_view prompt, std::string_view title) {
+  IFolivanTabDialogs* dialogs = ContainerDialogs();
+  if (!dialogs) return std::nullopt;
+  BSTR wide_prompt = SysAllocString(win32::Widen(prompt).c_str());
+  BSTR wide_title = SysAllocString(win32::Widen(title).c_str());
+  BSTR answer = nullptr;
+  HRESULT hr = dialogs->InputBox(wide_prompt, wide_title, &answer);
+  dialogs->Release();
+  SysFreeString(wide_prompt);
+  SysFreeString(wide_title);
+  std::string text = SUCCEEDED(hr) && answer ? FromBstr(answer) : std::string();
+  SysFreeString(answer);
+  return text;
+}
+
+std::optional<int32_t> ControlObject::MsgBox(std::string_view text, int32_t style, std::string_view title) {
+  IFolivanTabDialogs* dialogs = ContainerDialogs();
+  if (!dialogs) return std::nullopt;
+  BSTR wide_text = SysAllocString(win32::Widen(text).c_str());
+  BSTR wide_title = SysAllocString(win32::Widen(title).c_str());
+  LONG result = IDOK;
+  if (FAILED(dialogs->MsgBox(wide_text, style, wide_title, &result))) result = IDOK;
+  dialogs->Release();
+  SysFreeString(wide_text);
+  SysFreeString(wide_title);
+  return static_cast<int32_t>(result);
+}
 
 void ControlObject::RaiseEvent(int32_t dispid, std::span<Variant> args) {
   if (freeze_count_ > 0) return;
@@ -222,11 +278,15 @@ std::optional<Variant> ControlObject::ParentGet(std::string_view name) {
 // --- IConnectionPointContainer, IProvideClassInfo2, ISupportErrorInfo ---------------
 
 namespace {
-// Enumerates the one connection point of the control.
+// Enumerates the connection points of the control.
 class PointEnumerator final : public IEnumConnectionPoints {
  public:
-  PointEnumerator(IConnectionPoint* point, bool done) : point_(point), done_(done) { point_->AddRef(); }
-  ~PointEnumerator() { point_->Release(); }
+  PointEnumerator(std::vector<IConnectionPoint*> points, size_t position) : points_(std::move(points)), pos_(position) {
+    for (IConnectionPoint* p : points_) p->AddRef();
+  }
+  ~PointEnumerator() {
+    for (IConnectionPoint* p : points_) p->Release();
+  }
   PointEnumerator(const PointEnumerator&) = delete;
   PointEnumerator& operator=(const PointEnumerator&) = delete;
 
@@ -249,50 +309,52 @@ class PointEnumerator final : public IEnumConnectionPoints {
   STDMETHODIMP Next(ULONG count, IConnectionPoint** out, ULONG* fetched) override {
     if (!out) return E_POINTER;
     ULONG n = 0;
-    if (count > 0 && !done_) {
-      out[0] = point_;
-      point_->AddRef();
-      done_ = true;
-      n = 1;
+    for (; n < count && pos_ < points_.size(); ++n, ++pos_) {
+      out[n] = points_[pos_];
+      out[n]->AddRef();
     }
     if (fetched) *fetched = n;
     return n == count ? S_OK : S_FALSE;
   }
   STDMETHODIMP Skip(ULONG count) override {
-    if (count == 0) return S_OK;
-    bool had = !done_;
-    done_ = true;
-    return had && count == 1 ? S_OK : S_FALSE;
+    size_t left = points_.size() - pos_;
+    pos_ += std::min(left, static_cast<size_t>(count));
+    return count <= left ? S_OK : S_FALSE;
   }
   STDMETHODIMP Reset() override {
-    done_ = false;
+    pos_ = 0;
     return S_OK;
   }
   STDMETHODIMP Clone(IEnumConnectionPoints** copy) override {
     if (!copy) return E_POINTER;
-    *copy = new PointEnumerator(point_, done_);
+    *copy = new PointEnumerator(points_, pos_);
     return S_OK;
   }
 
  private:
   LONG refs_ = 1;
-  IConnectionPoint* point_;
-  bool done_;
+  std::vector<IConnectionPoint*> points_;
+  size_t pos_;
 };
 }  // namespace
 
 STDMETHODIMP ControlObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
   if (!points) return E_POINTER;
-  *points = new PointEnumerator(&events_, false);
+  *points = new PointEnumerator({&events_, &notify_}, 0);
   return S_OK;
 }
 
 STDMETHODIMP ControlObject::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {
   if (!point) return E_POINTER;
   *point = nullptr;
-  if (riid != DIID___FolivanTab) return CONNECT_E_NOCONNECTION;
-  *point = &events_;
-  events_.AddRef();
+  if (riid == DIID___FolivanTab) {
+    *point = &events_;
+  } else if (riid == IID_IPropertyNotifySink) {
+    *point = &notify_;
+  } else {
+    return CONNECT_E_NOCONNECTION;
+  }
+  (*point)->AddRef();
   return S_OK;
 }
 

@@ -245,6 +245,8 @@ class ControlObject final : public _FolivanTab,
   std::optional<Variant> ExtenderGet(std::string_view name) override;
   bool ExtenderSet(std::string_view name, const Variant& value) override;
   std::optional<Variant> ParentGet(std::string_view name) override;
+  std::optional<std::string> InputBox(std::string_view prompt, std::string_view title) override;
+  std::optional<int32_t> MsgBox(std::string_view text, int32_t style, std::string_view title) override;
 
   // Runs a call into the control and turns its run-time errors into error
   // info and an HRESULT. A control that the container neither initialised nor
@@ -255,6 +257,7 @@ class ControlObject final : public _FolivanTab,
   void EnsureInitializedQuietly();
   std::optional<Variant> Ambient(DISPID id);
   IDispatch* Extender();  // AddRef'ed, or nullptr
+  IFolivanTabDialogs* ContainerDialogs();  // AddRef'ed, or nullptr
 
   // Size and activation.
   void ApplySize(int width_px, int height_px);
@@ -270,6 +273,7 @@ class ControlObject final : public _FolivanTab,
   win32::Win32Host host_;
   std::unique_ptr<FolivanTab> core_;
   EventConnectionPoint events_;
+  PropertyNotifyConnectionPoint notify_;
   ITypeInfo* type_info_ = nullptr;
   bool initialized_ = false;
   bool dirty_ = false;

@@ -79,8 +79,9 @@ class ByRefBridge {
     for (Slot& slot : slots_) VariantClear(&slot.temp);
   }
 
-  // Rewrites args in place; false (and the failing position) on a type mismatch.
-  bool Prepare(const FUNCDESC& desc, std::vector<VARIANT>& args, UINT named, UINT* arg_err) {
+  // Rewrites args in place; on a value that does not convert, the conversion's
+  // error (DISP_E_TYPEMISMATCH, DISP_E_OVERFLOW) and the failing position.
+  HRESULT Prepare(const FUNCDESC& desc, std::vector<VARIANT>& args, UINT named, UINT* arg_err) {
     const UINT count = static_cast<UINT>(args.size());
     for (UINT j = named; j < count; ++j) {
       const UINT param = count - 1 - j;
@@ -95,14 +96,14 @@ class ByRefBridge {
       slots_.push_back(Slot{source, {}});
       Slot& slot = slots_.back();
       VariantInit(&slot.temp);
-      if (FAILED(VariantChangeType(&slot.temp, source, 0, target))) {
+      if (HRESULT hr = VariantChangeType(&slot.temp, source, 0, target); FAILED(hr)) {
         if (arg_err) *arg_err = j;
-        return false;
+        return hr == DISP_E_OVERFLOW ? hr : DISP_E_TYPEMISMATCH;
       }
       V_VT(&arg) = static_cast<VARTYPE>(VT_BYREF | target);
       V_BYREF(&arg) = &V_I2(&slot.temp);  // the value part of the temporary
     }
-    return true;
+    return S_OK;
   }
 
   // Hands the values the member left back to the caller's variables.
@@ -154,10 +155,9 @@ STDMETHODIMP ControlObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DIS
   ITypeInfo* owner = nullptr;
   HRESULT hr = S_OK;
   if (FUNCDESC* desc = FindFunction(type_info_, id, flags, &owner)) {
-    bool ok = bridge.Prepare(*desc, args, params->cNamedArgs, arg_err);
+    hr = bridge.Prepare(*desc, args, params->cNamedArgs, arg_err);
     owner->ReleaseFuncDesc(desc);
     owner->Release();
-    if (!ok) hr = DISP_E_TYPEMISMATCH;
   }
   if (SUCCEEDED(hr)) {
     DISPPARAMS call{args.empty() ? nullptr : args.data(), params->rgdispidNamedArgs, static_cast<UINT>(args.size()),

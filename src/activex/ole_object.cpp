@@ -266,6 +266,7 @@ STDMETHODIMP ControlObject::InPlaceDeactivate() {
     host_.Win32().AttachWindow(nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
+    win32::Win32System::ForgetTimers(hwnd);
   }
   if (frame_) frame_->Release();
   if (ui_window_) ui_window_->Release();

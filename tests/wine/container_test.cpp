@@ -363,7 +363,7 @@ void TestEvents() {
   Succeeded(container ? container->FindConnectionPoint(DIID___FolivanTab, &point) : E_FAIL,
             "FindConnectionPoint(__FolivanTab)");
   IConnectionPoint* none = nullptr;
-  Check(container && container->FindConnectionPoint(IID_IPropertyNotifySink, &none) == CONNECT_E_NOCONNECTION,
+  Check(container && container->FindConnectionPoint(IID_IPropertyBag, &none) == CONNECT_E_NOCONNECTION,
         "no connection point for other interfaces");
   SafeRelease(none);
   if (!point) {
@@ -376,10 +376,13 @@ void TestEvents() {
   Succeeded(point->Advise(static_cast<IDispatch*>(sink), &cookie), "Advise the event sink");
 
   IEnumConnectionPoints* points = nullptr;
-  IConnectionPoint* listed[2] = {};
+  IConnectionPoint* listed[3] = {};
   ULONG listed_count = 0;
-  if (SUCCEEDED(container->EnumConnectionPoints(&points)) && points) points->Next(2, listed, &listed_count);
-  Check(listed_count == 1 && listed[0] == point, "EnumConnectionPoints lists the one event connection point");
+  if (SUCCEEDED(container->EnumConnectionPoints(&points)) && points) points->Next(3, listed, &listed_count);
+  IID second{};
+  if (listed_count == 2) listed[1]->GetConnectionInterface(&second);
+  Check(listed_count == 2 && listed[0] == point && second == IID_IPropertyNotifySink,
+        "EnumConnectionPoints lists the event and the property-notification connection points");
   for (ULONG i = 0; i < listed_count; ++i) listed[i]->Release();
   SafeRelease(points);
   IEnumConnections* connections = nullptr;
@@ -730,6 +733,155 @@ void TestFont() {
   control->Release();
 }
 
+// --- the container's controls on the tab control ---------------------------------------------
+
+// Records IPropertyNotifySink::OnChanged calls.
+class NotifySink : public ComObject<IPropertyNotifySink> {
+ public:
+  std::vector<DISPID> changed;
+  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
+    if (riid == IID_IUnknown || riid == IID_IPropertyNotifySink) {
+      *object = static_cast<IPropertyNotifySink*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP OnChanged(DISPID id) override {
+    changed.push_back(id);
+    return S_OK;
+  }
+  STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+};
+
+// PropertyChanged reaches a container as OnChanged: the member's identifier
+// when the key names a member, DISPID_UNKNOWN for keys of no member.
+void TestPropertyNotify() {
+  IDispatch* control = NewControl();
+  if (!control) return;
+  IConnectionPointContainer* container = nullptr;
+  IConnectionPoint* point = nullptr;
+  control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
+  if (container) container->FindConnectionPoint(IID_IPropertyNotifySink, &point);
+  Check(point != nullptr, "FindConnectionPoint(IPropertyNotifySink)");
+  auto* sink = new NotifySink();
+  DWORD cookie = 0;
+  if (point) Succeeded(point->Advise(sink, &cookie), "Advise an IPropertyNotifySink");
+  Put(control, L"CurrentTab", I2(1));
+  std::vector<DISPID> expected = {IdOf(control, L"Caption"), IdOf(control, L"TabEnabled"),
+                                  IdOf(control, L"CurrentTab")};
+  Check(sink->changed.size() >= 3 && std::vector<DISPID>(sink->changed.begin(), sink->changed.begin() + 3) == expected,
+        "a tab change notifies Caption, TabEnabled and CurrentTab by dispatch identifier");
+  sink->changed.clear();
+  VARIANT args[2] = {Text(L"secret"), I2(2)};
+  DISPID put = DISPID_PROPERTYPUT;
+  DISPPARAMS params{args, &put, 2, 1};
+  control->Invoke(IdOf(control, L"TabPassword"), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
+                  nullptr, nullptr, nullptr);
+  VariantClear(&args[0]);
+  Check(sink->changed == std::vector<DISPID>{DISPID_UNKNOWN}, "a key that names no member notifies DISPID_UNKNOWN");
+  if (point) point->Unadvise(cookie);
+  sink->Release();
+  SafeRelease(point);
+  SafeRelease(container);
+  control->Release();
+}
+
+HWND Child(HWND parent, const wchar_t* cls, int id, int x, int y, DWORD style) {
+  return CreateWindowExW(0, cls, L"child", WS_CHILD | WS_VISIBLE | style, x, y, 80, 20, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+POINT Position(HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return POINT{r.left, r.top};
+}
+
+bool HasTabStop(HWND w) { return (GetWindowLongPtrW(w, GWL_STYLE) & WS_TABSTOP) != 0; }
+
+// The child windows of the control's window are its contained controls: a tab
+// change pushes the old tab's out of sight (5000 pixels, 75000 twips at 96
+// dpi, to the left), at run time out of the tab order and disabled, and
+// brings them back as they were.
+void TestContainedControls() {
+  for (bool user_mode : {true, false}) {
+    const std::string mode = user_mode ? " (run time)" : " (design time)";
+    HWND frame = CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    IDispatch* control = NewControl();
+    if (!control || !frame) return;
+    IOleObject* ole = nullptr;
+    control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole));
+    auto* site = new Site(frame);
+    site->user_mode = user_mode;
+    ole->SetClientSite(site);
+    IPersistPropertyBag* persist = nullptr;
+    control->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist));
+    persist->InitNew();
+    ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, frame, nullptr);
+    HWND window = nullptr;
+    IOleInPlaceObject* inplace = nullptr;
+    control->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inplace));
+    if (inplace) inplace->GetWindow(&window);
+
+    // Placed while tab 0 is selected: an edit without a name of its host's, a
+    // named button in a control array, and a disabled static without a tab stop.
+    HWND edit = Child(window, L"EDIT", 1001, 20, 40, WS_TABSTOP | WS_BORDER);
+    HWND button = Child(window, L"BUTTON", 1002, 20, 70, WS_TABSTOP);
+    HWND label = Child(window, L"STATIC", 1003, 20, 100, 0);
+    SetPropW(button, L"Name", reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomW(L"cmdOk"))));
+    SetPropW(button, L"Index", reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(0x10000 | 3)));
+    EnableWindow(label, FALSE);
+
+    Put(control, L"CurrentTab", I2(1));
+    bool moved = Position(edit).x == 20 - 5000 && Position(button).x == 20 - 5000 && Position(label).x == 20 - 5000 &&
+                 Position(edit).y == 40 && Position(button).y == 70;
+    Check(moved, "leaving tab 0 moves its controls 75000 twips to the left" + mode);
+    if (user_mode) {
+      Check(!HasTabStop(edit) && !HasTabStop(button) && !IsWindowEnabled(edit) && !IsWindowEnabled(button),
+            "leaving tab 0 takes its controls out of the tab order and disables them" + mode);
+    } else {
+      Check(HasTabStop(edit) && IsWindowEnabled(edit), "a form designer keeps TabStop and Enabled" + mode);
+    }
+
+    Put(control, L"CurrentTab", I2(0));
+    Check(Position(edit).x == 20 && Position(button).x == 20 && Position(label).x == 20,
+          "coming back to tab 0 brings its controls back" + mode);
+    Check(HasTabStop(edit) && HasTabStop(button) && IsWindowEnabled(edit) && IsWindowEnabled(button) &&
+              !HasTabStop(label) && !IsWindowEnabled(label),
+          "coming back restores each control's own TabStop and Enabled" + mode);
+
+    if (user_mode) {
+      auto* bag = new MemoryBag();
+      Succeeded(persist->Save(bag, TRUE, TRUE), "IPersistPropertyBag::Save with contained controls");
+      auto text = [&](const wchar_t* key) {
+        auto it = bag->values.find(key);
+        return it != bag->values.end() && V_VT(&it->second) == VT_BSTR ? std::wstring(V_BSTR(&it->second))
+                                                                        : std::wstring(L"<none>");
+      };
+      EqualText(text(L"Tab(0)ContCtrlCap(1)"), L"Edit1001[0]", "the first child is recorded by class and identifier");
+      EqualText(text(L"Tab(0)ContCtrlCap(2)"), L"cmdOk[3]", "the second child by the host's Name and Index");
+      EqualText(text(L"Tab(0)ContCtrlCap(3)"), L"Static1003[0]", "the third child, in creation order");
+      Check(bag->values.count(L"Tab(1)ContCtrlCap(1)") == 0, "tab 1 owns no control");
+      bag->Release();
+    }
+
+    GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropW(button, L"Name"))));
+    RemovePropW(button, L"Index");
+    ole->Close(OLECLOSE_NOSAVE);
+    ole->SetClientSite(nullptr);
+    SafeRelease(inplace);
+    persist->Release();
+    ole->Release();
+    site->Release();
+    control->Release();
+    DestroyWindow(frame);
+  }
+}
+
 void TestUnload(CanUnloadFn can_unload) {
   Check(can_unload() == S_FALSE, "DllCanUnloadNow refuses while the factory is held");
   IDispatch* control = NewControl();
@@ -766,6 +918,8 @@ int wmain() {
   TestUserMode();
   TestMnemonics();
   TestFont();
+  TestPropertyNotify();
+  TestContainedControls();
   TestUnload(can_unload);
 
   OleUninitialize();

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/win32/window_controls.h"
+
 namespace folivan::win32 {
 
 namespace {
@@ -63,7 +65,12 @@ void AddItem(std::vector<WORD>& t, DWORD style, short x, short y, short cx, shor
 bool Win32Host::AmbientUserMode() const { return link_.AmbientUserMode().value_or(true); }
 OleColor Win32Host::AmbientBackColor() const { return link_.AmbientBackColor().value_or(kButtonFace); }
 
+std::vector<ContainedControlPtr> Win32Host::ContainedControls() {
+  return ChildWindowControls(surface_.Window(), is_own_window);
+}
+
 std::string Win32Host::InputBox(std::string_view prompt, std::string_view title) {
+  if (auto answer = link_.InputBox(prompt, title)) return *answer;
   std::vector<WORD> t;
   DLGTEMPLATE dlg{DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 4, 0, 0, 240, 80};
   const WORD* raw = reinterpret_cast<const WORD*>(&dlg);
@@ -87,6 +94,7 @@ std::string Win32Host::InputBox(std::string_view prompt, std::string_view title)
 }
 
 int32_t Win32Host::MsgBox(std::string_view text, int32_t style, std::string_view title) {
+  if (auto result = link_.MsgBox(text, style, title)) return *result;
   HWND owner = surface_.Window() ? GetAncestor(surface_.Window(), GA_ROOT) : GetActiveWindow();
   return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), static_cast<UINT>(style));
 }

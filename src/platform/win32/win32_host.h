@@ -1,9 +1,13 @@
 // The control's host on Windows. The parts that need the ActiveX container
-// (ambient properties, PropertyChanged, events, the extender) go to a
-// ContainerLink that the ActiveX object provides; dialogs are the system's.
+// (ambient properties, PropertyChanged, events, the extender, a container's
+// own dialogs) go to a ContainerLink that the ActiveX object provides; the
+// contained controls are the child windows of the control's window
+// (window_controls.h); dialogs are the system's unless the container shows them.
 #pragma once
 
 #include "platform/win32/win32_api.h"
+
+#include <functional>
 
 #include "platform/host.h"
 #include "platform/win32/win32_surface.h"
@@ -21,6 +25,13 @@ class ContainerLink {
   virtual std::optional<Variant> ExtenderGet(std::string_view name) = 0;
   virtual bool ExtenderSet(std::string_view name, const Variant& value) = 0;
   virtual std::optional<Variant> ParentGet(std::string_view name) = 0;
+  // The container's own dialogs; nullopt when it has none (the system's are shown).
+  virtual std::optional<std::string> InputBox(std::string_view /*prompt*/, std::string_view /*title*/) {
+    return std::nullopt;
+  }
+  virtual std::optional<int32_t> MsgBox(std::string_view /*text*/, int32_t /*style*/, std::string_view /*title*/) {
+    return std::nullopt;
+  }
 };
 
 class Win32Host : public Host {
@@ -40,8 +51,12 @@ class Win32Host : public Host {
   std::optional<Variant> ExtenderGet(std::string_view name) const override { return link_.ExtenderGet(name); }
   bool ExtenderSet(std::string_view name, const Variant& value) override { return link_.ExtenderSet(name, value); }
   std::optional<Variant> ParentGet(std::string_view name) const override { return link_.ParentGet(name); }
-  // The container's controls are not reached yet: the control sees none.
-  std::vector<ContainedControlPtr> ContainedControls() override { return {}; }
+  // The child windows of the control's window, in z-order; none without a window.
+  std::vector<ContainedControlPtr> ContainedControls() override;
+
+  // Windows on the control's window that are not the container's controls
+  // (the windows embedded in tabs); the ActiveX object sets it.
+  std::function<bool(HWND)> is_own_window;
 
  private:
   ContainerLink& link_;

@@ -106,6 +106,13 @@ bool Win32System::KillTimer(WindowHandle hwnd, uint32_t id) {
   return ::KillTimer(H(hwnd), id) != FALSE;
 }
 
+void Win32System::ForgetTimers(HWND hwnd) {
+  auto& timers = Timers();
+  for (auto it = timers.begin(); it != timers.end();) {
+    it = it->first.first == hwnd ? timers.erase(it) : std::next(it);
+  }
+}
+
 Point Win32System::GetCursorPos() const {
   POINT p{};
   ::GetCursorPos(&p);

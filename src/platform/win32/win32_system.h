@@ -1,6 +1,8 @@
 // System services on Windows: each member is the Win32 call of the same name.
 #pragma once
 
+#include "platform/win32/win32_api.h"
+
 #include "platform/system.h"
 
 namespace folivan::win32 {
@@ -27,6 +29,9 @@ class Win32System : public System {
   WindowHandle WindowFromPoint(Point screen) const override;
   intptr_t LoadLibrary(const std::string& name) override;
   void FreeLibrary(intptr_t module) override;
+
+  // Drops the timer procedures of a window that goes away (its timers die with it).
+  static void ForgetTimers(HWND hwnd);
 };
 
 }  // namespace folivan::win32

@@ -1,0 +1,1108 @@
+// The play scripts of tests/play, run against FolivanTabs.ocx through its COM
+// interfaces instead of the headless console, and compared with the console's
+// .out files.
+//
+//   play_com SCRIPT.play ...    runs each script, compares it with SCRIPT.out
+//                               next to it, prints ok/not ok and RESULT
+//   play_com --print SCRIPT     prints what one script gives, nothing compared
+//
+// What each script line becomes:
+//   set/get/call   GetIDsOfNames + IDispatch::Invoke. An argument the member
+//                  takes by reference goes by reference: VT_BYREF of the
+//                  member's own type when the literal has it, otherwise a
+//                  reference to a VARIANT holding the literal (as a script
+//                  variable would). Failures print `error N "description"`:
+//                  N and the text from EXCEPINFO, or the runtime's number for
+//                  DISP_E_TYPEMISMATCH (13), DISP_E_OVERFLOW (6), ...
+//   on             the event sink on the __FolivanTab connection point prints
+//                  `event Name Arg=value` after writing the handler's values
+//                  through the by-reference arguments, then runs its `do` line.
+//   answer         queued for the container's IFolivanTabDialogs::InputBox,
+//                  which the client site offers; it prints the `inputbox` line.
+//   accesskey C    IOleControl::OnMnemonic with Alt+C, when C is one of the
+//                  accelerators that IOleControl::GetControlInfo lists.
+//   state F        what COM can show of the control's private fields: the
+//                  persisted ones from IPersistPropertyBag::Save (Hidd, HiddR,
+//                  StripH, ...), AccessKeys from GetControlInfo; any other
+//                  field prints "F = *", which matches the console's line.
+//   # args: --design   ambient UserMode false from the client site.
+//
+// `changed Key` lines: the console prints PropertyChanged; a container sees
+// it as IPropertyNotifySink::OnChanged with the member's dispatch identifier,
+// or DISPID_UNKNOWN for a key that names no member. The comparison therefore
+// takes the changed lines out of both outputs and checks them on their own:
+// the sequence of OnChanged identifiers must be the identifiers of the keys of
+// the .out file's changed lines.
+#include <windows.h>
+#include <ole2.h>
+#include <olectl.h>
+#include <ocidl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <initguid.h>
+
+#include "FolivanTabs_h.h"
+#include "wine_check.h"
+
+namespace {
+
+std::string Narrow(const wchar_t* text, size_t length) {
+  if (length == 0) return {};
+  int n = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), n, nullptr, nullptr);
+  return out;
+}
+std::string Narrow(BSTR text) { return text ? Narrow(text, SysStringLen(text)) : std::string(); }
+std::wstring Widen(const std::string& text) {
+  if (text.empty()) return {};
+  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+  return out;
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+struct ScriptError {
+  std::string message;
+};
+[[noreturn]] void Fail(const std::string& message) { throw ScriptError{message}; }
+
+// --- values -------------------------------------------------------------------------------------
+
+// The OLE automation functions take their sources without const.
+VARIANT* Mut(const VARIANT* v) { return const_cast<VARIANT*>(v); }
+
+// A VARIANT that clears itself.
+struct Value {
+  VARIANT v;
+  Value() { VariantInit(&v); }
+  Value(const Value& other) {
+    VariantInit(&v);
+    VariantCopy(&v, Mut(&other.v));
+  }
+  Value& operator=(const Value& other) {
+    if (this != &other) VariantCopy(&v, Mut(&other.v));
+    return *this;
+  }
+  ~Value() { VariantClear(&v); }
+};
+
+// Words of a line; a quoted run ("" inside for a quote) stays in its word.
+std::vector<std::string> SplitWords(const std::string& line) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i >= line.size()) break;
+    std::string word;
+    while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+      if (line[i] == '"') {
+        word.push_back('"');
+        ++i;
+        bool closed = false;
+        while (i < line.size()) {
+          if (line[i] == '"') {
+            if (i + 1 < line.size() && line[i + 1] == '"') {
+              word += "\"\"";
+              i += 2;
+              continue;
+            }
+            closed = true;
+            ++i;
+            break;
+          }
+          word.push_back(line[i++]);
+        }
+        if (!closed) Fail("unterminated text");
+        word.push_back('"');
+        continue;
+      }
+      word.push_back(line[i++]);
+    }
+    words.push_back(word);
+  }
+  return words;
+}
+
+// A literal of the script as the VARIANT a Basic caller would pass.
+Value ParseValue(const std::string& text) {
+  Value r;
+  if (text.empty()) Fail("empty value");
+  if (text.front() == '"') {
+    if (text.size() < 2 || text.back() != '"') Fail("bad text: " + text);
+    std::string s;
+    for (size_t i = 1; i + 1 < text.size(); ++i) {
+      if (text[i] == '"') ++i;
+      s.push_back(text[i]);
+    }
+    V_VT(&r.v) = VT_BSTR;
+    V_BSTR(&r.v) = SysAllocString(Widen(s).c_str());
+    return r;
+  }
+  if (SameText(text, "True") || SameText(text, "False")) {
+    V_VT(&r.v) = VT_BOOL;
+    V_BOOL(&r.v) = SameText(text, "True") ? VARIANT_TRUE : VARIANT_FALSE;
+    return r;
+  }
+  if (SameText(text, "Empty")) return r;
+  if (SameText(text, "Nothing")) {
+    V_VT(&r.v) = VT_DISPATCH;
+    V_DISPATCH(&r.v) = nullptr;
+    return r;
+  }
+  if (text.size() > 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) {
+    std::string digits = text.substr(2);
+    bool is_long = !digits.empty() && digits.back() == '&';
+    if (is_long) digits.pop_back();
+    uint32_t n = 0;
+    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n, 16);
+    if (digits.empty() || digits.size() > 8 || ec != std::errc() || ptr != digits.data() + digits.size())
+      Fail("bad number: " + text);
+    if (!is_long && digits.size() <= 4) {
+      V_VT(&r.v) = VT_I2;
+      V_I2(&r.v) = static_cast<SHORT>(n);
+    } else {
+      V_VT(&r.v) = VT_I4;
+      V_I4(&r.v) = static_cast<LONG>(n);
+    }
+    return r;
+  }
+  if (text.find_first_of(".eE") == std::string::npos) {
+    long long n = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc() || ptr != text.data() + text.size()) Fail("bad value: " + text);
+    if (n >= -32768 && n <= 32767) {
+      V_VT(&r.v) = VT_I2;
+      V_I2(&r.v) = static_cast<SHORT>(n);
+    } else if (n >= INT32_MIN && n <= INT32_MAX) {
+      V_VT(&r.v) = VT_I4;
+      V_I4(&r.v) = static_cast<LONG>(n);
+    } else {
+      V_VT(&r.v) = VT_R8;
+      V_R8(&r.v) = static_cast<double>(n);
+    }
+    return r;
+  }
+  double d = 0;
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), d);
+  if (ec != std::errc() || ptr != text.data() + text.size()) Fail("bad value: " + text);
+  V_VT(&r.v) = VT_R8;
+  V_R8(&r.v) = d;
+  return r;
+}
+
+std::string Quote(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out.push_back('"');
+    out.push_back(c);
+  }
+  return out + "\"";
+}
+
+std::string FormatNumber(double d) {
+  if (d == std::floor(d) && std::fabs(d) < 1e15) return std::to_string(static_cast<long long>(d));
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.7g", d);
+  return buf;
+}
+
+// A value as the console prints it.
+std::string Format(const VARIANT& in) {
+  Value v;
+  VariantCopyInd(&v.v, Mut(&in));
+  switch (V_VT(&v.v)) {
+    case VT_EMPTY: return "Empty";
+    case VT_NULL: return "Null";
+    case VT_BOOL: return V_BOOL(&v.v) ? "True" : "False";
+    case VT_I1: return std::to_string(V_I1(&v.v));
+    case VT_UI1: return std::to_string(V_UI1(&v.v));
+    case VT_I2: return std::to_string(V_I2(&v.v));
+    case VT_UI2: return std::to_string(V_UI2(&v.v));
+    case VT_I4: return std::to_string(V_I4(&v.v));
+    case VT_INT: return std::to_string(V_INT(&v.v));
+    case VT_UI4: return std::to_string(static_cast<int32_t>(V_UI4(&v.v)));  // OLE_COLOR, a Basic Long
+    case VT_R4: return FormatNumber(V_R4(&v.v));
+    case VT_R8: return FormatNumber(V_R8(&v.v));
+    case VT_BSTR: return Quote(Narrow(V_BSTR(&v.v)));
+    case VT_DISPATCH:
+    case VT_UNKNOWN: {
+      IUnknown* object = V_UNKNOWN(&v.v);
+      if (!object) return "Nothing";
+      IFont* font = nullptr;
+      if (SUCCEEDED(object->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font)))) {
+        BSTR name = nullptr;
+        CY size{};
+        BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
+        font->get_Name(&name);
+        font->get_Size(&size);
+        font->get_Bold(&bold);
+        font->get_Italic(&italic);
+        font->get_Underline(&underline);
+        font->get_Strikethrough(&strike);
+        font->Release();
+        char points[32];
+        std::snprintf(points, sizeof points, "%g", static_cast<double>(size.int64) / 10000.0);
+        std::string out = "Font " + Quote(Narrow(name)) + " " + points;
+        SysFreeString(name);
+        if (bold) out += " Bold";
+        if (italic) out += " Italic";
+        if (underline) out += " Underline";
+        if (strike) out += " Strikethrough";
+        return out;
+      }
+      return "Picture";
+    }
+    default: {
+      char buf[32];
+      std::snprintf(buf, sizeof buf, "<vt %u>", static_cast<unsigned>(V_VT(&v.v)));
+      return buf;
+    }
+  }
+}
+
+// The text of an index as the console prints it (CStr of the literal).
+std::string IndexText(const VARIANT& v) {
+  if (V_VT(&v) == VT_BSTR) return Narrow(V_BSTR(&v));
+  return Format(v);
+}
+
+// `error N "description"` for a failed call, as a Basic caller would report it.
+std::string ErrorLine(HRESULT hr, EXCEPINFO& excep) {
+  long number = 0;
+  std::string description;
+  if (hr == DISP_E_EXCEPTION) {
+    if (excep.pfnDeferredFillIn) excep.pfnDeferredFillIn(&excep);
+    HRESULT code = excep.scode ? excep.scode : static_cast<HRESULT>(excep.wCode);
+    number = HRESULT_FACILITY(code) == FACILITY_CONTROL ? (code & 0xFFFF) : code;
+    description = Narrow(excep.bstrDescription);
+  } else {
+    switch (hr) {
+      case DISP_E_TYPEMISMATCH: number = 13; description = "Type mismatch"; break;
+      case DISP_E_OVERFLOW: number = 6; description = "Overflow"; break;
+      case DISP_E_PARAMNOTOPTIONAL: number = 449; description = "Argument not optional"; break;
+      case DISP_E_BADPARAMCOUNT:
+        number = 450;
+        description = "Wrong number of arguments or invalid property assignment";
+        break;
+      case DISP_E_MEMBERNOTFOUND: number = 438; description = "Object doesn't support this property or method"; break;
+      default: number = hr; description = "Automation error"; break;
+    }
+  }
+  SysFreeString(excep.bstrSource);
+  SysFreeString(excep.bstrDescription);
+  SysFreeString(excep.bstrHelpFile);
+  excep = EXCEPINFO{};
+  return "error " + std::to_string(number) + " " + Quote(description);
+}
+
+// --- the container's side ---------------------------------------------------------------------------
+
+template <typename... Interfaces>
+class ComObject : public Interfaces... {
+ public:
+  STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
+  STDMETHODIMP_(ULONG) Release() override {
+    ULONG r = --refs_;
+    if (r == 0) delete this;
+    return r;
+  }
+  virtual ~ComObject() = default;
+
+ protected:
+  ULONG refs_ = 1;
+};
+
+class Player;
+
+// The client site: ambient UserMode and the control's dialogs.
+class Site : public ComObject<IOleClientSite, IDispatch, IFolivanTabDialogs> {
+ public:
+  explicit Site(Player& player, bool user_mode) : player_(player), user_mode_(user_mode) {}
+  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
+    if (riid == IID_IUnknown || riid == IID_IOleClientSite) {
+      *object = static_cast<IOleClientSite*>(this);
+    } else if (riid == IID_IDispatch) {
+      *object = static_cast<IDispatch*>(this);
+    } else if (riid == IID_IFolivanTabDialogs) {
+      *object = static_cast<IFolivanTabDialogs*>(this);
+    } else {
+      *object = nullptr;
+      return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+  }
+  STDMETHODIMP SaveObject() override { return S_OK; }
+  STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override {
+    *m = nullptr;
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP GetContainer(IOleContainer** c) override {
+    *c = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP ShowObject() override { return S_OK; }
+  STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
+  STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+  STDMETHODIMP GetTypeInfoCount(UINT* n) override {
+    *n = 0;
+    return S_OK;
+  }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
+    if (id == DISPID_AMBIENT_USERMODE && result) {
+      V_VT(result) = VT_BOOL;
+      V_BOOL(result) = user_mode_ ? VARIANT_TRUE : VARIANT_FALSE;
+      return S_OK;
+    }
+    return DISP_E_MEMBERNOTFOUND;
+  }
+  STDMETHODIMP InputBox(BSTR prompt, BSTR title, BSTR* answer) override;
+  STDMETHODIMP MsgBox(BSTR text, LONG style, BSTR title, LONG* result) override;
+
+ private:
+  Player& player_;
+  bool user_mode_;
+};
+
+// The event sink of __FolivanTab.
+class EventSink : public ComObject<IDispatch> {
+ public:
+  explicit EventSink(Player& player) : player_(player) {}
+  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == DIID___FolivanTab) {
+      *object = static_cast<IDispatch*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP GetTypeInfoCount(UINT* n) override {
+    *n = 0;
+    return S_OK;
+  }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
+
+ private:
+  Player& player_;
+};
+
+class NotifySink : public ComObject<IPropertyNotifySink> {
+ public:
+  std::vector<DISPID> changed;
+  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
+    if (riid == IID_IUnknown || riid == IID_IPropertyNotifySink) {
+      *object = static_cast<IPropertyNotifySink*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP OnChanged(DISPID id) override {
+    changed.push_back(id);
+    return S_OK;
+  }
+  STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+};
+
+class MemoryBag : public ComObject<IPropertyBag> {
+ public:
+  std::map<std::wstring, Value> values;
+  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
+    if (riid == IID_IUnknown || riid == IID_IPropertyBag) {
+      *object = static_cast<IPropertyBag*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP Read(LPCOLESTR, VARIANT*, IErrorLog*) override { return E_INVALIDARG; }
+  STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override {
+    Value copy;
+    VariantCopy(&copy.v, value);
+    values[name] = copy;
+    return S_OK;
+  }
+};
+
+// --- the player ---------------------------------------------------------------------------------------
+
+// One member of _FolivanTab or one event: its canonical name and, per
+// parameter, the type (VT_BYREF | type for a by-reference parameter).
+struct Signature {
+  std::string name;
+  std::vector<std::string> params;
+  std::vector<VARTYPE> types;
+};
+
+class Player {
+ public:
+  explicit Player(bool user_mode);
+  ~Player();
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
+
+  bool Ready() const { return control_ != nullptr; }
+  void RunLine(const std::string& line);
+  std::vector<std::string>& Output() { return out_; }
+  const std::vector<DISPID>& Changed() const { return notify_->changed; }
+  DISPID IdOf(const std::string& name);
+
+  // Called by the site and the sink.
+  std::string NextAnswer();
+  void OnEvent(DISPID id, DISPPARAMS* params);
+
+ private:
+  struct Handler {
+    std::vector<std::pair<std::string, Value>> assignments;
+    std::string action;
+  };
+  std::optional<Signature> Member(DISPID id, INVOKEKIND kind);
+  const Signature* Event(DISPID id);
+  const Signature* EventByName(const std::string& name);
+  // Invoke with the script's arguments (in order); prints the error line on failure.
+  bool Invoke(DISPID id, WORD flags, const Signature& sig, std::vector<Value>& args, VARIANT* result,
+              bool named_put);
+  void State(const std::string& field);
+
+  IDispatch* control_ = nullptr;
+  ITypeInfo* info_ = nullptr;
+  ITypeInfo* events_info_ = nullptr;
+  Site* site_ = nullptr;
+  EventSink* sink_ = nullptr;
+  NotifySink* notify_ = nullptr;
+  IConnectionPoint* event_point_ = nullptr;
+  IConnectionPoint* notify_point_ = nullptr;
+  DWORD event_cookie_ = 0;
+  DWORD notify_cookie_ = 0;
+  std::map<DISPID, Signature> events_;
+  std::map<std::string, Handler> handlers_;  // by lower-case event name
+  std::deque<std::string> answers_;
+  std::vector<std::string> out_;
+};
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+Player::Player(bool user_mode) {
+  notify_ = new NotifySink();
+  if (FAILED(CoCreateInstance(CLSID_FolivanTab, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                              reinterpret_cast<void**>(&control_)))) {
+    control_ = nullptr;
+    return;
+  }
+  site_ = new Site(*this, user_mode);
+  sink_ = new EventSink(*this);
+  IOleObject* ole = nullptr;
+  if (SUCCEEDED(control_->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)))) {
+    ole->SetClientSite(site_);
+    ole->Release();
+  }
+  IPersistPropertyBag* persist = nullptr;
+  if (SUCCEEDED(control_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist)))) {
+    persist->InitNew();
+    persist->Release();
+  }
+  control_->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info_);
+  IProvideClassInfo* class_info = nullptr;
+  if (SUCCEEDED(control_->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&class_info)))) {
+    ITypeInfo* coclass = nullptr;
+    ITypeLib* lib = nullptr;
+    UINT index = 0;
+    if (SUCCEEDED(class_info->GetClassInfo(&coclass)) && SUCCEEDED(coclass->GetContainingTypeLib(&lib, &index))) {
+      lib->GetTypeInfoOfGuid(DIID___FolivanTab, &events_info_);
+      lib->Release();
+    }
+    if (coclass) coclass->Release();
+    class_info->Release();
+  }
+  IConnectionPointContainer* container = nullptr;
+  if (SUCCEEDED(control_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)))) {
+    if (SUCCEEDED(container->FindConnectionPoint(DIID___FolivanTab, &event_point_)))
+      event_point_->Advise(static_cast<IDispatch*>(sink_), &event_cookie_);
+    if (SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, &notify_point_)))
+      notify_point_->Advise(static_cast<IPropertyNotifySink*>(notify_), &notify_cookie_);
+    container->Release();
+  }
+}
+
+Player::~Player() {
+  if (event_point_) {
+    event_point_->Unadvise(event_cookie_);
+    event_point_->Release();
+  }
+  if (notify_point_) {
+    notify_point_->Unadvise(notify_cookie_);
+    notify_point_->Release();
+  }
+  if (control_) {
+    IOleObject* ole = nullptr;
+    if (SUCCEEDED(control_->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)))) {
+      ole->Close(OLECLOSE_NOSAVE);
+      ole->SetClientSite(nullptr);
+      ole->Release();
+    }
+  }
+  if (events_info_) events_info_->Release();
+  if (info_) info_->Release();
+  if (control_) control_->Release();
+  if (sink_) sink_->Release();
+  if (site_) site_->Release();
+  notify_->Release();
+}
+
+DISPID Player::IdOf(const std::string& name) {
+  std::wstring wide = Widen(name);
+  LPOLESTR names[1] = {wide.data()};
+  DISPID id = DISPID_UNKNOWN;
+  if (FAILED(control_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return DISPID_UNKNOWN;
+  return id;
+}
+
+Signature SignatureOf(ITypeInfo* info, const FUNCDESC& desc) {
+  Signature sig;
+  BSTR names[32] = {};
+  UINT count = 0;
+  info->GetNames(desc.memid, names, 32, &count);
+  for (UINT i = 0; i < count; ++i) {
+    if (i == 0) sig.name = Narrow(names[i]);
+    else sig.params.push_back(Narrow(names[i]));
+    SysFreeString(names[i]);
+  }
+  for (SHORT i = 0; i < desc.cParams; ++i) {
+    const ELEMDESC& e = desc.lprgelemdescParam[i];
+    if (e.paramdesc.wParamFlags & PARAMFLAG_FRETVAL) continue;
+    const TYPEDESC& t = e.tdesc;
+    if (t.vt == VT_PTR && t.lptdesc) {
+      sig.types.push_back(static_cast<VARTYPE>(VT_BYREF | t.lptdesc->vt));
+    } else {
+      sig.types.push_back(t.vt);
+    }
+  }
+  return sig;
+}
+
+// A linear search, as the control's own Invoke does (index lookups by member
+// identifier are unreliable on the dispatch view of a dual interface under Wine).
+std::optional<Signature> FindSignature(ITypeInfo* info, DISPID id, std::initializer_list<INVOKEKIND> kinds) {
+  if (!info) return std::nullopt;
+  TYPEATTR* attr = nullptr;
+  if (FAILED(info->GetTypeAttr(&attr))) return std::nullopt;
+  const UINT count = attr->cFuncs;
+  info->ReleaseTypeAttr(attr);
+  for (INVOKEKIND kind : kinds) {
+    for (UINT i = 0; i < count; ++i) {
+      FUNCDESC* desc = nullptr;
+      if (FAILED(info->GetFuncDesc(i, &desc))) continue;
+      std::optional<Signature> found;
+      if (desc->memid == id && desc->invkind == kind) found = SignatureOf(info, *desc);
+      info->ReleaseFuncDesc(desc);
+      if (found) return found;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<Signature> Player::Member(DISPID id, INVOKEKIND kind) { return FindSignature(info_, id, {kind}); }
+
+const Signature* Player::Event(DISPID id) {
+  auto it = events_.find(id);
+  if (it != events_.end()) return &it->second;
+  auto sig = FindSignature(events_info_, id, {INVOKE_FUNC});
+  if (!sig) return nullptr;
+  return &(events_[id] = *sig);
+}
+
+const Signature* Player::EventByName(const std::string& name) {
+  if (!events_info_) return nullptr;
+  std::wstring wide = Widen(name);
+  LPOLESTR names[1] = {wide.data()};
+  MEMBERID id = DISPID_UNKNOWN;
+  if (FAILED(events_info_->GetIDsOfNames(names, 1, &id))) return nullptr;
+  return Event(id);
+}
+
+bool Player::Invoke(DISPID id, WORD flags, const Signature& sig, std::vector<Value>& args, VARIANT* result,
+                    bool named_put) {
+  // Storage the references point into; a deque keeps addresses stable.
+  std::deque<Value> referenced;
+  std::vector<VARIANT> passed(args.size());
+  for (size_t i = 0; i < args.size(); ++i) {
+    VARIANT& slot = passed[args.size() - 1 - i];  // last first
+    VariantInit(&slot);
+    const bool is_put_value = named_put && i + 1 == args.size();
+    const VARTYPE type = i < sig.types.size() ? sig.types[i] : static_cast<VARTYPE>(VT_VARIANT);
+    if (is_put_value || !(type & VT_BYREF)) {
+      slot = args[i].v;  // borrowed: args outlive the call
+      continue;
+    }
+    const VARTYPE target = static_cast<VARTYPE>(type & ~VT_BYREF);
+    referenced.emplace_back(args[i]);
+    Value& held = referenced.back();
+    if (target == V_VT(&held.v) && target != VT_VARIANT) {
+      V_VT(&slot) = static_cast<VARTYPE>(VT_BYREF | target);
+      V_BYREF(&slot) = &V_I2(&held.v);  // the value part of the held VARIANT
+    } else {
+      V_VT(&slot) = VT_BYREF | VT_VARIANT;
+      V_VARIANTREF(&slot) = &held.v;
+    }
+  }
+  DISPID put = DISPID_PROPERTYPUT;
+  DISPPARAMS params{passed.empty() ? nullptr : passed.data(), named_put ? &put : nullptr,
+                    static_cast<UINT>(passed.size()), named_put ? 1u : 0u};
+  EXCEPINFO excep{};
+  UINT arg_err = 0;
+  HRESULT hr = control_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &excep, &arg_err);
+  if (FAILED(hr)) {
+    out_.push_back(ErrorLine(hr, excep));
+    return false;
+  }
+  return true;
+}
+
+// The private fields that a saved control shows, with their defaults.
+void Player::State(const std::string& field) {
+  if (field == "AccessKeys") {
+    IOleControl* ole_control = nullptr;
+    std::string keys;
+    if (SUCCEEDED(control_->QueryInterface(IID_IOleControl, reinterpret_cast<void**>(&ole_control)))) {
+      CONTROLINFO info{};
+      info.cb = sizeof(info);
+      ole_control->GetControlInfo(&info);
+      std::vector<ACCEL> table(info.cAccel);
+      if (info.hAccel && info.cAccel) CopyAcceleratorTableW(info.hAccel, table.data(), info.cAccel);
+      for (const ACCEL& a : table) keys.push_back(static_cast<char>(a.key));
+      ole_control->Release();
+    }
+    out_.push_back(field + " = " + Quote(keys));
+    return;
+  }
+  struct Persisted {
+    const char* field;
+    const wchar_t* key;
+    VARTYPE type;
+    LONG default_value;
+  };
+  static const Persisted persisted[] = {
+      {"Hidd", L"Hidd", VT_I2, 0},           {"HiddR", L"HiddR", VT_I2, 0},
+      {"mShowScrollBar", L"mShowScrollBar", VT_BOOL, 0}, {"LastActTab", L"LastActTab", VT_I2, 0},
+      {"StripH", L"StripH", VT_I2, 21},      {"sHowerTab", L"sHowerTab", VT_I2, -1},
+      {"CommonControls", L"DCtrlCount", VT_I2, 0},
+  };
+  for (const Persisted& p : persisted) {
+    if (field != p.field) continue;
+    IPersistPropertyBag* persist = nullptr;
+    auto* bag = new MemoryBag();
+    if (SUCCEEDED(control_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist)))) {
+      persist->Save(bag, FALSE, TRUE);
+      persist->Release();
+    }
+    Value v;
+    auto it = bag->values.find(p.key);
+    if (it != bag->values.end()) {
+      VariantChangeType(&v.v, &it->second.v, 0, p.type);
+    } else if (p.type == VT_BOOL) {
+      V_VT(&v.v) = VT_BOOL;
+      V_BOOL(&v.v) = p.default_value ? VARIANT_TRUE : VARIANT_FALSE;
+    } else {
+      V_VT(&v.v) = VT_I2;
+      V_I2(&v.v) = static_cast<SHORT>(p.default_value);
+    }
+    bag->Release();
+    out_.push_back(field + " = " + Format(v.v));
+    return;
+  }
+  out_.push_back(field + " = *");  // not observable through COM
+}
+
+std::string Join(const std::vector<std::string>& words, size_t from) {
+  std::string out;
+  for (size_t i = from; i < words.size(); ++i) out += (i > from ? " " : "") + words[i];
+  return out;
+}
+
+std::string Trim(const std::string& s) {
+  size_t a = s.find_first_not_of(" \t");
+  size_t b = s.find_last_not_of(" \t");
+  return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+}
+
+// "Member" or "Member(literal)".
+std::pair<std::string, std::optional<Value>> MemberRef(const std::string& text) {
+  size_t open = text.find('(');
+  if (open == std::string::npos) return {text, std::nullopt};
+  if (text.back() != ')') Fail("bad member: " + text);
+  return {text.substr(0, open), ParseValue(text.substr(open + 1, text.size() - open - 2))};
+}
+
+void Player::RunLine(const std::string& raw) {
+  std::string line = Trim(raw);
+  if (line.empty() || line[0] == '#') return;
+  std::vector<std::string> words = SplitWords(line);
+  const std::string verb = words[0];
+  if (verb == "set" || verb == "get") {
+    if (verb == "get" && words.size() != 2) Fail("expected: get Member");
+    std::string target = verb == "set" ? Join(words, 1) : words[1];
+    std::optional<Value> value;
+    if (verb == "set") {
+      size_t eq = target.find('=');
+      if (eq == std::string::npos) Fail("expected: set Member = value");
+      value = ParseValue(Trim(target.substr(eq + 1)));
+      target = Trim(target.substr(0, eq));
+    }
+    auto [name, index] = MemberRef(target);
+    DISPID id = IdOf(name);
+    if (id == DISPID_UNKNOWN) Fail("unknown member: " + name);
+    const bool by_ref_put = value && V_VT(&value->v) == VT_DISPATCH;
+    auto sig = Member(id, verb == "get" ? INVOKE_PROPERTYGET : by_ref_put ? INVOKE_PROPERTYPUTREF : INVOKE_PROPERTYPUT);
+    if (!sig) Fail(name + " is a method or cannot be " + (verb == "get" ? "read" : "written"));
+    std::vector<Value> args;
+    if (index) args.push_back(*index);
+    if (value) args.push_back(*value);
+    Value result;
+    WORD flags = verb == "get" ? DISPATCH_PROPERTYGET : by_ref_put ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
+    if (Invoke(id, flags, *sig, args, verb == "get" ? &result.v : nullptr, verb == "set") && verb == "get") {
+      std::string shown = sig->name;
+      if (index) shown += "(" + IndexText(index->v) + ")";
+      out_.push_back(shown + " = " + Format(result.v));
+    }
+  } else if (verb == "call") {
+    if (words.size() < 2) Fail("expected: call Method arg ...");
+    DISPID id = IdOf(words[1]);
+    if (id == DISPID_UNKNOWN) Fail("unknown member: " + words[1]);
+    auto sig = Member(id, INVOKE_FUNC);
+    if (!sig) Fail(words[1] + " is not a method");
+    std::vector<Value> args;
+    for (size_t i = 2; i < words.size(); ++i) args.push_back(ParseValue(words[i]));
+    Value result;
+    Invoke(id, DISPATCH_METHOD, *sig, args, &result.v, false);
+  } else if (verb == "on") {
+    if (words.size() < 2) Fail("expected: on Event Arg=value ...");
+    const Signature* event = EventByName(words[1]);
+    if (!event) Fail("unknown event: " + words[1]);
+    Handler handler;
+    size_t end = words.size();
+    for (size_t i = 2; i < words.size(); ++i) {
+      if (words[i] == "do") {
+        if (i + 1 >= words.size()) Fail("expected a script line after do");
+        handler.action = Join(words, i + 1);
+        end = i;
+        break;
+      }
+    }
+    for (size_t i = 2; i < end; ++i) {
+      size_t eq = words[i].find('=');
+      if (eq == std::string::npos) Fail("expected Arg=value: " + words[i]);
+      std::string arg = words[i].substr(0, eq);
+      if (std::none_of(event->params.begin(), event->params.end(), [&](const std::string& p) { return SameText(p, arg); }))
+        Fail("event " + event->name + " has no argument " + arg);
+      handler.assignments.emplace_back(arg, ParseValue(words[i].substr(eq + 1)));
+    }
+    if (handler.assignments.empty() && handler.action.empty()) {
+      handlers_.erase(Lower(event->name));
+    } else {
+      handlers_[Lower(event->name)] = handler;
+    }
+  } else if (verb == "state") {
+    if (words.size() != 2) Fail("expected: state Field");
+    State(words[1]);
+  } else if (verb == "answer") {
+    if (words.size() > 2) Fail("expected: answer \"text\"");
+    if (words.size() == 1) {
+      answers_.push_back("");
+    } else {
+      Value v = ParseValue(words[1]);
+      if (V_VT(&v.v) != VT_BSTR) Fail("expected: answer \"text\"");
+      answers_.push_back(Narrow(V_BSTR(&v.v)));
+    }
+  } else if (verb == "accesskey") {
+    if (words.size() != 2 || words[1].empty()) Fail("expected: accesskey C");
+    std::string key = words[1];
+    if (key.front() == '"') {
+      Value text = ParseValue(key);
+      key = Narrow(V_BSTR(&text.v));
+    }
+    if (key.empty()) Fail("expected: accesskey C");
+    const WORD wanted = static_cast<WORD>(std::toupper(static_cast<unsigned char>(key[0])));
+    IOleControl* ole_control = nullptr;
+    if (FAILED(control_->QueryInterface(IID_IOleControl, reinterpret_cast<void**>(&ole_control))))
+      Fail("no IOleControl");
+    CONTROLINFO info{};
+    info.cb = sizeof(info);
+    ole_control->GetControlInfo(&info);
+    std::vector<ACCEL> table(info.cAccel);
+    if (info.hAccel && info.cAccel) CopyAcceleratorTableW(info.hAccel, table.data(), info.cAccel);
+    // A container hands over only the keys the control registered.
+    if (std::any_of(table.begin(), table.end(), [&](const ACCEL& a) { return a.key == wanted && (a.fVirt & FALT); })) {
+      MSG msg{};
+      msg.message = WM_SYSKEYDOWN;
+      msg.wParam = wanted;
+      HRESULT hr = ole_control->OnMnemonic(&msg);
+      if (FAILED(hr)) {
+        EXCEPINFO excep{};
+        IErrorInfo* error = nullptr;
+        if (GetErrorInfo(0, &error) == S_OK && error) {
+          error->GetDescription(&excep.bstrDescription);
+          error->Release();
+        }
+        excep.scode = hr;
+        out_.push_back(ErrorLine(DISP_E_EXCEPTION, excep));
+      }
+    }
+    ole_control->Release();
+  } else {
+    Fail("not available through COM: " + verb);
+  }
+}
+
+std::string Player::NextAnswer() {
+  if (answers_.empty()) return {};
+  std::string a = answers_.front();
+  answers_.pop_front();
+  return a;
+}
+
+void Player::OnEvent(DISPID id, DISPPARAMS* params) {
+  const Signature* sig = Event(id);
+  if (!sig) {
+    out_.push_back("event <" + std::to_string(id) + ">");
+    return;
+  }
+  const size_t count = std::min<size_t>(params->cArgs, sig->params.size());
+  auto arg = [&](size_t i) -> VARIANT& { return params->rgvarg[params->cArgs - 1 - i]; };
+  auto it = handlers_.find(Lower(sig->name));
+  if (it != handlers_.end()) {
+    for (const auto& [name, value] : it->second.assignments) {
+      for (size_t i = 0; i < count; ++i) {
+        if (!SameText(sig->params[i], name)) continue;
+        VARIANT& a = arg(i);
+        if (!(V_VT(&a) & VT_BYREF)) continue;
+        Value converted;
+        if (FAILED(VariantChangeType(&converted.v, Mut(&value.v), 0, static_cast<VARTYPE>(V_VT(&a) & ~VT_BYREF)))) continue;
+        switch (V_VT(&a) & ~VT_BYREF) {
+          case VT_I2: *V_I2REF(&a) = V_I2(&converted.v); break;
+          case VT_I4: *V_I4REF(&a) = V_I4(&converted.v); break;
+          case VT_BOOL: *V_BOOLREF(&a) = V_BOOL(&converted.v); break;
+          case VT_R4: *V_R4REF(&a) = V_R4(&converted.v); break;
+          default: break;
+        }
+      }
+    }
+  }
+  std::string line = "event " + sig->name;
+  for (size_t i = 0; i < count; ++i) line += " " + sig->params[i] + "=" + Format(arg(i));
+  out_.push_back(line);
+  if (it != handlers_.end() && !it->second.action.empty()) {
+    std::string action = it->second.action;  // the action may replace this handler
+    RunLine(action);
+  }
+}
+
+STDMETHODIMP Site::InputBox(BSTR prompt, BSTR title, BSTR* answer) {
+  std::string text = player_.NextAnswer();
+  player_.Output().push_back("inputbox " + Quote(Narrow(prompt)) + " " + Quote(Narrow(title)) + " -> " + Quote(text));
+  *answer = SysAllocString(Widen(text).c_str());
+  return S_OK;
+}
+
+STDMETHODIMP Site::MsgBox(BSTR text, LONG style, BSTR title, LONG* result) {
+  player_.Output().push_back("msgbox " + Quote(Narrow(text)) + " " + Quote(Narrow(title)) + " " +
+                             std::to_string(style));
+  *result = IDOK;
+  return S_OK;
+}
+
+STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
+  player_.OnEvent(id, params);
+  return S_OK;
+}
+
+// --- running and comparing ------------------------------------------------------------------------------
+
+struct Run {
+  std::vector<std::string> lines;
+  std::vector<DISPID> changed;
+  int status = 0;
+  std::string error;
+};
+
+std::vector<std::string> ReadLines(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+Run Play(const std::vector<std::string>& script, std::vector<std::string>* expected_changed_ids_names,
+         std::vector<DISPID>* expected_changed) {
+  bool design = false;
+  for (size_t i = 0; i < script.size() && i < 3; ++i) {
+    if (script[i].rfind("# args:", 0) == 0) design = script[i].find("--design") != std::string::npos;
+  }
+  Run run;
+  Player player(!design);
+  if (!player.Ready()) {
+    run.status = 2;
+    run.error = "CoCreateInstance(FolivanTab) failed: is FolivanTabs.ocx registered?";
+    return run;
+  }
+  for (size_t n = 0; n < script.size(); ++n) {
+    try {
+      player.RunLine(script[n]);
+    } catch (const ScriptError& e) {
+      run.status = 2;
+      run.error = "line " + std::to_string(n + 1) + ": " + e.message;
+      break;
+    }
+  }
+  run.lines = player.Output();
+  run.changed = player.Changed();
+  if (expected_changed_ids_names && expected_changed) {
+    for (const std::string& key : *expected_changed_ids_names) expected_changed->push_back(player.IdOf(key));
+  }
+  return run;
+}
+
+bool LineMatches(const std::string& actual, const std::string& expected) {
+  if (actual == expected) return true;
+  // "Field = *": a private field that COM does not show.
+  if (actual.size() > 4 && actual.compare(actual.size() - 4, 4, " = *") == 0) {
+    std::string prefix = actual.substr(0, actual.size() - 1);
+    return expected.rfind(prefix, 0) == 0;
+  }
+  return false;
+}
+
+// A line diff (longest common subsequence) of expected and actual.
+std::string Diff(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
+  const size_t n = expected.size(), m = actual.size();
+  std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
+  for (size_t i = n; i-- > 0;)
+    for (size_t j = m; j-- > 0;)
+      lcs[i][j] = LineMatches(actual[j], expected[i]) ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
+  std::string out;
+  size_t i = 0, j = 0;
+  while (i < n || j < m) {
+    if (i < n && j < m && LineMatches(actual[j], expected[i])) {
+      out += "      " + expected[i] + "\n";
+      ++i, ++j;
+    } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
+      out += "    + " + actual[j++] + "\n";
+    } else {
+      out += "    - " + expected[i++] + "\n";
+    }
+  }
+  return out;
+}
+
+int ExpectedStatus(const std::vector<std::string>& script) {
+  for (size_t i = 0; i < script.size() && i < 3; ++i) {
+    if (script[i].rfind("# exit: ", 0) == 0) return std::atoi(script[i].c_str() + 8);
+  }
+  return 0;
+}
+
+void CompareScenario(const std::filesystem::path& script_path) {
+  std::filesystem::path out_path = script_path;
+  out_path.replace_extension(".out");
+  const std::string name = script_path.stem().string();
+  std::vector<std::string> script = ReadLines(script_path);
+  std::vector<std::string> expected_all = ReadLines(out_path);
+  if (script.empty()) {
+    wine_check::Check(false, "COM play " + name, "cannot read " + script_path.string());
+    return;
+  }
+  std::vector<std::string> expected, changed_keys;
+  for (const std::string& line : expected_all) {
+    if (line.rfind("changed ", 0) == 0) changed_keys.push_back(line.substr(8));
+    else expected.push_back(line);
+  }
+  std::vector<DISPID> expected_changed;
+  Run run = Play(script, &changed_keys, &expected_changed);
+  const int wanted_status = ExpectedStatus(script);
+  bool same = run.lines.size() == expected.size() && run.status == wanted_status;
+  for (size_t i = 0; same && i < expected.size(); ++i) same = LineMatches(run.lines[i], expected[i]);
+  if (!same) {
+    std::printf("    %s: %s (status %d, expected %d)\n%s", name.c_str(), run.error.c_str(), run.status,
+                wanted_status, Diff(expected, run.lines).c_str());
+  }
+  wine_check::Check(same, "COM play " + name + ": the lines of the headless console, changed lines aside");
+  std::string detail;
+  if (run.changed != expected_changed) {
+    detail = "got";
+    for (DISPID id : run.changed) detail += " " + std::to_string(id);
+    detail += ", expected";
+    for (DISPID id : expected_changed) detail += " " + std::to_string(id);
+  }
+  wine_check::Check(run.changed == expected_changed,
+                    "COM play " + name + ": IPropertyNotifySink::OnChanged once per changed line, by dispid", detail);
+}
+
+// The headless console runs on Windows XP's blue scheme; the default tab
+// colours of a new control come from the button colours, so this process
+// gets XP's for the run (SetSysColors is not saved: the prefix keeps its own).
+struct XpButtonColours {
+  static constexpr int kIndex[] = {COLOR_BTNFACE, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW,
+                                   COLOR_3DLIGHT};
+  static constexpr COLORREF kXp[] = {RGB(236, 233, 216), RGB(172, 168, 153), RGB(255, 255, 255),
+                                     RGB(113, 111, 100), RGB(241, 239, 226)};
+  COLORREF saved[5] = {};
+  XpButtonColours() {
+    for (int i = 0; i < 5; ++i) saved[i] = GetSysColor(kIndex[i]);
+    SetSysColors(5, kIndex, kXp);
+  }
+  ~XpButtonColours() { SetSysColors(5, kIndex, saved); }
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  OleInitialize(nullptr);
+  XpButtonColours colours;
+  int status = 0;
+  if (argc >= 3 && std::wstring(argv[1]) == L"--print") {
+    Run run = Play(ReadLines(std::filesystem::path(argv[2])), nullptr, nullptr);
+    for (const std::string& line : run.lines) std::printf("%s\n", line.c_str());
+    for (DISPID id : run.changed) std::printf("notify %ld\n", static_cast<long>(id));
+    if (!run.error.empty()) std::fprintf(stderr, "%s\n", run.error.c_str());
+    status = run.status;
+  } else {
+    for (int i = 1; i < argc; ++i) CompareScenario(std::filesystem::path(argv[i]));
+    status = wine_check::Finish();
+  }
+  OleUninitialize();
+  return status;
+}
