@@ -6,7 +6,7 @@
 
 #include "paint/bodies.h"
 #include "paint/colors.h"
-#include "paint_fixture.h"
+#include "support/control_fixture.h"
 #include "support/golden.h"
 
 namespace folivan::testing {

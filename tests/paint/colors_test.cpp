@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "paint/colors.h"
-#include "paint_fixture.h"
+#include "support/control_fixture.h"
 
 namespace folivan::testing {
 namespace {

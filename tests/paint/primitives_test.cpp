@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "paint/primitives.h"
-#include "paint_fixture.h"
+#include "support/control_fixture.h"
 #include "platform/vb_runtime.h"
 
 namespace folivan::testing {

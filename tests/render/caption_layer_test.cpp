@@ -3,7 +3,7 @@
 // the focus rectangle's conditions and extent.
 #include <gtest/gtest.h>
 
-#include "render_fixture.h"
+#include "support/control_fixture.h"
 
 namespace folivan::testing {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/headless/picture_file.h"
-#include "render_fixture.h"
+#include "support/control_fixture.h"
 #include "support/golden.h"
 
 namespace folivan::testing {

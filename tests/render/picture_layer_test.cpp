@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/headless/picture_file.h"
-#include "render_fixture.h"
+#include "support/control_fixture.h"
 
 namespace folivan::testing {
 namespace {

@@ -4,7 +4,7 @@
 // scrolled out of view.
 #include <gtest/gtest.h>
 
-#include "render_fixture.h"
+#include "support/control_fixture.h"
 
 namespace folivan::testing {
 namespace {

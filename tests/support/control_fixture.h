@@ -1,11 +1,10 @@
-// A control on a headless host for the rendering tests: a new instance of the
-// given size whose surface keeps what a repaint draws in its persistent image.
+// A control on a headless host for the painting and rendering tests: a new
+// instance whose surface keeps what a repaint draws in its persistent image.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
 #include "core/folivan_tab.h"
@@ -17,22 +16,27 @@
 
 namespace folivan::testing {
 
-class RenderTest : public ::testing::Test {
+class ControlTest : public ::testing::Test {
  protected:
-  explicit RenderTest(int32_t width = 400, int32_t height = 300)
+  ControlTest(int32_t width, int32_t height)
       : surface(system, width, height), host(surface, system), control(host, system) {
     // The palette and the version flags are per thread: every test starts from a fresh thread's values.
     SharedThemePalette() = ThemePalette{};
     SharedPlatformFlags() = PlatformFlags{};
     control.InitProperties();
-    surface.SetAutoRedraw(true);
   }
 
   ControlState& S() { return control.State(); }
+  ColorSet& Colors() { return control.State().paint.colors; }
   TabRecord& Tab(int i) { return control.State().tabs.at(static_cast<size_t>(i)); }
   RgbColor Px(int32_t x, int32_t y) const { return surface.PersistentImage().At(x, y); }
   const PixelImage& Image() const { return surface.PersistentImage(); }
   void Paint() { Repaint(control); }
+  // Clears the surface to a colour that no primitive under test uses.
+  void Clear(RgbColor color = Rgb(1, 2, 3)) {
+    surface.SetBackColor(static_cast<OleColor>(color));
+    surface.Cls();
+  }
   // Width of a text in the control's font, bold or not.
   int32_t TextWidth(const std::string& text, bool bold = false) {
     surface.SetFontBold(bold);
@@ -47,9 +51,16 @@ class RenderTest : public ::testing::Test {
   FolivanTab control;
 };
 
-}  // namespace folivan::testing
+// Primitives and bodies are tested on a small surface, renderers on the size of a new instance.
+class PaintTest : public ControlTest {
+ protected:
+  explicit PaintTest(int32_t width = 120, int32_t height = 90) : ControlTest(width, height) {}
+};
 
-namespace folivan::testing {
+class RenderTest : public ControlTest {
+ protected:
+  explicit RenderTest(int32_t width = 400, int32_t height = 300) : ControlTest(width, height) {}
+};
 
 // The smallest rectangle (right and bottom exclusive) around the pixels of one
 // colour inside an area of an image; empty when there are none.
