@@ -265,6 +265,9 @@ STDMETHODIMP ControlObject::InPlaceDeactivate() {
     hwnd_ = nullptr;
     host_.Win32().AttachWindow(nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    // The control's timers found it through these; they die with the window.
+    RemovePropA(hwnd, "ClassID");
+    RemovePropA(hwnd, "TimerID");
     DestroyWindow(hwnd);
     win32::Win32System::ForgetTimers(hwnd);
   }

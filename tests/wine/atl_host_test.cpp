@@ -1,11 +1,15 @@
-// Wine's ATL host window as a real container: it creates the registered
-// control by ProgID, activates it in place in its own window and tears it
-// down when the window goes. Needs the control registered (the harness does).
+// Wine's ATL host windows as real containers (atl.dll AtlAxWin, atl100.dll
+// AtlAxWin100, atl110.dll AtlAxWin110): each creates the registered control
+// by ProgID, activates it in place in its own window, lets it paint, passes a
+// click on a tab on to it and tears it down when the window goes. Needs the
+// control registered (the harness does).
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
 
+#include <cwchar>
 #include <string>
+#include <utility>
 
 #include <initguid.h>
 
@@ -27,72 +31,127 @@ T Proc(HMODULE module, const char* name) {
 
 HWND FindControlWindow(HWND host) { return FindWindowExW(host, nullptr, L"FolivanTabWindow", nullptr); }
 
-}  // namespace
+// The selected tab of the Windows XP look wears an orange band along its top;
+// its inner rows are this colour.
+constexpr COLORREF kBandOrange = RGB(255, 200, 60);
 
-int wmain() {
-  CoInitialize(nullptr);
-  const std::pair<const wchar_t*, const wchar_t*> hosts[] = {
-      {L"atl110.dll", L"AtlAxWin110"}, {L"atl100.dll", L"AtlAxWin100"}, {L"atl.dll", L"AtlAxWin"}};
-  HMODULE atl = nullptr;
-  const wchar_t* window_class = nullptr;
-  for (const auto& [dll, cls] : hosts) {
-    atl = LoadLibraryW(dll);
-    if (atl) {
-      window_class = cls;
-      break;
-    }
+// The columns of row y of the window that are band orange: first and last,
+// or {-1, -1}. Reads what the window shows (after WM_PAINT) from its DC.
+std::pair<int, int> OrangeRun(HWND window, int y) {
+  RECT client{};
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  std::pair<int, int> run{-1, -1};
+  for (int x = 0; x < client.right; ++x) {
+    if (GetPixel(dc, x, y) != kBandOrange) continue;
+    if (run.first < 0) run.first = x;
+    run.second = x;
   }
-  Check(atl != nullptr, "an ATL host library loads");
-  if (!atl) return wine_check::Finish();
+  ReleaseDC(window, dc);
+  return run;
+}
+
+void Pump(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  MSG msg;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  }
+}
+
+void TestHost(const wchar_t* dll, const wchar_t* window_class) {
+  const std::string where = " (" + std::string(window_class, window_class + wcslen(window_class)) + ")";
+  HMODULE atl = LoadLibraryW(dll);
+  Check(atl != nullptr, "the ATL host library loads" + where);
+  if (!atl) return;
   auto init = Proc<AtlAxWinInitFn>(atl, "AtlAxWinInit");
   auto get_control = Proc<AtlAxGetControlFn>(atl, "AtlAxGetControl");
-  Check(init && get_control && init(), "AtlAxWinInit");
+  Check(init && get_control && init(), "AtlAxWinInit" + where);
 
   HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
   HWND host = CreateWindowExW(0, window_class, L"FolivanTabs.FolivanTab", WS_CHILD | WS_VISIBLE, 10, 10, 360, 240,
                               frame, nullptr, GetModuleHandleW(nullptr), nullptr);
-  Check(host != nullptr, "the ATL host window is created with the ProgID");
+  Check(host != nullptr, "the ATL host window is created with the ProgID" + where);
 
   IUnknown* unknown = nullptr;
   if (host && get_control) get_control(host, &unknown);
-  Check(unknown != nullptr, "the host holds the control");
+  Check(unknown != nullptr, "the host holds the control" + where);
   HWND control_window = host ? FindControlWindow(host) : nullptr;
-  Check(control_window != nullptr, "the control is active in place in a window of its own");
+  Check(control_window != nullptr, "the control is active in place in a window of its own" + where);
   RECT rect{};
   if (control_window) GetClientRect(control_window, &rect);
-  Check(rect.right == 360 && rect.bottom == 240, "the control's window fills the host window");
+  Check(rect.right == 360 && rect.bottom == 240, "the control's window fills the host window" + where);
 
   _FolivanTab* tabs = nullptr;
   if (unknown) unknown->QueryInterface(IID__FolivanTab, reinterpret_cast<void**>(&tabs));
-  if (tabs) {
+  if (tabs && control_window) {
     short count = 0;
     tabs->get_Tabs(&count);
-    Equal(static_cast<int>(count), 3, "Tabs through the vtable of the hosted control");
+    Equal(static_cast<int>(count), 3, "Tabs through the vtable of the hosted control" + where);
     LONG hwnd = 0;
     tabs->get_hwnd(&hwnd);
-    Check(hwnd == static_cast<LONG>(reinterpret_cast<LONG_PTR>(control_window)), "hwnd is the active window");
+    Check(hwnd == static_cast<LONG>(reinterpret_cast<LONG_PTR>(control_window)), "hwnd is the active window" + where);
+
+    // The window paints the Windows XP look: tab 0 selected, its band orange.
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const auto band0 = OrangeRun(control_window, 1);
+    Check(band0.first >= 0 && band0.first < 8 && band0.second - band0.first > 20,
+          "the window shows the orange band of the selected tab 0 at its top left" + where,
+          "orange from x " + std::to_string(band0.first) + " to " + std::to_string(band0.second));
+
+    // A click on tab 1, as the mouse makes it: the cursor over the tab (the
+    // control checks where it is), a move, a press and a release. The press
+    // takes the tab the last move found.
+    if (band0.first >= 0) {
+      POINT point{band0.second + 25, 12};
+      const LPARAM at = MAKELPARAM(point.x, point.y);
+      ClientToScreen(control_window, &point);
+      SetCursorPos(point.x, point.y);
+      SendMessageW(control_window, WM_MOUSEMOVE, 0, at);
+      Check(GetPropA(control_window, "ClassID") != nullptr &&
+                reinterpret_cast<UINT_PTR>(GetPropA(control_window, "TimerID")) == 237,
+            "a move over a tab starts the hover timer through the window properties ClassID and TimerID" + where);
+      SendMessageW(control_window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+      SendMessageW(control_window, WM_LBUTTONUP, 0, at);
+      short current = -1;
+      tabs->get_CurrentTab(&current);
+      Equal(static_cast<int>(current), 1, "a click on tab 1 selects it" + where);
+      // The hover timer runs in the host's message loop and finds the cursor gone.
+      SetCursorPos(1000, 700);
+      Pump(150);
+      RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+      const auto band1 = OrangeRun(control_window, 1);
+      Check(band1.first > band0.second, "the orange band moved to tab 1" + where,
+            "orange from x " + std::to_string(band1.first) + " to " + std::to_string(band1.second));
+    }
+
     tabs->put_CurrentTab(2);
-    short current = 0;
-    tabs->get_CurrentTab(&current);
-    Equal(static_cast<int>(current), 2, "CurrentTab written while hosted");
     BSTR caption = nullptr;
     tabs->get_Caption(&caption);
-    Check(caption && std::wstring(caption) == L"Tab 2", "Caption follows the current tab");
+    Check(caption && std::wstring(caption) == L"Tab 2", "Caption follows a CurrentTab written while hosted" + where);
     SysFreeString(caption);
-    tabs->Release();
   }
-
-  // Painting in the host does not disturb the control.
-  if (control_window) {
-    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Check(IsWindow(control_window) != FALSE, "the control survives a repaint of the form");
-  }
-
+  if (tabs) tabs->Release();
   if (unknown) unknown->Release();
   DestroyWindow(host);
-  Check(!control_window || !IsWindow(control_window), "destroying the host window destroys the control's window");
+  Check(!control_window || !IsWindow(control_window),
+        "destroying the host window destroys the control's window" + where);
   DestroyWindow(frame);
+  Pump(20);
+}
+
+}  // namespace
+
+int wmain() {
+  CoInitialize(nullptr);
+  TestHost(L"atl.dll", L"AtlAxWin");
+  TestHost(L"atl100.dll", L"AtlAxWin100");
+  TestHost(L"atl110.dll", L"AtlAxWin110");
   CoUninitialize();
   return wine_check::Finish();
 }
