@@ -1,6 +1,8 @@
 // Rectangles, gradients, focus rectangles and pictures on a pixel image.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/headless/raster.h"
 
 namespace folivan {
@@ -138,15 +140,16 @@ TEST(Gradients, VerticesInEitherOrderAndClipping) {
   EXPECT_EQ(CountColor(empty, kWhite), 64);
 }
 
-TEST(FocusRect, DottedXorOnTheBorder) {
+TEST(FocusRect, EveryOtherBorderPixelCountedFromTheTopRightCorner) {
+  // GDI draws it as Rectangle() with an alternate pen in R2_NOT, starting at the
+  // top-right corner: a border pixel is inverted at an even distance from it.
   PixelImage image(10, 10, kWhite);
   DrawFocusRect(image, Rect{0, 0, 4, 4});
-  // Border pixels with x + y even are inverted (white -> black); corners (0,0) and (3,3) are, (3,0) and (0,3) not.
   const char* expected[] = {
-      "#.#.",
-      "...#",
-      "#...",
       ".#.#",
+      "#...",
+      "...#",
+      "#.#.",
   };
   for (int y = 0; y < 4; ++y) {
     for (int x = 0; x < 4; ++x) {
@@ -154,6 +157,42 @@ TEST(FocusRect, DottedXorOnTheBorder) {
     }
   }
   EXPECT_EQ(CountColor(image, Rgb(0, 0, 0)), 6);
+
+  // The phase follows the right edge, not the device origin: an odd width
+  // inverts the top-left corner, an even one does not (Wine: focus_rects).
+  PixelImage odd(40, 30, kWhite);
+  DrawFocusRect(odd, Rect{3, 3, 30, 20});  // 27 wide
+  EXPECT_EQ(odd.At(3, 3), Rgb(0, 0, 0));
+  EXPECT_EQ(odd.At(29, 3), Rgb(0, 0, 0));
+  EXPECT_EQ(odd.At(29, 4), kWhite);
+  PixelImage even(40, 30, kWhite);
+  DrawFocusRect(even, Rect{2, 2, 30, 20});  // 28 wide
+  EXPECT_EQ(even.At(2, 2), kWhite);
+  EXPECT_EQ(even.At(3, 2), Rgb(0, 0, 0));
+  EXPECT_EQ(even.At(2, 3), Rgb(0, 0, 0));
+}
+
+TEST(FocusRect, OnePixelWideOrHighKeepsOnlyItsEnds) {
+  // The path runs along the line and back; the inner pixels cancel.
+  auto inverted = [](const Rect& r) {
+    PixelImage image(12, 12, kWhite);
+    DrawFocusRect(image, r);
+    std::string out;
+    for (int y = 0; y < 12; ++y) {
+      for (int x = 0; x < 12; ++x) {
+        if (image.At(x, y) != kWhite) out += std::to_string(x) + "," + std::to_string(y) + " ";
+      }
+    }
+    return out;
+  };
+  EXPECT_EQ(inverted(Rect{2, 2, 8, 3}), "7,2 ");       // 6 x 1: the right end
+  EXPECT_EQ(inverted(Rect{2, 2, 9, 3}), "2,2 8,2 ");   // 7 x 1: both ends
+  EXPECT_EQ(inverted(Rect{3, 1, 4, 9}), "3,1 ");       // 1 x 8: the top
+  EXPECT_EQ(inverted(Rect{3, 1, 4, 10}), "3,1 3,9 ");  // 1 x 9: top and bottom
+  EXPECT_EQ(inverted(Rect{5, 5, 6, 6}), "");           // 1 x 1: nothing
+  EXPECT_EQ(inverted(Rect{5, 5, 5, 9}), "");           // empty
+  EXPECT_EQ(inverted(Rect{4, 4, 6, 6}), "5,4 4,5 ");   // 2 x 2: a ring of four
+  EXPECT_EQ(inverted(Rect{9, 9, 1, 1}), inverted(Rect{1, 1, 9, 9})) << "inverted rectangles are normalised";
 }
 
 TEST(FocusRect, TwiceRestoresTheImage) {
@@ -168,9 +207,9 @@ TEST(FocusRect, TwiceRestoresTheImage) {
     DrawFocusRect(image, r);
     EXPECT_EQ(image, before);
   }
-  // XOR of any colour: the inverted pixel is the colour's complement.
+  // Inversion of any colour: the inverted pixel is the colour's complement.
   DrawFocusRect(image, Rect{1, 1, 9, 7});
-  EXPECT_EQ(image.At(1, 1), Rgb(255 - 13, 255 - 17, 255 - 0));
+  EXPECT_EQ(image.At(8, 1), Rgb(255 - 8 * 13, 255 - 17, 255 - (8 ^ 1) * 9));
 }
 
 TEST(Stretch, NearestNeighbourScaling) {

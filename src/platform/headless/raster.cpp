@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <utility>
 
 namespace folivan {
@@ -28,16 +29,33 @@ int32_t Clamp32(int64_t v) {
   return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
-// Inverts the pixels of a PatBlt rectangle where the focus pattern is set.
-void InvertChecker(PixelImage& image, int64_t x, int64_t y, int64_t w, int64_t h) {
-  if (w <= 0 || h <= 0) return;
-  const Rect r = ClipToImage(image, Rect{Clamp32(x), Clamp32(y), Clamp32(x + w), Clamp32(y + h)});
-  for (int32_t py = r.top; py < r.bottom; ++py) {
-    for (int32_t px = r.left; px < r.right; ++px) {
-      if (((px + py) & 1) == 0) image.Ref(px, py) ^= kColorMask;
+void InvertPixel(PixelImage& image, int64_t x, int64_t y) {
+  if (image.InBounds(x, y)) image.Ref(static_cast<int32_t>(x), static_cast<int32_t>(y)) ^= kColorMask;
+}
+
+// Inverts every other pixel of a row or column of the focus ring: those at an
+// even distance from (corner_x, corner_y), the ring's top-right corner.
+void InvertRingSide(PixelImage& image, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t corner_x,
+                    int64_t corner_y) {
+  x0 = std::max<int64_t>(x0, 0);
+  y0 = std::max<int64_t>(y0, 0);
+  x1 = std::min<int64_t>(x1, image.width() - 1);
+  y1 = std::min<int64_t>(y1, image.height() - 1);
+  for (int64_t y = y0; y <= y1; ++y) {
+    for (int64_t x = x0; x <= x1; ++x) {
+      if (((corner_x - x) + (y - corner_y)) % 2 == 0) InvertPixel(image, x, y);
     }
   }
 }
+
+// The default palette of a device context (DEFAULT_PALETTE), entry by entry.
+constexpr RgbColor kDefaultPalette[20] = {
+    Rgb(0x00, 0x00, 0x00), Rgb(0x80, 0x00, 0x00), Rgb(0x00, 0x80, 0x00), Rgb(0x80, 0x80, 0x00),
+    Rgb(0x00, 0x00, 0x80), Rgb(0x80, 0x00, 0x80), Rgb(0x00, 0x80, 0x80), Rgb(0xC0, 0xC0, 0xC0),
+    Rgb(0xC0, 0xDC, 0xC0), Rgb(0xA6, 0xCA, 0xF0), Rgb(0xFF, 0xFB, 0xF0), Rgb(0xA0, 0xA0, 0xA4),
+    Rgb(0x80, 0x80, 0x80), Rgb(0xFF, 0x00, 0x00), Rgb(0x00, 0xFF, 0x00), Rgb(0xFF, 0xFF, 0x00),
+    Rgb(0x00, 0x00, 0xFF), Rgb(0xFF, 0x00, 0xFF), Rgb(0x00, 0xFF, 0xFF), Rgb(0xFF, 0xFF, 0xFF),
+};
 
 }  // namespace
 
@@ -127,6 +145,31 @@ void FillRect(PixelImage& image, const Rect& rect, RgbColor color) {
   }
 }
 
+Rect FillRectArea(const Rect& rect) {
+  auto span = [](int64_t from, int64_t to, int32_t& lo, int32_t& hi) {
+    if (to >= from) {
+      lo = Clamp32(from);
+      hi = Clamp32(to);
+    } else {
+      lo = Clamp32(to + 1);
+      hi = Clamp32(from + 1);
+    }
+  };
+  Rect area;
+  span(rect.left, rect.right, area.left, area.right);
+  span(rect.top, rect.bottom, area.top, area.bottom);
+  return area;
+}
+
+RgbColor GdiColor(RgbColor colorref) {
+  const uint32_t c = static_cast<uint32_t>(colorref);
+  if (c & 0x01000000u) {
+    const uint32_t index = c & 0xFFFFu;
+    return index < std::size(kDefaultPalette) ? kDefaultPalette[index] : kDefaultPalette[0];
+  }
+  return static_cast<RgbColor>(c & kColorMask);
+}
+
 void FrameRect(PixelImage& image, const Rect& rect, RgbColor color) {
   if (IsEmpty(rect)) return;
   const int64_t l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
@@ -171,13 +214,30 @@ void GradientFill(PixelImage& image, const TriVertex& v0, const TriVertex& v1, G
 }
 
 void DrawFocusRect(PixelImage& image, const Rect& rect) {
-  if (IsEmpty(rect)) return;
-  const int64_t l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
-  const int64_t w = r - l, h = b - t;
-  InvertChecker(image, l, t, w, 1);          // top
-  InvertChecker(image, l, b - 1, w, 1);      // bottom
-  InvertChecker(image, l, t + 1, 1, h - 2);  // left
-  InvertChecker(image, r - 1, t + 1, 1, h - 2);  // right
+  const int64_t l = std::min(rect.left, rect.right);
+  const int64_t r = std::max(rect.left, rect.right);
+  const int64_t t = std::min(rect.top, rect.bottom);
+  const int64_t b = std::max(rect.top, rect.bottom);
+  const int64_t w = r - l;
+  const int64_t h = b - t;
+  if (w == 0 || h == 0) return;
+  // A line: the path goes along it and back, and the inner pixels, met twice
+  // at the same phase, cancel. The first end is met once at the start ("on"),
+  // the other once, after w - 1 (h - 1) pixels.
+  if (h == 1) {
+    if (w >= 2) InvertPixel(image, r - 1, t);
+    if (w >= 2 && (w - 1) % 2 == 0) InvertPixel(image, l, t);
+    return;
+  }
+  if (w == 1) {
+    InvertPixel(image, l, t);
+    if ((h - 1) % 2 == 0) InvertPixel(image, l, b - 1);
+    return;
+  }
+  InvertRingSide(image, l, t, r - 1, t, r - 1, t);                  // top
+  InvertRingSide(image, l, b - 1, r - 1, b - 1, r - 1, t);          // bottom
+  InvertRingSide(image, l, t + 1, l, b - 2, r - 1, t);              // left
+  InvertRingSide(image, r - 1, t + 1, r - 1, b - 2, r - 1, t);      // right
 }
 
 void StretchBlit(PixelImage& dest, int32_t x, int32_t y, int32_t w, int32_t h, const PixelImage& source) {

@@ -69,9 +69,24 @@ inline bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.t
 // nothing.
 void DrawLine(PixelImage& image, int32_t x1, int32_t y1, int32_t x2, int32_t y2, RgbColor color);
 
-// FillRect with a solid brush: right and bottom edges exclusive, empty or
-// inverted rectangles draw nothing.
+// Fills the rectangle with one colour: right and bottom edges exclusive, empty
+// or inverted rectangles draw nothing. (GDI's FillRect is this over
+// FillRectArea's rectangle.)
 void FillRect(PixelImage& image, const Rect& rect, RgbColor color);
+
+// The pixels that GDI's FillRect paints for a rectangle. FillRect is
+// PatBlt(left, top, right - left, bottom - top), and a blit with a negative
+// width covers the columns right + 1 .. left (a negative height the rows
+// bottom + 1 .. top): an inverted rectangle is filled one pixel to the right
+// of (and below) its normalised self. A zero width or height fills nothing.
+Rect FillRectArea(const Rect& rect);
+
+// The colour a COLORREF paints in a true-colour bitmap. A value with bit 24
+// set (PALETTEINDEX, and so CLR_INVALID, -1) selects entry LOWORD of the
+// device context's palette, the 20-colour default palette, and entry 0 (black)
+// when the index lies beyond it; anything else paints its low 24 bits
+// (PALETTERGB 0x02BBGGRR and other high bytes included).
+RgbColor GdiColor(RgbColor colorref);
 
 // FrameRect: the one-pixel border of the rectangle, i.e. the outline of
 // (left, top)-(right - 1, bottom - 1). Empty or inverted rectangles draw nothing.
@@ -90,15 +105,22 @@ void FrameRect(PixelImage& image, const Rect& rect, RgbColor color);
 // The interpolation runs over the whole rectangle; clipping only drops pixels.
 void GradientFill(PixelImage& image, const TriVertex& v0, const TriVertex& v1, GradientMode mode);
 
-// DrawFocusRect: a dotted border inverted with XOR, so that drawing it twice
-// restores the image. GDI fills the four edges with PatBlt(PATINVERT) using a
-// checkerboard pattern brush aligned with the device origin: a pixel on the
-// border is inverted when x + y is even (so the corner pixel is among the
-// inverted ones when left + top is even, and every other pixel along each edge
-// follows from there). The edges are blitted one after another as GDI does:
-// top (full width), bottom (full width), left and right (without the corner
-// rows); a one-pixel-wide or one-pixel-high rectangle therefore inverts the
-// overlapping edge twice and shows nothing there. Empty rectangles draw nothing.
+// DrawFocusRect: a dotted border that inverts the pixels it covers, so that
+// drawing it twice restores the image. It is Rectangle() with a cosmetic
+// PS_ALTERNATE pen (one pixel on, one off) in R2_NOT and a null brush. The
+// rectangle is normalised, and the outline runs through the corner pixels
+// (left, top)-(right - 1, bottom - 1) as a closed polyline that starts at the
+// top-right corner and goes anticlockwise (left along the top, down the left
+// side, right along the bottom, up the right side), each side leaving out its
+// last pixel, the on/off pattern carrying on from side to side and starting
+// "on". For a rectangle at least two pixels wide and high the outline is a
+// ring, and a border pixel is inverted when its distance from the top-right
+// corner, (right - 1 - x) + (y - top), is even. In a one-pixel-wide or -high
+// rectangle the path runs over its own pixels a second time and the
+// inversions cancel: one pixel high leaves the right end inverted, and the left
+// end too when the width is odd (nothing when one pixel wide as well); one
+// pixel wide leaves the top pixel, and the bottom one too when the height is
+// odd. An empty rectangle draws nothing.
 void DrawFocusRect(PixelImage& image, const Rect& rect);
 
 // StretchBlt in COLORONCOLOR mode: nearest-neighbour sampling. Destination

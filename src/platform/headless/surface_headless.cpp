@@ -85,7 +85,7 @@ HeadlessSurface::HeadlessSurface(int32_t width, int32_t height, ColorTranslator 
   font_.name = kFallbackFontFamily;
   font_.size = 8.25;
   text_color_ = translate_(fore_color_);
-  const RgbColor back = translate_(back_color_);
+  const RgbColor back = GdiColor(translate_(back_color_));
   persistent_ = PixelImage(std::max(width, 0), std::max(height, 0), back);
   window_ = persistent_;
 }
@@ -120,7 +120,7 @@ void HeadlessSurface::SetWidth(double twips) { ResizePixels(RoundPixels(twips / 
 void HeadlessSurface::SetHeight(double twips) { ResizePixels(PixelWidth(), RoundPixels(twips / kTwipsPerPixel)); }
 
 void HeadlessSurface::ResizePixels(int32_t width, int32_t height) {
-  const RgbColor back = translate_(back_color_);
+  const RgbColor back = GdiColor(translate_(back_color_));
   persistent_.Resize(width, height, back);
   window_.Resize(width, height, back);
 }
@@ -161,7 +161,7 @@ void HeadlessSurface::SetForeColor(OleColor color) {
   text_color_ = translate_(color);
 }
 
-void HeadlessSurface::Cls() { Target().Fill(translate_(back_color_)); }
+void HeadlessSurface::Cls() { Target().Fill(GdiColor(translate_(back_color_))); }
 
 void HeadlessSurface::Refresh() { window_ = persistent_; }
 
@@ -172,17 +172,19 @@ bool HeadlessSurface::SetFocus() {
 
 // --- GDI ------------------------------------------------------------------------------
 void HeadlessSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, RgbColor color) {
-  folivan::DrawLine(Target(), x1, y1, x2, y2, color & 0x00FFFFFF);
+  folivan::DrawLine(Target(), x1, y1, x2, y2, GdiColor(color));
 }
 
-void HeadlessSurface::SetPixelV(int32_t x, int32_t y, RgbColor color) { Target().Set(x, y, color & 0x00FFFFFF); }
+void HeadlessSurface::SetPixelV(int32_t x, int32_t y, RgbColor color) { Target().Set(x, y, GdiColor(color)); }
 
 RgbColor HeadlessSurface::GetPixel(int32_t x, int32_t y) const { return TargetImage().At(x, y); }
 
-void HeadlessSurface::FillRect(const Rect& rect, RgbColor color) { folivan::FillRect(Target(), rect, color & 0x00FFFFFF); }
+void HeadlessSurface::FillRect(const Rect& rect, RgbColor color) {
+  folivan::FillRect(Target(), FillRectArea(rect), GdiColor(color));
+}
 
 void HeadlessSurface::FrameRect(const Rect& rect, RgbColor color) {
-  folivan::FrameRect(Target(), rect, color & 0x00FFFFFF);
+  folivan::FrameRect(Target(), rect, GdiColor(color));
 }
 
 void HeadlessSurface::GradientFill(const TriVertex& upper_left, const TriVertex& lower_right, GradientMode mode) {
@@ -196,7 +198,7 @@ int32_t HeadlessSurface::DrawText(std::string_view text, const Rect& rect, uint3
 
 int32_t HeadlessSurface::DrawTextCalc(std::string_view text, Rect& rect, uint32_t flags) {
   const TextDecorations deco{font_.underline, font_.strikethrough};
-  return DrawTextOnImage(&Target(), CurrentFont(), deco, DecodeText(text), rect, flags, text_color_ & 0x00FFFFFF);
+  return DrawTextOnImage(&Target(), CurrentFont(), deco, DecodeText(text), rect, flags, GdiColor(text_color_));
 }
 
 void HeadlessSurface::DrawFocusRect(const Rect& rect) { folivan::DrawFocusRect(Target(), rect); }

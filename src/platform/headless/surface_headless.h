@@ -17,8 +17,9 @@
 //
 // Colours. OLE colours (ForeColor, BackColor) are translated to RGB by a
 // translator given at construction; by default the system colours of Windows
-// XP's blue scheme (see DefaultTranslateColor). The GDI calls take RGB values
-// and use their low 24 bits, so CLR_INVALID (-1) draws white.
+// XP's blue scheme (see DefaultTranslateColor). The GDI calls take COLORREF
+// values as a true-colour bitmap does (GdiColor): RGB values as they are, and
+// CLR_INVALID (-1), read as a palette index, black.
 #pragma once
 
 #include <functional>
