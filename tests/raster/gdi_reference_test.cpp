@@ -1,0 +1,262 @@
+// The headless surface against GDI: every case of tests/support/drawing_list.h
+// drawn here must give the same pixels as the Win32 surface gave under Wine.
+//
+// Reference images:
+//  * with FOLIVAN_GDI_REFERENCE_DIR set, the images that pixels_dump.exe wrote
+//    there (<case>.bmp and environment.txt); scripts/wine-tests.sh runs it so;
+//  * otherwise the Wine images of the primitive cases committed under
+//    tests/golden/gdi/ (<case>.png, environment.txt); the control cases need
+//    Wine and are skipped.
+// The control cases leave out the caption text: every rectangle given to
+// DrawText and each tab's TAL/TAT/TAR/TAB rectangle, since Wine's FreeType
+// text and ours may ink different pixels.
+//
+// A mismatch writes <build>/gdi-diff/<case>.headless.png, <case>.gdi.png and
+// <case>.diff.png (differing pixels red over a dimmed copy, left-out text
+// rectangles dark blue) and reports the count, the bounding box and the first
+// differing pixels.
+//
+// Regenerating tests/golden/gdi after a change of the drawing list (needs the
+// cross build and Wine):
+//   cmake --build build-win64 --target pixels_dump
+//   (cd build-win64/bin && wine pixels_dump.exe 'Z:\<repo>\build-win64\pixels')
+//   FOLIVAN_GDI_REFERENCE_DIR=$PWD/build-win64/pixels FOLIVAN_UPDATE_GDI_GOLDEN=1
+//     build/tests/test_raster --gtest_filter='gdi_reference*'   (one command line)
+// which copies Wine's primitive images (never the headless ones) into tests/golden/gdi.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/folivan_tab.h"
+#include "paint/colors.h"
+#include "platform/headless/headless_host.h"
+#include "platform/headless/headless_system.h"
+#include "platform/headless/hosted_surface.h"
+#include "platform/headless/image_io.h"
+#include "support/drawing_list.h"
+#include "support/golden.h"
+
+namespace folivan::drawing_list {
+void PrintTo(const DrawingCase& c, std::ostream* os) { *os << c.name; }
+}  // namespace folivan::drawing_list
+
+namespace folivan {
+namespace {
+namespace fs = std::filesystem;
+using drawing_list::CaseKind;
+using drawing_list::DrawingCase;
+
+// Where the reference images come from.
+struct ReferenceSource {
+  fs::path dir;
+  bool from_wine = false;  // pixels_dump's folder, else the committed golden images
+};
+
+ReferenceSource Source() {
+  if (const char* dir = std::getenv("FOLIVAN_GDI_REFERENCE_DIR"); dir && *dir) return {dir, true};
+  return {fs::path(FOLIVAN_SOURCE_DIR) / "tests" / "golden" / "gdi", false};
+}
+
+fs::path ReferencePath(const ReferenceSource& source, const std::string& name) {
+  return source.dir / (name + (source.from_wine ? ".bmp" : ".png"));
+}
+
+// The system that Wine's program saw: its system colours, Windows version and theme state.
+void ApplyEnvironment(const fs::path& file, HeadlessSystem& system) {
+  std::ifstream in(file);
+  ASSERT_TRUE(in) << "no " << file;
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream words(line);
+    std::string key;
+    words >> key;
+    if (key == "syscolor") {
+      int index = 0;
+      RgbColor color = 0;
+      words >> index >> color;
+      if (index >= 0 && index < kSystemColorCount) system.SetSysColor(index, color);
+    } else if (key == "version") {
+      WindowsVersion v;
+      words >> v.major >> v.minor >> v.build >> v.platform_id;
+      system.SetVersion(v);
+    } else if (key == "theme") {
+      std::string rest;
+      std::getline(words >> std::ws, rest);
+      if (rest == "none") {
+        system.SetTheme(std::nullopt);
+      } else {
+        const size_t bar = rest.find('|');
+        system.SetTheme(ThemeName{rest.substr(0, bar), bar == std::string::npos ? "" : rest.substr(bar + 1)});
+      }
+    }
+  }
+}
+
+// The control's surface, keeping every rectangle that text was drawn in.
+class TextRecordingSurface : public HostedSurface {
+ public:
+  using HostedSurface::HostedSurface;
+  int32_t DrawText(std::string_view text, const Rect& rect, uint32_t flags) override {
+    text_rects.push_back(rect);
+    return HostedSurface::DrawText(text, rect, flags);
+  }
+  std::vector<Rect> text_rects;
+};
+
+struct Drawn {
+  PixelImage image;
+  std::vector<Rect> text_rects;  // left out of the comparison
+  std::vector<Rect> tab_rects;   // TAL, TAT, TAR, TAB of each tab
+  std::vector<double> caption_widths;  // TextWidth of each tab's caption
+};
+
+Drawn DrawHeadless(const DrawingCase& c, const fs::path& environment) {
+  SharedThemePalette() = ThemePalette{};
+  SharedPlatformFlags() = PlatformFlags{};
+  HeadlessSystem system;
+  ApplyEnvironment(environment, system);
+  TextRecordingSurface surface(system, c.width, c.height);
+  HeadlessHost host(surface, system);
+  FolivanTab control(host, system);
+  control.InitProperties();
+  surface.text_rects.clear();
+  drawing_list::DrawCase(c, surface, control);
+  Drawn drawn{surface.PersistentImage(), surface.text_rects, {}, {}};
+  if (c.kind == CaseKind::kControl) {
+    for (const TabRecord& t : control.State().tabs) {
+      drawn.tab_rects.push_back(Rect{t.TAL, t.TAT, t.TAR, t.TAB});
+      drawn.caption_widths.push_back(surface.TextWidth(t.Caption));
+    }
+    drawn.text_rects.insert(drawn.text_rects.end(), drawn.tab_rects.begin(), drawn.tab_rects.end());
+  } else {
+    drawn.text_rects.clear();
+  }
+  return drawn;
+}
+
+bool InText(const std::vector<Rect>& rects, int32_t x, int32_t y) {
+  return std::any_of(rects.begin(), rects.end(), [&](const Rect& r) {
+    const Rect n{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                 std::max(r.top, r.bottom)};
+    return n.Contains(Point{x, y});
+  });
+}
+
+std::string Hex(RgbColor c) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(c) & 0xFFFFFFu);
+  return buffer;
+}
+
+::testing::AssertionResult SamePixels(const DrawingCase& c, const Drawn& drawn, PixelImage reference) {
+  const PixelImage& actual = drawn.image;
+  for (int32_t y = 0; y < reference.height(); ++y) {
+    for (int32_t x = 0; x < reference.width(); ++x) reference.Ref(x, y) &= 0x00FFFFFFu;
+  }
+  if (reference.width() != actual.width() || reference.height() != actual.height()) {
+    return ::testing::AssertionFailure() << c.name << ": GDI image " << reference.width() << "x"
+                                         << reference.height() << ", headless " << actual.width() << "x"
+                                         << actual.height();
+  }
+  PixelImage diff(actual.width(), actual.height(), 0);
+  int64_t differing = 0;
+  int64_t compared = 0;
+  Rect box{actual.width(), actual.height(), -1, -1};
+  std::ostringstream first;
+  for (int32_t y = 0; y < actual.height(); ++y) {
+    for (int32_t x = 0; x < actual.width(); ++x) {
+      const RgbColor a = actual.At(x, y);
+      if (InText(drawn.text_rects, x, y)) {
+        diff.Set(x, y, Rgb(0, 0, 90));
+        continue;
+      }
+      ++compared;
+      const RgbColor g = reference.At(x, y);
+      if (a == g) {
+        diff.Set(x, y, Rgb(RedOf(a) / 3, GreenOf(a) / 3, BlueOf(a) / 3));
+        continue;
+      }
+      diff.Set(x, y, Rgb(255, 0, 0));
+      if (differing < 12) first << " (" << x << "," << y << ") headless " << Hex(a) << " gdi " << Hex(g) << ";";
+      ++differing;
+      box = Rect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+    }
+  }
+  if (differing == 0) {
+    return ::testing::AssertionSuccess() << c.name << ": " << compared << " pixels equal";
+  }
+  const fs::path out = fs::path(testing::GoldenDiffDirectory()).parent_path() / "gdi-diff";
+  fs::create_directories(out);
+  WritePng(actual, (out / (c.name + ".headless.png")).string());
+  WritePng(reference, (out / (c.name + ".gdi.png")).string());
+  WritePng(diff, (out / (c.name + ".diff.png")).string());
+  return ::testing::AssertionFailure() << c.name << ": " << differing << " of " << compared
+                                       << " pixels differ from GDI, within (" << box.left << "," << box.top
+                                       << ")-(" << box.right << "," << box.bottom << "); first:" << first.str()
+                                       << " images in " << out.string();
+}
+
+class GdiReference : public ::testing::TestWithParam<DrawingCase> {};
+// Named for the test runner's filters (ctest -R gdi_reference).
+using gdi_reference = GdiReference;
+
+TEST_P(gdi_reference, SamePixelsAsGdi) {
+  const DrawingCase& c = GetParam();
+  const ReferenceSource source = Source();
+  if (!source.from_wine && c.kind == CaseKind::kControl) {
+    GTEST_SKIP() << "the whole control is compared with Wine's images only (scripts/wine-tests.sh)";
+  }
+  const fs::path reference_path = ReferencePath(source, c.name);
+  ASSERT_TRUE(fs::exists(reference_path)) << "no reference image " << reference_path;
+  const PixelImage reference = ReadImageFile(reference_path.string());
+
+  if (const char* update = std::getenv("FOLIVAN_UPDATE_GDI_GOLDEN");
+      update && std::string(update) == "1" && source.from_wine && c.kind == CaseKind::kPrimitive) {
+    const fs::path golden = fs::path(FOLIVAN_SOURCE_DIR) / "tests" / "golden" / "gdi";
+    fs::create_directories(golden);
+    WritePng(reference, (golden / (c.name + ".png")).string());
+    fs::copy_file(source.dir / "environment.txt", golden / "environment.txt",
+                  fs::copy_options::overwrite_existing);
+  }
+
+  Drawn drawn = DrawHeadless(c, source.dir / "environment.txt");
+  if (c.kind == CaseKind::kControl) {
+    // GDI's caption rectangles are left out too; where they differ from ours the
+    // text was measured differently.
+    std::ifstream rects(source.dir / (c.name + ".txt"));
+    std::string word;
+    size_t tab = 0;
+    while (rects >> word) {
+      Rect r;
+      rects >> r.left >> r.top >> r.right >> r.bottom;
+      drawn.text_rects.push_back(r);
+      if (word != "tab") continue;
+      double width = 0;
+      rects >> width;
+      if (tab < drawn.tab_rects.size()) {
+        const Rect& ours = drawn.tab_rects[tab];
+        if (!(r == ours)) {
+          std::printf("note: %s: caption rectangle of tab %zu: GDI (%d,%d)-(%d,%d), headless (%d,%d)-(%d,%d); "
+                      "GDI measures the caption %g pixels wide, the headless surface %g\n",
+                      c.name.c_str(), tab, r.left, r.top, r.right, r.bottom, ours.left, ours.top, ours.right,
+                      ours.bottom, width, drawn.caption_widths[tab]);
+        }
+      }
+      ++tab;
+    }
+  }
+  EXPECT_TRUE(SamePixels(c, drawn, reference));
+}
+
+INSTANTIATE_TEST_SUITE_P(cases, gdi_reference, ::testing::ValuesIn(drawing_list::DrawingCases()),
+                         [](const ::testing::TestParamInfo<DrawingCase>& param) { return param.param.name; });
+
+}  // namespace
+}  // namespace folivan
