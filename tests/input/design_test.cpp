@@ -1,0 +1,226 @@
+// The form designer's mouse (window messages, the common-area box), the wizard
+// page buttons, the flags shared by all controls of the thread, and Tip.
+#include <gtest/gtest.h>
+
+#include "input/design_subclass.h"
+#include "input/wizard_buttons.h"
+#include "mouse_fixture.h"
+#include "platform/headless/contained_controls.h"
+#include "tooltip/tip.h"
+
+namespace folivan {
+namespace {
+
+intptr_t Coordinates(int x, int y) { return static_cast<intptr_t>((y << 16) | x); }
+
+class DesignMouseTest : public MouseFixture {
+ protected:
+  DesignMouseTest() : MouseFixture(false) {}
+  // The designer's mouse: the raw move of the subclassed window.
+  void RawMoveTo(int x, int y) {
+    system.SetCursorPos(Point{x, y});
+    EXPECT_FALSE(HandleDesignMessage(control, wm::kMouseMove, 0, Coordinates(x, y)));
+  }
+  // A press: the activation message first, then the button message that the
+  // designer would get; true when that one was swallowed.
+  bool RawPress() {
+    HandleDesignMessage(control, wm::kMouseActivate, 0, Coordinates(1, wm::kLButtonDown));
+    return HandleDesignMessage(control, wm::kLButtonDown, 0, 0);
+  }
+};
+
+TEST_F(DesignMouseTest, ThePropertiesSubclassTheWindow) {
+  EXPECT_TRUE(S().Subclassed);
+  EXPECT_EQ(S().input.SubclassWindow, control.hwnd());
+  control.SetTabs(0);
+  EXPECT_FALSE(S().Subclassed);
+}
+
+TEST_F(DesignMouseTest, ADesignerPressOnAnotherTabSelectsItAndIsKeptFromTheDesigner) {
+  const TabRecord& one = S().tabs[1];
+  RawMoveTo((one.AL + one.AR) / 2, 10);
+  EXPECT_EQ(S().input.LastMouseX, static_cast<float>((one.AL + one.AR) / 2));
+  EXPECT_EQ(S().sHowerTab, 1);
+  EXPECT_TRUE(RawPress());
+  EXPECT_EQ(control.CurrentTab(), 1);
+  // On the current tab (from the second move on) the designer gets the press.
+  RawMoveTo((one.AL + one.AR) / 2, 10);
+  RawMoveTo((one.AL + one.AR) / 2 + 1, 10);
+  EXPECT_FALSE(RawPress());
+  // Away from the tabs, too.
+  RawMoveTo(100, 150);
+  EXPECT_FALSE(RawPress());
+}
+
+TEST_F(DesignMouseTest, TheCommonAreaBoxTogglesBetweenTheLastTabAndTheCommonArea) {
+  control.SetCurrentTab(2);
+  RawMoveTo(390, 290);
+  RawPress();
+  EXPECT_EQ(control.CurrentTab(), -1);
+  EXPECT_TRUE(OverTab);
+  RawPress();
+  EXPECT_EQ(control.CurrentTab(), 2);
+  // The press position does not count: the last move's does.
+  RawMoveTo(200, 150);
+  control.MouseDown(1, 0, 390, 290);
+  EXPECT_EQ(control.CurrentTab(), 2);
+}
+
+TEST_F(DesignMouseTest, TheCommonAreaBoxIsInertUnderAContainedWindowOrWithoutClientArea) {
+  StandInControl& text = host.AddControl(*FindControlKind("VB.TextBox"), "Text1", std::nullopt);
+  system.MoveWindow(static_cast<WindowHandle>(ToLong(*text.Get("hwnd"))), 380, 280, 20, 20, false);
+  RawMoveTo(390, 290);
+  RawPress();
+  EXPECT_EQ(control.CurrentTab(), 0);
+  // A label (no window) is not in the way.
+  host.AddControl(*FindControlKind("VB.Label"), "Label1", std::nullopt);
+  system.MoveWindow(static_cast<WindowHandle>(ToLong(*text.Get("hwnd"))), 0, 0, 0, 0, false);
+  S().ClientArea = false;
+  RawMoveTo(390, 290);
+  RawPress();
+  EXPECT_EQ(control.CurrentTab(), 0);
+  S().ClientArea = true;
+  RawPress();
+  EXPECT_EQ(control.CurrentTab(), -1);
+}
+
+TEST_F(DesignMouseTest, DisabledTabsAndPasswordsDoNotStopTheDesigner) {
+  control.SetiTabEnabled(1, false);
+  control.SetTabPassword(1, "pw");
+  RawMoveTo((S().tabs[1].AL + S().tabs[1].AR) / 2, 10);
+  EXPECT_TRUE(S().input.Tip);  // a disabled tab has a tooltip at design time
+  RawPress();
+  EXPECT_EQ(control.CurrentTab(), 1);
+  EXPECT_TRUE(host.MessageBoxes().empty());
+}
+
+// --- flags shared by the controls of a thread ---------------------------------------------
+
+TEST_F(DesignMouseTest, TheHotStateOfOneControlDecidesForAnotherControl) {
+  PictureSpySurface other_surface(system, 200, 100);
+  HeadlessHost other_host(other_surface, system);
+  other_host.SetUserMode(false);
+  FolivanTab other(other_host, system);
+  other.InitProperties();
+  system.MoveWindow(other_surface.Hwnd(), 500, 0, 200, 100, false);
+  RawMoveTo((S().tabs[2].AL + S().tabs[2].AR) / 2, 10);
+  // The other control's designer press is swallowed on this one's say-so.
+  EXPECT_TRUE(HandleDesignMessage(other, wm::kLButtonDblClk, 0, 0));
+  // A move below the other control's strip clears the flags for both.
+  system.SetCursorPos(Point{650, 90});
+  EXPECT_FALSE(HandleDesignMessage(other, wm::kMouseMove, 0, Coordinates(150, 90)));
+  EXPECT_FALSE(HandleDesignMessage(control, wm::kLButtonDown, 0, 0));
+}
+
+// --- wizard page buttons ------------------------------------------------------------------
+
+class FakePicture : public Picture {
+ public:
+  explicit FakePicture(int16_t n) : n_(n) {}
+  intptr_t Handle() const override { return n_; }
+  int32_t Width() const override { return 20; }
+  int32_t Height() const override { return 20; }
+
+ private:
+  int16_t n_;
+};
+
+class WizardTest : public MouseFixture {
+ protected:
+  WizardTest() {
+    SetResourcePictureLoader([](FolivanTab&, int16_t n) { return std::make_shared<FakePicture>(n); });
+    control.SetAppearance(12);
+    surface.painted.clear();
+  }
+  ~WizardTest() override { SetResourcePictureLoader(nullptr); }
+  using Painted = PictureSpySurface::Painted;
+};
+
+TEST_F(WizardTest, MovesShowTheHotLookOfAButtonThatCanTurnThePage) {
+  MoveTo(10, 10);  // previous, on the first page: nothing
+  MoveTo(388, 10);
+  EXPECT_EQ(surface.painted, (std::vector<Painted>{{2, 378, 2}}));
+  surface.painted.clear();
+  control.SetCurrentTab(1);
+  surface.painted.clear();
+  MoveTo(200, 150);
+  EXPECT_EQ(surface.painted, (std::vector<Painted>{{1, 378, 2}, {4, 2, 2}}));
+  surface.painted.clear();
+  MoveTo(22, 22);
+  EXPECT_EQ(surface.painted, (std::vector<Painted>{{5, 2, 2}}));
+}
+
+TEST_F(WizardTest, PressesTurnThePageWithoutAPassword) {
+  control.SetTabPassword(1, "pw");
+  MoveTo(390, 10);
+  surface.painted.clear();
+  control.MouseDown(1, 0, 0, 0);
+  EXPECT_EQ(control.CurrentTab(), 1);
+  ASSERT_FALSE(surface.painted.empty());
+  EXPECT_EQ(surface.painted.front(), (Painted{3, 378, 2}));
+  EXPECT_TRUE(OverTab);
+  MoveTo(10, 10);
+  control.MouseDown(1, 0, 0, 0);
+  EXPECT_EQ(control.CurrentTab(), 0);
+  control.MouseDown(1, 0, 0, 0);  // no page before the first
+  EXPECT_EQ(control.CurrentTab(), 0);
+  MoveTo(200, 150);
+  control.MouseDown(1, 0, 0, 0);
+  EXPECT_FALSE(OverTab);
+  EXPECT_TRUE(OverCurrentTab);
+}
+
+TEST_F(WizardTest, NoButtonsWithoutWizardPictures) {
+  control.SetWizardPictures(false);
+  MoveTo(390, 10);
+  control.MouseDown(1, 0, 0, 0);
+  EXPECT_EQ(control.CurrentTab(), 0);
+  EXPECT_TRUE(surface.painted.empty());
+}
+
+// --- Tip ----------------------------------------------------------------------------------
+
+using Sent = std::vector<std::pair<uint32_t, std::string>>;
+
+Sent SentOf(const Tip& tip) {
+  Sent out;
+  for (const Tip::Message& m : tip.Sent()) out.emplace_back(m.msg, m.text);
+  return out;
+}
+
+class TipTest : public MouseFixture {};
+
+TEST_F(TipTest, WithoutAParentThereIsNoWindowAndNothingIsSent) {
+  Tip tip;
+  tip.SetTitle("T");
+  tip.SetIcon(1);
+  tip.Create();
+  tip.SetTipText("x");
+  EXPECT_FALSE(tip.HasWindow());
+  EXPECT_TRUE(tip.Sent().empty());
+}
+
+TEST_F(TipTest, CreateSetsTheTitleOnTitleOrIconTheSettersOnTitleAndIcon) {
+  Tip tip;
+  tip.SetParentControl(&control);
+  tip.SetTipText("text");
+  tip.SetIcon(1);  // no window yet: stored only
+  tip.Create();
+  EXPECT_EQ(tip.WindowStyle(), tts::kAlwaysTip | tts::kNoPrefix);
+  EXPECT_EQ(tip.ToolRect(), (Rect{0, 0, 400, 300}));
+  EXPECT_EQ(SentOf(tip), (Sent{{ttm::kAddTool, "text"}, {ttm::kSetTitle, ""}}));
+
+  Tip later;
+  later.SetParentControl(&control);
+  later.Create();
+  later.SetIcon(2);             // no title: nothing
+  later.SetTitle("Title");      // title and icon: sent
+  later.SetIcon(0);             // icon 0: nothing
+  later.SetTipText("new text");
+  EXPECT_EQ(SentOf(later), (Sent{{ttm::kAddTool, ""}, {ttm::kSetTitle, "Title"}, {ttm::kUpdateTipText, "new text"}}));
+  later.Create();
+  EXPECT_EQ(later.WindowsCreated(), 2);
+}
+
+}  // namespace
+}  // namespace folivan
