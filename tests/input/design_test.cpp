@@ -52,20 +52,6 @@ TEST_F(DesignMouseTest, ADesignerPressOnAnotherTabSelectsItAndIsKeptFromTheDesig
   EXPECT_FALSE(RawPress());
 }
 
-TEST_F(DesignMouseTest, TheCommonAreaBoxTogglesBetweenTheLastTabAndTheCommonArea) {
-  control.SetCurrentTab(2);
-  RawMoveTo(390, 290);
-  RawPress();
-  EXPECT_EQ(control.CurrentTab(), -1);
-  EXPECT_TRUE(OverTab);
-  RawPress();
-  EXPECT_EQ(control.CurrentTab(), 2);
-  // The press position does not count: the last move's does.
-  RawMoveTo(200, 150);
-  control.MouseDown(1, 0, 390, 290);
-  EXPECT_EQ(control.CurrentTab(), 2);
-}
-
 TEST_F(DesignMouseTest, TheCommonAreaBoxIsInertUnderAContainedWindowOrWithoutClientArea) {
   StandInControl& text = host.AddControl(*FindControlKind("VB.TextBox"), "Text1", std::nullopt);
   system.MoveWindow(static_cast<WindowHandle>(ToLong(*text.Get("hwnd"))), 380, 280, 20, 20, false);
@@ -82,16 +68,6 @@ TEST_F(DesignMouseTest, TheCommonAreaBoxIsInertUnderAContainedWindowOrWithoutCli
   S().ClientArea = true;
   RawPress();
   EXPECT_EQ(control.CurrentTab(), -1);
-}
-
-TEST_F(DesignMouseTest, DisabledTabsAndPasswordsDoNotStopTheDesigner) {
-  control.SetiTabEnabled(1, false);
-  control.SetTabPassword(1, "pw");
-  RawMoveTo((S().tabs[1].AL + S().tabs[1].AR) / 2, 10);
-  EXPECT_TRUE(S().input.Tip);  // a disabled tab has a tooltip at design time
-  RawPress();
-  EXPECT_EQ(control.CurrentTab(), 1);
-  EXPECT_TRUE(host.MessageBoxes().empty());
 }
 
 // --- flags shared by the controls of a thread ---------------------------------------------
