@@ -145,6 +145,23 @@ run_clients() {
 run_clients "$BIN" 'C:\windows\system32'
 unregister
 
+# --- the headless surface against GDI: pixels_dump.exe draws the drawing list under
+# Wine, the headless build's gdi_reference tests compare (tests/golden/gdi/README.md).
+rm -rf "$BUILD/pixels"
+if (cd "$BIN" && timeout 120 wine pixels_dump.exe "$(winepath -w "$BUILD/pixels")" >/dev/null 2>&1) &&
+   cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null 2>&1 &&
+   cmake --build "$ROOT/build" -j2 --target test_raster >/dev/null 2>&1; then
+  out=$(FOLIVAN_GDI_REFERENCE_DIR="$BUILD/pixels" "$ROOT/build/tests/test_raster" --gtest_filter='*gdi_reference*' 2>&1)
+  echo "$out" | grep -E 'differ from GDI|^\[  FAILED  \] cases' | sed 's/^/    /'
+  passed=$(echo "$out" | awk '/^\[  PASSED  \]/ {print $4}' | head -1)
+  failed=$(echo "$out" | awk '/^\[  FAILED  \] [0-9]+ test/ {print $4}' | head -1)
+  PASSED=$((PASSED + ${passed:-0}))
+  FAILED=$((FAILED + ${failed:-0}))
+  [ -n "$passed$failed" ] || fail "the gdi_reference tests ran to their end"
+else
+  fail "pixels_dump.exe under Wine and the headless build of test_raster"
+fi
+
 # --- the 32-bit build -----------------------------------------------------------------------
 cmake -S "$ROOT" -B "$BUILD32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >"$BUILD32.configure.log" 2>&1 &&
