@@ -107,12 +107,6 @@ void FolivanTab::Click() { HandleClick(*this); }
 
 void FolivanTab::DblClick() { HandleDblClick(*this); }
 
-void FolivanTab::ForwardMouse(EventId id, int16_t button, int16_t shift, float x, float y) {
-  Variant args[] = {Variant(button), Variant(shift), Variant(static_cast<double>(x)),
-                    Variant(static_cast<double>(y))};
-  Raise(id, args);
-}
-
 void FolivanTab::MouseDown(int16_t button, int16_t shift, float x, float y) {
   HandleMouseDown(*this, button, shift, x, y);
 }

@@ -189,7 +189,6 @@ class FolivanTab {
   // The host surface's refresh of what is already drawn.
   void RefreshSurface();
   void RebuildAccessKeyString();
-  void ForwardMouse(EventId id, int16_t button, int16_t shift, float x, float y);
 
   Host& host_;
   System& system_;
