@@ -106,7 +106,10 @@ inline std::vector<DrawingCase> DrawingCases() {
       {"pixels_and_invalid_colour", 64, 40},
   };
   for (int32_t appearance = 1; appearance <= 13; ++appearance) {
-    cases.push_back({"appearance_" + std::to_string(appearance), 400, 300, CaseKind::kControl, appearance});
+    // Appended rather than concatenated: GCC 12 for i686 warns (-Wrestrict) about "literal" + string.
+    std::string name = "appearance_";
+    name += std::to_string(appearance);
+    cases.push_back({name, 400, 300, CaseKind::kControl, appearance});
   }
   return cases;
 }
