@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "console.h"
+#include "platform/headless/image_io.h"
 
 namespace fs = std::filesystem;
 using folivan::console::RunPlay;
@@ -280,6 +281,41 @@ TEST_F(FormsTest, BagWithNoTabsLoadsNoTabsAndNoCommonControls) {
                       FormOptions(Path("empty.frm")));
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Tabs = 0\nCaption = \"\"\nCommonControls = 0\nTabCaption(0) = \"\"\n");
+}
+
+TEST_F(FormsTest, PicturesNextToTheFormAreLoadedAndKeepTheirPaths) {
+  folivan::WritePng(folivan::PixelImage(16, 16, folivan::Rgb(200, 0, 0)), Path("red.png"));
+  const std::string form =
+      "VERSION 5.00\n"
+      "Begin VB.Form F \n"
+      "   Begin FolivanTabs.FolivanTab First \n"
+      "      Tabs            =   1\n"
+      "   End\n"
+      "   Begin FolivanTabs.FolivanTab Second \n"
+      "      Tabs            =   2\n"
+      "      BackPic         =   \"red.png\"\n"
+      "      iTabPicture(1)  =   \"red.png\"\n"
+      "      iTabPicture(0)  =   \"F.frx\":0000\n"
+      "   End\n"
+      "End\n";
+  std::ofstream(Path("pics.frm"), std::ios::binary) << form;
+  SessionOptions options = FormOptions(Path("pics.frm"));
+  options.control_name = "Second";
+  PlayResult r = Play("get Tabs\nget iTabPicture(1)\nget iTabPicture(0)\nsave \"" + Path("pics2.frm") + "\"\n", options);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, 9), "Tabs = 2\n");
+  EXPECT_NE(r.out.find("iTabPicture(1) = Picture"), std::string::npos) << r.out;
+  std::string saved = Read(Path("pics2.frm"));
+  EXPECT_NE(saved.find("iTabPicture(1)  =   \"red.png\""), std::string::npos) << saved;
+  EXPECT_NE(saved.find("BackPic         =   \"red.png\""), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\"F.frx\":0000"), std::string::npos) << saved;
+  // The other control of the form is left as it was.
+  EXPECT_NE(saved.find("   Begin FolivanTabs.FolivanTab First \n      Tabs            =   1\n   End\n"), std::string::npos);
+
+  options.control_name = "Missing";
+  PlayResult missing = Play("get Tabs\n", options);
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("Missing"), std::string::npos) << missing.err;
 }
 
 }  // namespace
