@@ -4,7 +4,10 @@
 #include "paint/primitives.h"
 #include "platform/vb_runtime.h"
 #include "render/caption_layer.h"
+#include "render/flat_tabs.h"
+#include "render/office_tabs.h"
 #include "render/picture_layer.h"
+#include "render/property_page_tabs.h"
 #include "render/xp_tabs.h"
 
 namespace folivan {
@@ -12,16 +15,30 @@ namespace folivan {
 namespace {
 
 // The tab renderer of the Appearance (and of the Color, for Appearance 5).
-// Only the Windows XP tabs exist so far; the other styles show their body with
-// the caption and picture layers until their renderers arrive. The Visio bars
-// are drawn with the Visio body, and Appearance 5 with a Color outside 1..3
-// has no tab renderer at all.
+// The Visio bars are drawn with the Visio body, the Wizard has no strip, and
+// Appearance 5 with a Color outside 1..3 has no tab renderer at all.
 void DrawStyleTabs(FolivanTab& control) {
-  switch (static_cast<Appearances>(control.State().Appearance)) {
-    case Appearances::kWindowsXp:
-      DrawXpTabs(control);
+  const ControlState& s = control.State();
+  switch (static_cast<Appearances>(s.Appearance)) {
+    case Appearances::kWindowsXp: DrawXpTabs(control); break;
+    case Appearances::kPropertyPage: DrawPropertyPageTabs(control); break;
+    case Appearances::kVisualStudio: DrawVisualStudioTabs(control); break;
+    case Appearances::kOffice2003: DrawOfficeTabs(control); break;
+    case Appearances::kPropertyPageSelected:
+      switch (static_cast<Colors>(s.Color)) {
+        case Colors::kDefault: DrawPropertyPageTabs(control); break;
+        case Colors::kOffice2003: DrawOfficeTabs(control); break;
+        case Colors::kVisualStudio: DrawVisualStudioTabs(control); break;
+      }
       break;
-    default:
+    case Appearances::kStateButtons: DrawStateButtonTabs(control); break;
+    case Appearances::kFlat: DrawFlatTabs(control); break;
+    case Appearances::kSsTab: DrawSsTabTabs(control); break;
+    case Appearances::kMsExcel: DrawExcelTabs(control); break;
+    case Appearances::kRounded: DrawRoundedTabs(control); break;
+    case Appearances::kSystem: DrawSystemTabs(control); break;
+    case Appearances::kVisio:
+    case Appearances::kWizard:
       break;
   }
 }
