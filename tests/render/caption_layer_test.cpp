@@ -13,10 +13,11 @@ constexpr RgbColor kGrayText = Rgb(172, 168, 153);  // COLOR_GRAYTEXT of the blu
 
 class CaptionLayerTest : public RenderTest {
  protected:
-  // The ink of a tab's caption in a colour, searched over the tab's columns in the strip.
+  // The ink of a tab's caption in a colour, searched around the caption's
+  // rectangle, clear of the tab's outline (black in some styles).
   Rect CaptionInk(int tab, RgbColor color) {
     const TabRecord& t = Tab(tab);
-    return InkBox(Image(), Rect{t.AL - 6, 0, t.AR + 3, S().StripH + 1}, color);
+    return InkBox(Image(), Rect{t.TAL - 4, t.TAT - 3, t.TAR + 3, t.TAT + t.TAB + 2}, color);
   }
 };
 // Named for the test runner's filters (ctest -R render).
@@ -46,8 +47,7 @@ TEST_F(render_captions, DisabledTabsAreGreyUnlessSelected) {
 }
 
 // Vertical position of the captions by Appearance: the selected one's ink top
-// and the others' against the caption's top CT = 6. The tab renderers of these
-// styles come later; the layer is the same over any body.
+// and the others' against the caption's top CT = 6.
 struct Placement {
   int32_t appearance;
   int32_t color;
@@ -146,7 +146,9 @@ using render_focus_rect = FocusRectTest;
 TEST_F(render_focus_rect, DrawnOnlyAtRunTimeWithTheFocusAndFocusRect) {
   const PixelImage without = PaintWith(true, true, false);
   EXPECT_TRUE(IsEmpty(Changed(PaintWith(true, false, true), without)));
-  EXPECT_TRUE(IsEmpty(Changed(PaintWith(false, true, true), without)));
+  // In a designer (which also draws the common-area box) FocusRect changes nothing.
+  const PixelImage designer = PaintWith(false, true, false);
+  EXPECT_TRUE(IsEmpty(Changed(PaintWith(false, true, true), designer)));
   // Around the caption (9, 6, 40, height 13): left 3, top 2, right 2 beyond; bottom at the height + 4.
   EXPECT_EQ(Changed(PaintWith(true, true, true), without), (Rect{6, 4, 42, 17}));
 }
