@@ -1,7 +1,7 @@
 // Whole repaints against golden images (tests/golden/render/*.png): a new
 // control, the selected caption without bold, a picture on a tab, and the
-// captions of each Appearance over its body (the tabs of the styles other than
-// Windows XP are not drawn yet). Regenerate with
+// strip of each Appearance over its body, with a disabled tab and a picture.
+// Regenerate with
 //   FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build
 #include <gtest/gtest.h>
 
