@@ -56,6 +56,7 @@
 #include <initguid.h>
 
 #include "FolivanTabs_h.h"
+#include "script_values.h"
 #include "wine_check.h"
 
 namespace {
@@ -109,116 +110,41 @@ struct Value {
 
 // Words of a line; a quoted run ("" inside for a quote) stays in its word.
 std::vector<std::string> SplitWords(const std::string& line) {
-  std::vector<std::string> words;
-  size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-    if (i >= line.size()) break;
-    std::string word;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
-      if (line[i] == '"') {
-        word.push_back('"');
-        ++i;
-        bool closed = false;
-        while (i < line.size()) {
-          if (line[i] == '"') {
-            if (i + 1 < line.size() && line[i + 1] == '"') {
-              word += "\"\"";
-              i += 2;
-              continue;
-            }
-            closed = true;
-            ++i;
-            break;
-          }
-          word.push_back(line[i++]);
-        }
-        if (!closed) Fail("unterminated text");
-        word.push_back('"');
-        continue;
-      }
-      word.push_back(line[i++]);
-    }
-    words.push_back(word);
-  }
-  return words;
+  auto words = folivan::console::SplitWords(line);
+  if (!words) Fail("unterminated text");
+  return *words;
 }
 
-// A literal of the script as the VARIANT a Basic caller would pass.
+// A literal of the script (read as the headless console reads it) as the
+// VARIANT a Basic caller would pass.
 Value ParseValue(const std::string& text) {
+  std::optional<folivan::Variant> literal = folivan::console::ParseValue(text);
+  if (!literal) Fail("bad value: " + text);
   Value r;
-  if (text.empty()) Fail("empty value");
-  if (text.front() == '"') {
-    if (text.size() < 2 || text.back() != '"') Fail("bad text: " + text);
-    std::string s;
-    for (size_t i = 1; i + 1 < text.size(); ++i) {
-      if (text[i] == '"') ++i;
-      s.push_back(text[i]);
-    }
-    V_VT(&r.v) = VT_BSTR;
-    V_BSTR(&r.v) = SysAllocString(Widen(s).c_str());
-    return r;
-  }
-  if (SameText(text, "True") || SameText(text, "False")) {
+  const folivan::VariantValue& v = literal->v;
+  if (const auto* b = std::get_if<folivan::VbBool>(&v)) {
     V_VT(&r.v) = VT_BOOL;
-    V_BOOL(&r.v) = SameText(text, "True") ? VARIANT_TRUE : VARIANT_FALSE;
-    return r;
-  }
-  if (SameText(text, "Empty")) return r;
-  if (SameText(text, "Nothing")) {
-    V_VT(&r.v) = VT_DISPATCH;
+    V_BOOL(&r.v) = b->value ? VARIANT_TRUE : VARIANT_FALSE;
+  } else if (const auto* i = std::get_if<int16_t>(&v)) {
+    V_VT(&r.v) = VT_I2;
+    V_I2(&r.v) = *i;
+  } else if (const auto* l = std::get_if<int32_t>(&v)) {
+    V_VT(&r.v) = VT_I4;
+    V_I4(&r.v) = *l;
+  } else if (const auto* d = std::get_if<double>(&v)) {
+    V_VT(&r.v) = VT_R8;
+    V_R8(&r.v) = *d;
+  } else if (const auto* t = std::get_if<std::string>(&v)) {
+    V_VT(&r.v) = VT_BSTR;
+    V_BSTR(&r.v) = SysAllocString(Widen(*t).c_str());
+  } else if (std::holds_alternative<folivan::PicturePtr>(v)) {
+    V_VT(&r.v) = VT_DISPATCH;  // Nothing
     V_DISPATCH(&r.v) = nullptr;
-    return r;
   }
-  if (text.size() > 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) {
-    std::string digits = text.substr(2);
-    bool is_long = !digits.empty() && digits.back() == '&';
-    if (is_long) digits.pop_back();
-    uint32_t n = 0;
-    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n, 16);
-    if (digits.empty() || digits.size() > 8 || ec != std::errc() || ptr != digits.data() + digits.size())
-      Fail("bad number: " + text);
-    if (!is_long && digits.size() <= 4) {
-      V_VT(&r.v) = VT_I2;
-      V_I2(&r.v) = static_cast<SHORT>(n);
-    } else {
-      V_VT(&r.v) = VT_I4;
-      V_I4(&r.v) = static_cast<LONG>(n);
-    }
-    return r;
-  }
-  if (text.find_first_of(".eE") == std::string::npos) {
-    long long n = 0;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (ec != std::errc() || ptr != text.data() + text.size()) Fail("bad value: " + text);
-    if (n >= -32768 && n <= 32767) {
-      V_VT(&r.v) = VT_I2;
-      V_I2(&r.v) = static_cast<SHORT>(n);
-    } else if (n >= INT32_MIN && n <= INT32_MAX) {
-      V_VT(&r.v) = VT_I4;
-      V_I4(&r.v) = static_cast<LONG>(n);
-    } else {
-      V_VT(&r.v) = VT_R8;
-      V_R8(&r.v) = static_cast<double>(n);
-    }
-    return r;
-  }
-  double d = 0;
-  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), d);
-  if (ec != std::errc() || ptr != text.data() + text.size()) Fail("bad value: " + text);
-  V_VT(&r.v) = VT_R8;
-  V_R8(&r.v) = d;
   return r;
 }
 
-std::string Quote(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out.push_back('"');
-    out.push_back(c);
-  }
-  return out + "\"";
-}
+using folivan::console::Quote;
 
 std::string FormatNumber(double d) {
   if (d == std::floor(d) && std::fabs(d) < 1e15) return std::to_string(static_cast<long long>(d));
