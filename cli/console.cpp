@@ -303,6 +303,11 @@ void Player::RunLine(const std::string& raw, int number) {
         {"OverTab", Variant::Bool(OverTab)},
         {"OverCurrentTab", Variant::Bool(OverCurrentTab)},
         {"ButtonHeld", Variant::Bool(ButtonHeld)},
+        {"CanScrollLeft", Variant::Bool(st.paint.CanScrollLeft)},
+        {"CanScrollRight", Variant::Bool(st.paint.CanScrollRight)},
+        {"ScrollButtonWidth", Variant(st.paint.ScrollButtonWidth)},
+        {"LeftPressed", Variant::Bool(st.input.LeftPressed)},
+        {"RightPressed", Variant::Bool(st.input.RightPressed)},
     };
     auto it = fields.find(words[1]);
     if (it == fields.end()) Fail(number, "unknown field: " + words[1]);
@@ -474,6 +479,50 @@ void Player::RunLine(const std::string& raw, int number) {
     reporting([&] { control.MouseDown(1, 0, fx, fy); });
     reporting([&] { control.MouseUp(1, 0, fx, fy); });
     reporting([&] { control.Click(); });
+  } else if (verb == "keydown" || verb == "keyup") {
+    // The host's key notifications: a virtual-key code and the Shift state.
+    if (words.size() != 3) Fail(number, "expected: " + verb + " KEYCODE SHIFT");
+    int16_t key_code = 0;
+    int16_t shift = 0;
+    try {
+      key_code = ToInteger(value_of(words[1]));
+      shift = ToInteger(value_of(words[2]));
+    } catch (const VbError&) {
+      Fail(number, "expected: " + verb + " KEYCODE SHIFT");
+    }
+    reporting([&] {
+      if (verb == "keydown") {
+        control.KeyDown(key_code, shift);
+      } else {
+        control.KeyUp(key_code, shift);
+      }
+    });
+  } else if (verb == "keypress") {
+    if (words.size() != 2) Fail(number, "expected: keypress ASCII");
+    int16_t key_ascii = 0;
+    try {
+      key_ascii = ToInteger(value_of(words[1]));
+    } catch (const VbError&) {
+      Fail(number, "expected: keypress ASCII");
+    }
+    reporting([&] { control.KeyPress(key_ascii); });
+  } else if (verb == "size") {
+    // The host resizes the control: W and H in pixels (15 twips each), then
+    // its resize and paint notifications.
+    if (words.size() != 3) Fail(number, "expected: size W H");
+    int32_t w = 0;
+    int32_t h = 0;
+    try {
+      w = ToLong(value_of(words[1]));
+      h = ToLong(value_of(words[2]));
+    } catch (const VbError&) {
+      Fail(number, "expected: size W H");
+    }
+    if (w < 1 || h < 1 || w > 4096 || h > 4096) Fail(number, "size takes a width and a height of 1 to 4096 pixels");
+    session_.GetSurface().SetWidth(w * 15.0);
+    session_.GetSurface().SetHeight(h * 15.0);
+    reporting([&] { control.Resize(); });
+    reporting([&] { control.Paint(); });
   } else if (verb == "tip") {
     // The tooltip of the hot tab.
     if (words.size() != 1) Fail(number, "expected: tip");

@@ -4,6 +4,7 @@
 
 #include "containment/switcher.h"
 #include "input/design_subclass.h"
+#include "input/keyboard.h"
 #include "input/mouse.h"
 #include "paint/colors.h"
 #include "paint/repaint.h"
@@ -119,10 +120,7 @@ void FolivanTab::MouseUp(int16_t button, int16_t shift, float x, float y) {
   HandleMouseUp(*this, button, shift, x, y);
 }
 
-void FolivanTab::KeyDown(int16_t key_code, int16_t shift) {
-  Variant args[] = {Variant(key_code), Variant(shift)};
-  Raise(EventId::KeyDown, args);
-}
+void FolivanTab::KeyDown(int16_t key_code, int16_t shift) { HandleKeyDown(*this, key_code, shift); }
 
 void FolivanTab::KeyUp(int16_t key_code, int16_t shift) {
   Variant args[] = {Variant(key_code), Variant(shift)};

@@ -38,6 +38,12 @@ struct InputState {
   float LastMouseX = 0;             // position of the last move, pixels of the control
   float LastMouseY = 0;
   bool PasswordPrompting = false;   // a press is waiting for a tab password
+  // The scroll buttons' pressed look, set only while a press on one of them
+  // re-lays the control; and that re-layout itself, during which the resize
+  // handling raises no Resize and leaves the contained controls alone.
+  bool LeftPressed = false;
+  bool RightPressed = false;
+  bool Scrolling = false;
   std::shared_ptr<folivan::Tip> Tip;  // tooltip of the hot tab, or none
 
   // The design-time subclass: the window it was installed on and the window
