@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "activex/convert.h"
+#include "platform/win32/resource_pictures.h"
 
 namespace folivan::activex {
 
@@ -25,6 +26,8 @@ ControlObject::ControlObject() : host_(*this), events_(this), notify_(this) {
   };
   extent_.cx = std::lround(surface.Width() * kHimetricPerTwip);
   extent_.cy = std::lround(surface.Height() * kHimetricPerTwip);
+  // The wizard page's button pictures are bitmap resources of this module.
+  win32::InstallModuleResourcePictures(ModuleInstance());
   core_ = std::make_unique<FolivanTab>(host_, system_);
   // Windows embedded in tabs sit on the control's window but are no contained controls.
   host_.is_own_window = [this](HWND hwnd) {

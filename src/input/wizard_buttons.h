@@ -22,11 +22,13 @@ constexpr int16_t kPreviousHot = 5;
 constexpr int16_t kPreviousPressed = 6;
 }  // namespace wizard_picture
 
-// Picture resource n of the control's module; none where the platform has no
-// resources (the headless platform), and then the buttons are not painted.
+// Picture resource n of the control's module (resources/wizard/N): none
+// while no platform has installed a loader, and then the buttons are not
+// painted.
 PicturePtr LoadResourcePicture(FolivanTab& control, int16_t n);
-// Replaces how resource pictures are loaded (the Windows build loads them
-// from the module; tests give their own). An empty function restores none.
+// Replaces how resource pictures are loaded: the Windows build loads BITMAP
+// resources from its module, every headless host installs the PNG files of
+// the source tree, tests give their own. An empty function leaves none.
 using ResourcePictureLoader = std::function<PicturePtr(FolivanTab& control, int16_t n)>;
 void SetResourcePictureLoader(ResourcePictureLoader loader);
 

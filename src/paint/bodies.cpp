@@ -3,6 +3,8 @@
 #include "core/folivan_tab.h"
 #include "paint/colors.h"
 #include "paint/primitives.h"
+#include "paint/visio_style.h"
+#include "paint/wizard_page.h"
 #include "platform/vb_runtime.h"
 
 namespace folivan {
@@ -95,9 +97,13 @@ void DrawBody(FolivanTab& control) {
     case Appearances::kRounded:
       DrawRoundedBody(control);
       break;
-    // The Visio style draws its body with its bars and the wizard its page,
-    // both in their own renderers; State Buttons and System show the cleared
-    // surface as their body.
+    case Appearances::kVisio:  // the frame, the page and every bar
+      DrawVisioStyle(control);
+      break;
+    case Appearances::kWizard:
+      DrawWizardPage(control);
+      break;
+    // State Buttons and System show the cleared surface as their body.
     default:
       break;
   }

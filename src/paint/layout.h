@@ -18,8 +18,12 @@ class FolivanTab;
 void LayoutTabs(FolivanTab& control, int16_t& i);
 void LayoutTabs(FolivanTab& control);
 
-// Lays out the two stacks of bars of the Visio style. For now it leaves every
-// rectangle as it is: the stacked layout comes with the Visio renderer.
+// Lays out the full-width bars of the Visio style (Appearance 6), every tab:
+// tabs 0..CurrentTab stacked from the top, the later tabs stacked upwards from
+// the bottom, the current tab's page between the two stacks. Writes each
+// tab's AL, AT, AR, AB and TAL, TAT, TAR, TAB (here TAB is a coordinate: the
+// caption's bottom); StripH, HiddR and mShowScrollBar are left alone. A
+// failing statement raises its error to the caller. `i` is the loop counter.
 void LayoutVisioTabs(FolivanTab& control, int16_t& i);
 void LayoutVisioTabs(FolivanTab& control);
 

@@ -1,9 +1,12 @@
 #include "paint/repaint.h"
 
+#include <string_view>
+
 #include "core/folivan_tab.h"
 #include "input/scroll_buttons.h"
 #include "paint/bodies.h"
 #include "paint/colors.h"
+#include "paint/primitives.h"
 #include "platform/vb_runtime.h"
 #include "render/tabs.h"
 
@@ -53,6 +56,10 @@ void ShrinkToStrip(FolivanTab& control) {
 
 bool IsVisio(const ControlState& s) { return s.Appearance == static_cast<int32_t>(Appearances::kVisio); }
 
+// Two carriage returns, without line feeds, between the sentences.
+constexpr std::string_view kCommonAreaNotice =
+    "This is 'Common' Tab Area.\r\rAll Controls Placed in here are Shared in all tabs.";
+
 }  // namespace
 
 void Repaint(FolivanTab& control) {
@@ -89,6 +96,34 @@ void Repaint(FolivanTab& control) {
   if (!control.UserMode()) DrawCommonAreaNotice(control);
 }
 
-void DrawCommonAreaNotice(FolivanTab&) {}
+void DrawCommonAreaNotice(FolivanTab& control) {
+  const ControlState& s = control.State();
+  if (!s.ClientArea || IsVisio(s)) return;
+  Surface& surface = control.GetSurface();
+  const ThemePalette& palette = SharedThemePalette();
+  const double SW = surface.ScaleWidth();
+  const double SH = surface.ScaleHeight();
+
+  // The notice's text runs between a seventh and six sevenths of the width,
+  // from twice the strip's height down to ten pixels above the bottom.
+  const int32_t left = CLng(SW) / 7;
+  const Rect text_area{left, CInt(2.0 * s.StripH), CLng(SW - left), CLng(SH - 10)};
+
+  // The 15 x 15 toggle box in the bottom-right corner: a minus while the
+  // common area shows, a plus otherwise.
+  const bool common_area = s.CurrentTab == -1;
+  DrawRect(control, CLng(SW - 19), CLng(SH - 19), 15, 15, palette.LunaBorder, true);
+  GradientFillRect(control, CLng(SW - 18), CLng(SH - 18), CLng(SW - 5), CLng(SH - 5),
+                   static_cast<OleColor>(common_area ? palette.HotLight : palette.LunaGradientTop),
+                   static_cast<OleColor>(common_area ? palette.HotDark : palette.LunaGradientBottom),
+                   GradientMode::kVertical);
+  DrawLine(control, CLng(SW - 15), CLng(SH - 12), CLng(SW - 8), CLng(SH - 12), palette.LunaDark);
+  if (common_area) {
+    // No text colour of its own: the text takes whatever colour was set last.
+    surface.DrawText(kCommonAreaNotice, text_area, dt::kWordBreak);
+  } else {
+    DrawLine(control, CLng(SW - 12), CLng(SH - 15), CLng(SW - 12), CLng(SH - 8), palette.LunaDark);
+  }
+}
 
 }  // namespace folivan

@@ -14,9 +14,11 @@ class FolivanTab;
 // designer the common-area notice. With no tabs it only clears the surface.
 void Repaint(FolivanTab& control);
 
-// The design-time toggle box and notice of the common area, drawn last by
-// Repaint in a form designer. For now it draws nothing: it comes with the
-// wizard page.
+// The design-time toggle box of the common area, drawn last by Repaint in a
+// form designer (except in the Visio style, and only with ClientArea): a
+// 15 x 15 box in the bottom-right corner, with a minus on an orange gradient
+// and the word-wrapped notice text while the common area (CurrentTab -1)
+// shows, a plus on the scheme's gradient otherwise.
 void DrawCommonAreaNotice(FolivanTab& control);
 
 }  // namespace folivan

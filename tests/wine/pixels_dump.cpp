@@ -16,6 +16,7 @@
 
 #include "core/folivan_tab.h"
 #include "paint/colors.h"
+#include "platform/win32/resource_pictures.h"
 #include "platform/win32/win32_host.h"
 #include "platform/win32/win32_system.h"
 #include "support/drawing_list.h"
@@ -151,6 +152,9 @@ int wmain(int argc, wchar_t** argv) {
   const std::string dir = win32::Narrow(argv[1]);
   CreateDirectoryW(argv[1], nullptr);
   OleInitialize(nullptr);
+  // The wizard page's pictures, from this program's copies of the control's
+  // bitmap resources (the headless side reads the PNG files).
+  win32::InstallModuleResourcePictures(GetModuleHandleW(nullptr));
   win32::Win32System system;
   WriteEnvironment(dir + "/environment.txt", system);
 

@@ -1,6 +1,7 @@
 #include "platform/headless/headless_host.h"
 
 #include "core/text.h"
+#include "platform/headless/resource_pictures.h"
 #include "platform/vb_runtime.h"
 
 namespace folivan {
@@ -12,6 +13,7 @@ HeadlessHost::HeadlessHost(Surface& surface, HeadlessSystem& system) : surface_(
   extender_["Visible"] = Variant::Bool(true);
   extender_["Align"] = Variant(int16_t{0});
   parent_["Name"] = Variant("Form1");
+  InstallHeadlessResourcePictures();
 }
 
 void HeadlessHost::PropertyChanged(std::string_view name) {

@@ -1,0 +1,154 @@
+// The Visio style: the two stacks of bars as LayoutVisioTabs places them, the
+// rules of DrawVisioStyle that a picture does not show at a glance (the page in
+// BackColor, the bottom bar's lower edge, the grip rows, Luna's border), and
+// one golden image per colour variant.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "paint/colors.h"
+#include "platform/headless/picture_file.h"
+#include "platform/vb_runtime.h"
+#include "render/geometry.h"
+#include "support/control_fixture.h"
+#include "support/golden.h"
+
+namespace folivan::testing {
+namespace {
+
+constexpr RgbColor kGrip = Rgb(191, 187, 177);
+
+class VisioTest : public RenderTest {
+ protected:
+  VisioTest() {
+    control.SetTabs(5);
+    for (int16_t i = 0; i < 5; ++i) control.SetTabCaption(i, "Stencil " + std::to_string(i));
+    S().CurrentTab = 1;
+    S().Appearance = 6;
+  }
+  int32_t TH() const { return static_cast<int32_t>(surface.TextHeight("Stencil 0")); }
+};
+// Named for the test runner's filters (ctest -R render).
+using render_visio = VisioTest;
+
+TEST_F(render_visio, UpperStackFromTheTopLowerStackFromTheBottom) {
+  S().StripH = 77;
+  S().HiddR = 3;
+  Paint();
+  const int32_t th = TH();
+  // Tab 0 at the very top, tab 1 (current, measured bold) right under it.
+  EXPECT_EQ(Tab(0).AT, 1);
+  EXPECT_EQ(Tab(0).TAT, 3);
+  EXPECT_EQ(Tab(0).TAB, 3 + th);
+  EXPECT_EQ(Tab(0).AB, 5 + th);
+  EXPECT_EQ(Tab(1).TAT, Tab(0).AB + 3);
+  EXPECT_EQ(Tab(1).AT, Tab(0).AB + 1);
+  EXPECT_EQ(Tab(1).AB, Tab(1).TAT + th + 2);
+  EXPECT_EQ(Tab(0).TAR, 10 + TextWidth("Stencil 0"));
+  EXPECT_EQ(Tab(1).TAR, 10 + TextWidth("Stencil 1", true));
+  // Tab 4 ends at the bottom edge, tab 3 sits right on top of it; their captions
+  // span the whole width and are not measured.
+  EXPECT_EQ(Tab(4).TAB, 297);
+  EXPECT_EQ(Tab(4).TAT, 297 - th);
+  EXPECT_EQ(Tab(4).AT, 295 - th);
+  EXPECT_EQ(Tab(4).AB, 300);
+  EXPECT_EQ(Tab(3).TAB, Tab(4).TAT - 5);
+  EXPECT_EQ(Tab(3).AB, Tab(4).AT - 1);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(Tab(i).AL, 1) << i;
+    EXPECT_EQ(Tab(i).AR, 399) << i;
+    EXPECT_EQ(Tab(i).TAL, 10) << i;
+  }
+  EXPECT_EQ(Tab(2).TAR, 399);
+  // The strip's results stay as they were.
+  EXPECT_EQ(S().StripH, 77);
+  EXPECT_EQ(S().HiddR, 3);
+}
+
+TEST_F(render_visio, APictureMovesTheCaptionByItsHeightWithoutAGap) {
+  const PicturePtr picture = std::make_shared<ImagePicture>(PixelImage(8, 8));
+  Tab(0).Pic = picture;
+  Tab(3).Pic = picture;
+  Paint();
+  EXPECT_EQ(Tab(0).TAL, 10 + TH());
+  EXPECT_EQ(Tab(3).TAL, 10 + TH());
+}
+
+TEST_F(render_visio, FramePageEdgesAndGrip) {
+  control.SetBackColor(Rgb(10, 200, 30));
+  Paint();
+  const ColorSet& c = Colors();
+  // The page between the stacks shows BackColor, inside a Shadow frame.
+  EXPECT_EQ(Px(200, 150), Rgb(10, 200, 30));
+  EXPECT_EQ(Px(399, 150), c.Shadow);
+  // A bar: HighLight on top and at the left, Face inside, Shadow below.
+  const TabBox bar = TabBox::Of(Tab(1));
+  EXPECT_EQ(Px(1, bar.T), c.HighLight);
+  EXPECT_EQ(Px(1, bar.T + 3), c.HighLight);
+  EXPECT_EQ(Px(398, bar.B), c.Shadow);
+  // The bottom bar's lower edge is its last row; its left edge stops above it.
+  EXPECT_EQ(Px(1, 299), c.Shadow);
+  EXPECT_EQ(Px(2, 298), c.Face);
+  // The grip: three-pixel dashes on every second row around the middle,
+  // mid - 6 .. mid + 4 (mid rounded half to even).
+  const TabBox last = TabBox::Of(Tab(4));
+  const int32_t mid = CLng((last.T + last.B) / 2.0);
+  for (int32_t k = -6; k <= 5; ++k) {
+    const RgbColor expected = k % 2 == 0 ? kGrip : c.Face;
+    EXPECT_EQ(Px(393, mid + k), expected) << k;
+    EXPECT_EQ(Px(395, mid + k), expected) << k;
+  }
+  EXPECT_EQ(Px(392, mid), c.Face);
+  EXPECT_EQ(Px(396, mid), c.Face);
+}
+
+TEST_F(render_visio, LunaFramesInTheSchemeBorderAndLightsOnlyTheUpperCurrentBar) {
+  S().Color = 2;
+  S().LunaColors = true;
+  Paint();
+  const ThemePalette& palette = SharedThemePalette();
+  EXPECT_EQ(Colors().Shadow, palette.LunaBorder);
+  EXPECT_EQ(Px(0, 0), palette.LunaBorder);
+  EXPECT_EQ(Px(100, Tab(1).AT + 1), palette.HotLight);
+  EXPECT_EQ(Px(100, Tab(2).AT + 1), palette.LunaGradientTop);
+}
+
+// --- golden images ----------------------------------------------------------------------------
+
+struct VisioCase {
+  const char* name;
+  int32_t color;
+  bool luna;
+  bool note_one;
+  int16_t current;
+};
+
+class VisioGoldenTest : public ControlTest, public ::testing::WithParamInterface<VisioCase> {
+ protected:
+  VisioGoldenTest() : ControlTest(200, 150) {}
+};
+using render_visio_golden = VisioGoldenTest;
+
+TEST_P(render_visio_golden, MatchesGolden) {
+  const VisioCase& c = GetParam();
+  control.SetTabs(4);
+  S().Color = c.color;
+  S().LunaColors = c.luna;
+  S().NoteOneColors = c.note_one;
+  S().CurrentTab = c.current;
+  control.SetAppearance(6);
+  EXPECT_TRUE(MatchesGolden(Image(), std::string("render/visio_") + c.name));
+}
+
+INSTANTIATE_TEST_SUITE_P(golden, render_visio_golden,
+                         ::testing::Values(VisioCase{"default", 1, false, false, 1},
+                                           VisioCase{"office", 2, false, false, 1},
+                                           VisioCase{"luna", 2, true, false, 1},
+                                           VisioCase{"note_one", 1, false, true, 2},
+                                           VisioCase{"note_one_gradient", 2, false, true, 2},
+                                           VisioCase{"last_tab", 1, false, false, 3},
+                                           VisioCase{"common_area", 2, true, false, -1}),
+                         [](const ::testing::TestParamInfo<VisioCase>& param) { return param.param.name; });
+
+}  // namespace
+}  // namespace folivan::testing
