@@ -532,6 +532,20 @@ void Player::RunLine(const std::string& raw, int number) {
     } else {
       out_ << "tip Style=" << tip->Style() << " Title=" << Quote(tip->Title()) << " Icon=" << tip->Icon()
            << " TipText=" << Quote(tip->TipText()) << " Window=" << (tip->HasWindow() ? "yes" : "no") << "\n";
+      // The tooltip window as the platform holds it, and how many there are.
+      const HeadlessTooltips& tooltips = session_.System().Tooltips();
+      if (const HeadlessTooltips::Tooltip* w = tooltips.Find(tip->Window())) {
+        out_ << "tip window Class=" << Quote(session_.System().FindWindow(tip->Window())->class_name)
+             << " WindowStyle=" << w->style << " Topmost=" << (w->topmost ? "yes" : "no")
+             << " Owner=" << (w->owner == control.hwnd() ? "control" : "other") << " Title=" << Quote(w->title)
+             << " Icon=" << w->icon << " Tools=" << w->tools.size();
+        if (!w->tools.empty()) {
+          const ToolInfo& tool = w->tools.front();
+          out_ << " ToolRect=" << tool.rect.left << "," << tool.rect.top << "," << tool.rect.right << ","
+               << tool.rect.bottom << " ToolText=" << Quote(tool.text);
+        }
+        out_ << " Windows=" << tooltips.Windows().size() << "\n";
+      }
     }
   } else {
     Fail(number, "unknown command: " + verb);

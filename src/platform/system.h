@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/tooltip_window.h"
 #include "platform/types.h"
 
 namespace folivan {
@@ -91,6 +92,9 @@ class System {
   // Libraries (LoadLibraryA / FreeLibrary).
   virtual intptr_t LoadLibrary(const std::string& name) = 0;
   virtual void FreeLibrary(intptr_t module) = 0;
+
+  // Tooltip windows of the common controls.
+  virtual TooltipWindows& Tooltips() = 0;
 };
 
 }  // namespace folivan

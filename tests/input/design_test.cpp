@@ -1,12 +1,11 @@
 // The form designer's mouse (window messages, the common-area box), the wizard
-// page buttons, the flags shared by all controls of the thread, and Tip.
+// page buttons and the flags shared by all controls of the thread.
 #include <gtest/gtest.h>
 
 #include "input/design_subclass.h"
 #include "input/wizard_buttons.h"
 #include "mouse_fixture.h"
 #include "platform/headless/contained_controls.h"
-#include "tooltip/tip.h"
 
 namespace folivan {
 namespace {
@@ -152,50 +151,6 @@ TEST_F(WizardTest, NoButtonsWithoutWizardPictures) {
   control.MouseDown(1, 0, 0, 0);
   EXPECT_EQ(control.CurrentTab(), 0);
   EXPECT_TRUE(surface.painted.empty());
-}
-
-// --- Tip ----------------------------------------------------------------------------------
-
-using Sent = std::vector<std::pair<uint32_t, std::string>>;
-
-Sent SentOf(const Tip& tip) {
-  Sent out;
-  for (const Tip::Message& m : tip.Sent()) out.emplace_back(m.msg, m.text);
-  return out;
-}
-
-class TipTest : public MouseFixture {};
-
-TEST_F(TipTest, WithoutAParentThereIsNoWindowAndNothingIsSent) {
-  Tip tip;
-  tip.SetTitle("T");
-  tip.SetIcon(1);
-  tip.Create();
-  tip.SetTipText("x");
-  EXPECT_FALSE(tip.HasWindow());
-  EXPECT_TRUE(tip.Sent().empty());
-}
-
-TEST_F(TipTest, CreateSetsTheTitleOnTitleOrIconTheSettersOnTitleAndIcon) {
-  Tip tip;
-  tip.SetParentControl(&control);
-  tip.SetTipText("text");
-  tip.SetIcon(1);  // no window yet: stored only
-  tip.Create();
-  EXPECT_EQ(tip.WindowStyle(), tts::kAlwaysTip | tts::kNoPrefix);
-  EXPECT_EQ(tip.ToolRect(), (Rect{0, 0, 400, 300}));
-  EXPECT_EQ(SentOf(tip), (Sent{{ttm::kAddTool, "text"}, {ttm::kSetTitle, ""}}));
-
-  Tip later;
-  later.SetParentControl(&control);
-  later.Create();
-  later.SetIcon(2);             // no title: nothing
-  later.SetTitle("Title");      // title and icon: sent
-  later.SetIcon(0);             // icon 0: nothing
-  later.SetTipText("new text");
-  EXPECT_EQ(SentOf(later), (Sent{{ttm::kAddTool, ""}, {ttm::kSetTitle, "Title"}, {ttm::kUpdateTipText, "new text"}}));
-  later.Create();
-  EXPECT_EQ(later.WindowsCreated(), 2);
 }
 
 }  // namespace

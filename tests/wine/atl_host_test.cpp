@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
+#include <commctrl.h>
 
 #include <cwchar>
 #include <string>
@@ -18,6 +19,7 @@
 
 using wine_check::Check;
 using wine_check::Equal;
+using wine_check::EqualText;
 
 namespace {
 
@@ -49,6 +51,34 @@ std::pair<int, int> OrangeRun(HWND window, int y) {
   }
   ReleaseDC(window, dc);
   return run;
+}
+
+struct TooltipSearch {
+  HWND window;
+  HWND found;
+};
+
+BOOL CALLBACK FindTooltipOver(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<TooltipSearch*>(param);
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  if (_wcsicmp(name, TOOLTIPS_CLASSW) != 0) return TRUE;
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  if (!SendMessageW(hwnd, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) || tool.hwnd != search->window) {
+    return TRUE;
+  }
+  search->found = hwnd;
+  return FALSE;
+}
+
+// The tooltip window (class "tooltips_class32") of this thread whose first
+// tool lies on the given window, or none. (Its owner is the top-level window:
+// a child window cannot own one.)
+HWND TooltipOver(HWND window) {
+  TooltipSearch search{window, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindTooltipOver, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 void Pump(DWORD ms) {
@@ -116,7 +146,26 @@ void TestHost(const wchar_t* dll, const wchar_t* window_class) {
       Check(GetPropA(control_window, "ClassID") != nullptr &&
                 reinterpret_cast<UINT_PTR>(GetPropA(control_window, "TimerID")) == 237,
             "a move over a tab starts the hover timer through the window properties ClassID and TimerID" + where);
+      // With ShowToolTip (on by default) the tab gets its tooltip window.
+      HWND tip = TooltipOver(control_window);
+      Check(tip != nullptr, "a move over a tab makes a tooltips_class32 window with a tool on the control" + where);
+      if (tip) {
+        const LONG style = GetWindowLongW(tip, GWL_STYLE);
+        Check((style & (TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_BALLOON)) == (TTS_ALWAYSTIP | TTS_NOPREFIX) &&
+                  (GetWindowLongW(tip, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 &&
+                  GetWindow(tip, GW_OWNER) == GetAncestor(control_window, GA_ROOT) &&
+                  SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0) == 1,
+              "the tooltip window is topmost, owned by the top-level window, not a balloon, with one tool" + where);
+        wchar_t text[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = control_window;
+        tool.lpszText = text;
+        SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        EqualText(text, L"Tab 1", "the tool's text is the caption of tab 1" + where);
+      }
       SendMessageW(control_window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+      Check(TooltipOver(control_window) == nullptr, "a press drops the tooltip window" + where);
       SendMessageW(control_window, WM_LBUTTONUP, 0, at);
       short current = -1;
       tabs->get_CurrentTab(&current);

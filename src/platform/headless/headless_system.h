@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_tooltips.h"
 #include "platform/system.h"
 
 namespace folivan {
@@ -39,6 +40,7 @@ class HeadlessSystem : public System {
   WindowHandle WindowFromPoint(Point screen) const override;
   intptr_t LoadLibrary(const std::string& name) override;
   void FreeLibrary(intptr_t module) override;
+  HeadlessTooltips& Tooltips() override { return tooltips_; }
 
   // --- the stand-in window system ---
   struct Window {
@@ -84,6 +86,7 @@ class HeadlessSystem : public System {
   Point cursor_{-1, -1};
   int32_t loaded_libraries_ = 0;
   ThemeHandle next_theme_ = 0x7000;
+  HeadlessTooltips tooltips_{*this};
 };
 
 }  // namespace folivan

@@ -1,6 +1,6 @@
 // windows.h and the OLE headers for the Windows platform, without the
 // character-set macros whose names the platform interfaces use as member
-// names (LoadLibrary, GetProp, DrawText, ...). Code here names the A or W
+// names (LoadLibrary, GetProp, DrawText, SendMessage, ...). Code here names the A or W
 // function explicitly.
 #pragma once
 
@@ -14,3 +14,5 @@
 #undef RemoveProp
 #undef GetVersionEx
 #undef DrawText
+#undef CreateWindowEx
+#undef SendMessage

@@ -4,6 +4,7 @@
 #include "platform/win32/win32_api.h"
 
 #include "platform/system.h"
+#include "platform/win32/win32_tooltips.h"
 
 namespace folivan::win32 {
 
@@ -29,9 +30,13 @@ class Win32System : public System {
   WindowHandle WindowFromPoint(Point screen) const override;
   intptr_t LoadLibrary(const std::string& name) override;
   void FreeLibrary(intptr_t module) override;
+  TooltipWindows& Tooltips() override { return tooltips_; }
 
   // Drops the timer procedures of a window that goes away (its timers die with it).
   static void ForgetTimers(HWND hwnd);
+
+ private:
+  Win32Tooltips tooltips_;
 };
 
 }  // namespace folivan::win32
