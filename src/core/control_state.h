@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "containment/resize.h"
 #include "core/tab_record.h"
 #include "input/input_state.h"
 #include "paint/paint_state.h"
@@ -90,6 +91,7 @@ struct ControlState {
   intptr_t ShellLibrary = 0;
   bool Subclassed = false;
   PaintState paint;  // colours and layout results of the last repaint
+  ResizeState resize;  // the sizes the proportional scaling goes by
   InputState input;  // the mouse: hot tab, hover, last move, tooltip, design-time subclass
 
   bool IsValidTab(int32_t index) const { return index >= 0 && index < Tabs && index < static_cast<int32_t>(tabs.size()); }

@@ -2,6 +2,7 @@
 // control simply forwards to its host as events.
 #include "core/folivan_tab.h"
 
+#include "containment/resize.h"
 #include "containment/switcher.h"
 #include "input/design_subclass.h"
 #include "input/keyboard.h"
@@ -87,7 +88,7 @@ void FolivanTab::InitProperties() {
 
 void FolivanTab::Paint() { Repaint(*this); }
 
-void FolivanTab::Resize() {}
+void FolivanTab::Resize() { HandleResize(*this); }
 
 void FolivanTab::AmbientChanged(std::string_view name) { HandleAmbientChanged(*this, name); }
 

@@ -29,10 +29,23 @@ class ContainedControl {
   virtual std::optional<Variant> Get(std::string_view name) const = 0;
   // Property write by name; false when the control lacks it or refuses the value.
   virtual bool Set(std::string_view name, const Variant& value) = 0;
-  // Method call by name ("SetFocus"); false when it fails.
-  virtual bool Call(std::string_view method) = 0;
+  // Method call by name ("SetFocus", "Move" with Left, Top, Width, Height in
+  // the container's units); false when it fails.
+  virtual bool Call(std::string_view method, std::span<const Variant> args) = 0;
+  bool Call(std::string_view method) { return Call(method, {}); }
 };
 using ContainedControlPtr = std::shared_ptr<ContainedControl>;
+
+// "Move"(Left[, Top[, Width[, Height]]]) as a control without a Move of its
+// own does it: the properties one by one; false when one of them is refused.
+inline bool MoveByProperties(ContainedControl& control, std::span<const Variant> args) {
+  static constexpr std::string_view kNames[] = {"Left", "Top", "Width", "Height"};
+  if (args.empty() || args.size() > 4) return false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (!control.Set(kNames[i], args[i])) return false;
+  }
+  return true;
+}
 
 // The host's property bag (PropertyBag of the control protocol).
 class PropertyBag {

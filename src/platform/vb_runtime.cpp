@@ -15,6 +15,7 @@ VbError TypeMismatch() { return VbError(kTypeMismatch, "Type mismatch"); }
 VbError DuplicateKey() {
   return VbError(kDuplicateKey, "This key is already associated with an element of this collection");
 }
+VbError DivisionByZero() { return VbError(kDivisionByZero, "Division by zero"); }
 VbError NotSupported() { return VbError(kObjectDoesNotSupport, "Object doesn't support this property or method"); }
 }  // namespace vberr
 

@@ -28,12 +28,14 @@ constexpr int kTypeMismatch = 13;
 constexpr int kDuplicateKey = 457;
 constexpr int kObjectDoesNotSupport = 438;
 constexpr int kInvalidProcedureCall = 5;
+constexpr int kDivisionByZero = 11;
 
 VbError Overflow();
 VbError SubscriptOutOfRange();
 VbError TypeMismatch();
 VbError DuplicateKey();
 VbError NotSupported();
+VbError DivisionByZero();
 }  // namespace vberr
 
 // Round to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).

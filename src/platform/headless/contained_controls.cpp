@@ -151,8 +151,9 @@ void StandInControl::ForceValue(std::string_view name, const Variant& value) {
   if (Variant* v = Find(name)) *v = value;
 }
 
-bool StandInControl::Call(std::string_view method) {
-  if (!EqualsIgnoreCase(method, "SetFocus")) return false;
+bool StandInControl::Call(std::string_view method, std::span<const Variant> args) {
+  if (EqualsIgnoreCase(method, "Move")) return MoveByProperties(*this, args);
+  if (!EqualsIgnoreCase(method, "SetFocus") || !args.empty()) return false;
   if (!info_.can_focus) return false;
   auto enabled = Get("Enabled");
   auto visible = Get("Visible");

@@ -39,7 +39,8 @@ class StandInControl : public ContainedControl {
   Kind GetKind() const override { return info_.kind; }
   std::optional<Variant> Get(std::string_view name) const override;
   bool Set(std::string_view name, const Variant& value) override;
-  bool Call(std::string_view method) override;
+  using ContainedControl::Call;
+  bool Call(std::string_view method, std::span<const Variant> args) override;
 
   const ControlKindInfo& Info() const { return info_; }
   const std::string& Name() const { return name_; }

@@ -136,8 +136,9 @@ bool WindowControl::Set(std::string_view name, const Variant& value) {
   return false;  // hwnd and Name are read only; other names do not exist
 }
 
-bool WindowControl::Call(std::string_view method) {
-  if (!EqualsIgnoreCase(method, "SetFocus") || !IsWindow(window_)) return false;
+bool WindowControl::Call(std::string_view method, std::span<const Variant> args) {
+  if (EqualsIgnoreCase(method, "Move")) return MoveByProperties(*this, args);
+  if (!EqualsIgnoreCase(method, "SetFocus") || !args.empty() || !IsWindow(window_)) return false;
   // Like the runtime's SetFocus: a disabled or hidden control cannot take it.
   if (!IsWindowEnabled(window_) || !(GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE)) return false;
   ::SetFocus(window_);

@@ -38,7 +38,8 @@ class WindowControl : public ContainedControl {
   Kind GetKind() const override { return Kind::kControl; }
   std::optional<Variant> Get(std::string_view name) const override;
   bool Set(std::string_view name, const Variant& value) override;
-  bool Call(std::string_view method) override;
+  using ContainedControl::Call;
+  bool Call(std::string_view method, std::span<const Variant> args) override;
 
   HWND Window() const { return window_; }
 
