@@ -25,8 +25,8 @@ PicturePtr SolidPicture(int32_t side = 16) {
   return std::make_shared<ImagePicture>(PixelImage(side, side, static_cast<RgbColor>(0xFF0000FFu)));
 }
 
-// Tahoma 8 pt: "Tab 0" is 27 pixels wide (31 in bold), every line 13 pixels high.
-constexpr int32_t kCaptionWidth = 27;
+// Tahoma 8 pt: "Tab 0" is 29 pixels wide (31 in bold), every line 13 pixels high, as GDI measures it.
+constexpr int32_t kCaptionWidth = 29;
 constexpr int32_t kBoldCaptionWidth = 31;
 constexpr int32_t kTextHeight = 13;
 
@@ -43,11 +43,11 @@ TEST_F(render_layout, NewControlLaysOutThreeTabsFromTheLeft) {
   // Tab 0 is selected and measured in bold; each further tab starts one pixel after the previous one.
   EXPECT_EQ(TabOf(Tab(0)), (Box{2, 2, 47, 20}));
   EXPECT_EQ(CaptionOf(Tab(0)), (Box{9, 6, 40, kTextHeight}));
-  EXPECT_EQ(TabOf(Tab(1)), (Box{48, 2, 88, 20}));
-  EXPECT_EQ(CaptionOf(Tab(1)), (Box{54, 6, 81, kTextHeight}));
-  EXPECT_EQ(TabOf(Tab(2)), (Box{89, 2, 129, 20}));
-  EXPECT_EQ(CaptionOf(Tab(2)), (Box{95, 6, 122, kTextHeight}));
-  EXPECT_EQ(S().paint.StripRight, 129);
+  EXPECT_EQ(TabOf(Tab(1)), (Box{48, 2, 90, 20}));
+  EXPECT_EQ(CaptionOf(Tab(1)), (Box{54, 6, 83, kTextHeight}));
+  EXPECT_EQ(TabOf(Tab(2)), (Box{91, 2, 133, 20}));
+  EXPECT_EQ(CaptionOf(Tab(2)), (Box{97, 6, 126, kTextHeight}));
+  EXPECT_EQ(S().paint.StripRight, 133);
   EXPECT_FALSE(S().mShowScrollBar);
   EXPECT_EQ(S().HiddR, 2);
 }
@@ -186,7 +186,7 @@ TEST_F(render_layout, ALastTabBeyondTheRecordsIsSkippedStatementByStatement) {
   int16_t i = 0;
   EXPECT_NO_THROW(LayoutTabs(control, i));
   // The tabs that exist are laid out; StripRight, read from a missing record, keeps its value.
-  EXPECT_EQ(TabOf(Tab(2)), (Box{89, 2, 129, 20}));
+  EXPECT_EQ(TabOf(Tab(2)), (Box{91, 2, 133, 20}));
   EXPECT_EQ(S().paint.StripRight, strip_right);
   // With room to spare and nothing scrolled out, the last tab laid out becomes the last tab again.
   EXPECT_EQ(S().HiddR, 2);

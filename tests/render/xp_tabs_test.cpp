@@ -17,7 +17,7 @@ constexpr RgbColor kBorder = Rgb(145, 155, 156);
 constexpr RgbColor kSelectedFace = Rgb(252, 252, 254);
 constexpr RgbColor kButtonFace = Rgb(236, 233, 216);
 
-// New control: tab 0 selected over x = 2..46, tab 1 over 48..87, tab 2 over 89..128; StripH 20.
+// New control: tab 0 selected over x = 2..46, tab 1 over 48..89, tab 2 over 91..132; StripH 20.
 constexpr int32_t kH = 20;
 
 class XpTabsTest : public RenderTest {};
@@ -46,7 +46,7 @@ TEST_F(render_xp_tabs, SelectedTabReachesTheTopWithTheOrangeBand) {
 TEST_F(render_xp_tabs, UnselectedTabsHaveARoundedGreyBlueOutline) {
   Paint();
   // Tab 2: tab 1's left edge lies under the selected tab's side.
-  const int32_t L = 89, T = 2, R = 129;
+  const int32_t L = 91, T = 2, R = 133;
   EXPECT_EQ(Px(L, T + 2), kOutline);
   EXPECT_EQ(Px(L, kH), kOutline);
   EXPECT_EQ(Px(R - 1, 10), kOutline);
@@ -63,7 +63,7 @@ TEST_F(render_xp_tabs, UnselectedTabsHaveARoundedGreyBlueOutline) {
 
 TEST_F(render_xp_tabs, UnselectedFaceIsALightGradientWithAShadedRightEdgeAndBottom) {
   Paint();
-  const int32_t x = 52, R = 88;
+  const int32_t x = 52, R = 90;
   EXPECT_EQ(Px(x, 3), Rgb(250, 250, 249));  // top row of the gradient
   EXPECT_EQ(Px(x, kH), Rgb(228, 226, 218));  // bottom line
   const RgbColor mid = Px(x, 12);
@@ -77,7 +77,7 @@ TEST_F(render_xp_tabs, UnselectedFaceIsALightGradientWithAShadedRightEdgeAndBott
 TEST_F(render_xp_tabs, OfficeColourHasABluerFaceAndNoShade) {
   S().Color = 2;
   Paint();
-  const int32_t x = 52, R = 88;
+  const int32_t x = 52, R = 90;
   EXPECT_EQ(Px(x, 3), Rgb(255, 255, 255));
   // No bottom line and no shade columns: those rows and columns are plain gradient.
   EXPECT_NE(Px(x, kH), Rgb(228, 226, 218));
