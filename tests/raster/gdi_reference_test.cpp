@@ -89,6 +89,8 @@ void ApplyEnvironment(const fs::path& file, HeadlessSystem& system) {
     } else if (key == "theme") {
       std::string rest;
       std::getline(words >> std::ws, rest);
+      // The Windows program writes CR LF line ends.
+      while (!rest.empty() && (rest.back() == '\r' || rest.back() == ' ')) rest.pop_back();
       if (rest == "none") {
         system.SetTheme(std::nullopt);
       } else {
