@@ -99,44 +99,32 @@ class Draw3DBoxTest : public PrimitivesTest {
     Colors().DarkShadow = Rgb(40, 0, 0);
     Colors().Face = Rgb(50, 0, 0);
   }
-  std::map<char, RgbColor> Key() {
-    return {{'L', Colors().Light}, {'H', Colors().HighLight}, {'S', Colors().Shadow},
-            {'D', Colors().DarkShadow}, {'F', Colors().Face}};
-  }
 };
 
-TEST_F(Draw3DBoxTest, RaisedBoxLineByLine) {
-  Draw3DBox(control, 2, 2, 14, 11, false);
-  ExpectMap(1, 1,
-            {"..............",
-             ".LLLLLLLLLLLD.",
-             ".LHHHHHHHHHSD.",
-             ".LHFFFFFFFFSD.",
-             ".LHFFFFFFFFSD.",
-             ".LHFFFFFFFFSD.",
-             ".LHFFFFFFFFSD.",
-             ".LHFFFFFFFFSD.",
-             ".LSSSSSSSSSSD.",
-             ".DDDDDDDDDDDD.",
-             ".............."},
-            Key());
-}
-
-TEST_F(Draw3DBoxTest, SunkenBoxSwapsTheEdgeColours) {
-  Draw3DBox(control, 2, 2, 14, 11, true);
-  ExpectMap(1, 1,
-            {"..............",
-             ".DDDDDDDDDDDL.",
-             ".DSSSSSSSSSHL.",
-             ".DSFFFFFFFFHL.",
-             ".DSFFFFFFFFHL.",
-             ".DSFFFFFFFFHL.",
-             ".DSFFFFFFFFHL.",
-             ".DSFFFFFFFFHL.",
-             ".DHHHHHHHHHHL.",
-             ".LLLLLLLLLLLL.",
-             ".............."},
-            Key());
+TEST_F(Draw3DBoxTest, RaisedBoxLineByLineAndSunkenWithTheEdgeColoursSwapped) {
+  // Outer top-left, inner top-left, inner bottom-right, outer bottom-right.
+  const ColorSet& c = Colors();
+  for (const bool sunken : {false, true}) {
+    Clear(kBack);
+    Draw3DBox(control, 2, 2, 14, 11, sunken);
+    ExpectMap(1, 1,
+              {"..............",
+               ".oooooooooooO.",
+               ".oiiiiiiiiiIO.",
+               ".oiFFFFFFFFIO.",
+               ".oiFFFFFFFFIO.",
+               ".oiFFFFFFFFIO.",
+               ".oiFFFFFFFFIO.",
+               ".oiFFFFFFFFIO.",
+               ".oIIIIIIIIIIO.",
+               ".OOOOOOOOOOOO.",
+               ".............."},
+              {{'o', sunken ? c.DarkShadow : c.Light},
+               {'i', sunken ? c.Shadow : c.HighLight},
+               {'I', sunken ? c.HighLight : c.Shadow},
+               {'O', sunken ? c.Light : c.DarkShadow},
+               {'F', c.Face}});
+  }
 }
 
 TEST_F(Draw3DBoxTest, OffsetsOutside32BitsRaiseOverflowAfterTheLinesBefore) {

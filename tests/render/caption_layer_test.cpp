@@ -1,6 +1,6 @@
-// The caption layer: where each Appearance puts the selected and the other
-// captions and in which colour, the bold selected caption, disabled tabs, and
-// the focus rectangle's conditions and extent.
+// The caption layer where the golden images do not reach: a disabled selected
+// caption, a font that is already bold, and the focus rectangle's conditions
+// and extent.
 #include <gtest/gtest.h>
 
 #include "support/control_fixture.h"
@@ -23,20 +23,6 @@ class CaptionLayerTest : public RenderTest {
 // Named for the test runner's filters (ctest -R render).
 using render_captions = CaptionLayerTest;
 
-TEST_F(render_captions, SelectedCaptionIsBoldAndTwoPixelsHigher) {
-  Paint();
-  const Rect selected = CaptionInk(0, kBlack);
-  const Rect other = CaptionInk(1, kBlack);
-  ASSERT_FALSE(IsEmpty(selected));
-  ASSERT_FALSE(IsEmpty(other));
-  EXPECT_EQ(selected.top, other.top - 2);
-  // Centred in a rectangle as wide as the bold text that starts at the caption's left.
-  EXPECT_GE(selected.left, Tab(0).TAL);
-  EXPECT_LE(selected.right, Tab(0).TAR);
-  EXPECT_GE(selected.Width(), TextWidth("Tab 0", true) - 2);
-  EXPECT_FALSE(surface.Font().bold);
-}
-
 TEST_F(render_captions, DisabledTabsAreGreyUnlessSelected) {
   Tab(1).Enabled = false;
   Tab(0).Enabled = false;
@@ -44,56 +30,6 @@ TEST_F(render_captions, DisabledTabsAreGreyUnlessSelected) {
   EXPECT_TRUE(IsEmpty(CaptionInk(1, kBlack)));
   EXPECT_FALSE(IsEmpty(CaptionInk(1, kGrayText)));
   EXPECT_FALSE(IsEmpty(CaptionInk(0, kBlack)));
-}
-
-// Vertical position of the captions by Appearance: the selected one's ink top
-// and the others' against the caption's top CT = 6.
-struct Placement {
-  int32_t appearance;
-  int32_t color;
-  int32_t selected_dy;
-  int32_t other_dy;
-};
-
-class CaptionPlacementTest : public CaptionLayerTest, public ::testing::WithParamInterface<Placement> {};
-// Named for the test runner's filters (ctest -R render).
-using render_caption_placement = CaptionPlacementTest;
-
-TEST_P(render_caption_placement, RaisesCaptionsAsTheStyleWants) {
-  const Placement p = GetParam();
-  // The other captions in black whatever the style, so that their ink can be found.
-  S().TabColorDarkShadow = 0;
-  S().ColorSystem = 2;
-  S().BoldSelected = false;  // the same glyph tops in every caption
-  // Reference: an unselected Windows XP caption, ink top at CT.
-  control.SetCurrentTab(2);
-  Paint();
-  const Rect reference = CaptionInk(1, kBlack);
-  control.SetCurrentTab(0);
-  S().Appearance = p.appearance;
-  S().Color = p.color;
-  Paint();
-  EXPECT_EQ(CaptionInk(0, kBlack).top, reference.top + p.selected_dy);
-  EXPECT_EQ(CaptionInk(1, kBlack).top, reference.top + p.other_dy);
-}
-
-INSTANTIATE_TEST_SUITE_P(Appearances, render_caption_placement,
-                         ::testing::Values(Placement{1, 1, -2, 0}, Placement{2, 1, -2, 0}, Placement{3, 1, 0, 0},
-                                           Placement{4, 1, 0, 0}, Placement{5, 1, -2, 0}, Placement{5, 2, 0, 0},
-                                           Placement{7, 1, -1, -1}, Placement{8, 1, -1, -1},
-                                           Placement{9, 1, -1, -1}, Placement{10, 1, 0, 0},
-                                           Placement{11, 2, -2, 0}, Placement{13, 1, -2, 0}));
-
-TEST_F(render_captions, VisualStudioDrawsTheOtherCaptionsInDarkShadow) {
-  S().Appearance = 3;
-  Paint();
-  const RgbColor dark = S().paint.colors.DarkShadow;
-  EXPECT_FALSE(IsEmpty(CaptionInk(1, dark)));
-  EXPECT_FALSE(IsEmpty(CaptionInk(0, kBlack)));
-  // Disabled tabs are not greyed in this style.
-  Tab(2).Enabled = false;
-  Paint();
-  EXPECT_FALSE(IsEmpty(CaptionInk(2, dark)));
 }
 
 TEST_F(render_captions, SsTabMovesABoldSelectedCaptionTwoPixelsRight) {
@@ -104,17 +40,6 @@ TEST_F(render_captions, SsTabMovesABoldSelectedCaptionTwoPixelsRight) {
   Paint();
   const Rect as_is = CaptionInk(0, kBlack);
   EXPECT_EQ(bold.left - Tab(0).TAL, as_is.left - Tab(0).TAL + 2);
-}
-
-TEST_F(render_captions, RoundedOverdrawsTheSelectedCaptionInTheSelectionTextColour) {
-  S().Appearance = 11;
-  Paint();
-  const RgbColor selection_text = S().paint.colors.SelectionText;
-  EXPECT_FALSE(IsEmpty(CaptionInk(0, selection_text)));
-  EXPECT_TRUE(IsEmpty(CaptionInk(0, kBlack)));
-  S().NoteOneColors = true;
-  Paint();
-  EXPECT_FALSE(IsEmpty(CaptionInk(0, kBlack)));
 }
 
 // --- focus rectangle ----------------------------------------------------------------------------

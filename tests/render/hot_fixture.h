@@ -36,27 +36,20 @@ class HotTest : public RenderTest {
     surface.SetAutoRedraw(true);
   }
 
-  // Pixels where the screen differs from the last repaint, outside `skip`.
-  int64_t ChangedOnScreen(const Rect& skip = Rect{}) const {
+  // Pixels where the screen differs from the last repaint, outside `skip`;
+  // with `but_navy`, those that are not the navy of a hot caption.
+  int64_t ChangedOnScreen(const Rect& skip = Rect{}, bool but_navy = false) const {
     int64_t n = 0;
     for (int32_t y = 0; y < Image().height(); ++y) {
       for (int32_t x = 0; x < Image().width(); ++x) {
         const bool skipped = x >= skip.left && x < skip.right && y >= skip.top && y < skip.bottom;
-        if (!skipped && Screen().At(x, y) != Image().At(x, y)) ++n;
+        const RgbColor on_screen = Screen().At(x, y);
+        if (!skipped && on_screen != Image().At(x, y) && !(but_navy && on_screen == kNavy)) ++n;
       }
     }
     return n;
   }
-  // Changed pixels that are not the navy of a hot caption.
-  int64_t ChangedOtherThanNavy() const {
-    int64_t n = 0;
-    for (int32_t y = 0; y < Image().height(); ++y) {
-      for (int32_t x = 0; x < Image().width(); ++x) {
-        if (Screen().At(x, y) != Image().At(x, y) && Screen().At(x, y) != kNavy) ++n;
-      }
-    }
-    return n;
-  }
+  int64_t ChangedOtherThanNavy() const { return ChangedOnScreen(Rect{}, true); }
   int64_t NavyOnScreen() const { return CountPixels(Screen(), Rect{0, 0, Screen().width(), Screen().height()}, kNavy); }
 
   // The caption's rectangle of tab i, a row above and below included.

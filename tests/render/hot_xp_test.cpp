@@ -1,5 +1,6 @@
-// The Windows XP pair: the orange band of an unselected tab under the mouse,
-// the top rows it leaves behind, and the repairs of the selected tab's edge.
+// The Windows XP pair where the golden images of the hot looks do not reach:
+// the window image only, the top rows the normal look leaves behind, the
+// repairs of the selected tab's edge, and tabs outside the strip.
 #include <gtest/gtest.h>
 
 #include "hot_fixture.h"
@@ -7,53 +8,24 @@
 namespace folivan::testing {
 namespace {
 
-constexpr RgbColor kEdge = Rgb(230, 139, 44);
 constexpr RgbColor kInner = Rgb(255, 200, 60);
-constexpr RgbColor kCorner = Rgb(249, 185, 56);
-constexpr RgbColor kHalo = Rgb(225, 198, 142);
 constexpr RgbColor kOutline = Rgb(145, 167, 180);
 
 using render_hot_xp = HotTest;
 
-TEST_F(render_hot_xp, UnselectedTabGetsTheBandOnTheScreenOnly) {
+TEST_F(render_hot_xp, HotDrawingGoesToTheWindowImageOnly) {
   Show();
   const PixelImage repaint = Image();
   Hot(1);
-  const TabRecord& t = Tab(1);
-  const int32_t L = t.AL, T = t.AT, R = t.AR;
-  EXPECT_EQ(Sx(L + 2, T), kEdge);
-  EXPECT_EQ(Sx(R - 3, T), kEdge);
-  EXPECT_EQ(Sx(R - 2, T), kHalo);
-  EXPECT_EQ(Sx(L + 5, T + 1), kInner);
-  EXPECT_EQ(Sx(L + 5, T + 2), kInner);
-  EXPECT_EQ(Sx(L + 1, T + 1), kEdge);
-  EXPECT_EQ(Sx(L, T + 2), kEdge);
-  EXPECT_EQ(Sx(L + 2, T + 1), kCorner);
-  EXPECT_EQ(Sx(R - 2, T + 2), kCorner);
-  EXPECT_EQ(Sx(L, T + 1), kHalo);
-  EXPECT_EQ(Sx(L + 5, T + 3), Px(L + 5, T + 3));  // the band is three rows deep
-  EXPECT_GT(CountPixels(Screen(), CaptionArea(1), kNavy), 0);
+  EXPECT_GT(ChangedOnScreen(), 0);
   EXPECT_TRUE(Image() == repaint);
   EXPECT_TRUE(surface.AutoRedraw());
 }
 
-TEST_F(render_hot_xp, SelectedTabKeepsItsBandAndShowsABoldNavyCaption) {
+TEST_F(render_hot_xp, SelectedTabRoundTripsAndLeavesTheFontAsItWas) {
   Show();
   Hot(0);
-  EXPECT_EQ(ChangedOtherThanNavy(), 0);
-  // Navy exactly where the repaint drew the bold caption.
-  const Rect area = CaptionArea(0);
-  const Rect navy = InkBox(Screen(), area, kNavy);
-  ASSERT_FALSE(navy.right == navy.left);
-  RgbColor ink = -1;
-  for (int32_t x = navy.left; x < navy.right && ink == -1; ++x) {
-    if (Sx(x, navy.top) == kNavy) ink = Px(x, navy.top);
-  }
-  for (int32_t y = area.top; y < area.bottom; ++y) {
-    for (int32_t x = area.left; x < area.right; ++x) {
-      EXPECT_EQ(Sx(x, y) == kNavy, Px(x, y) == ink) << x << "," << y;
-    }
-  }
+  EXPECT_GT(NavyOnScreen(), 0);
   EXPECT_FALSE(surface.Font().bold);
   Normal(0);
   EXPECT_EQ(ChangedOnScreen(), 0);
@@ -68,17 +40,6 @@ TEST_F(render_hot_xp, WithoutHotTrackingTheBandShowsButCaptionsKeepTheirColour) 
   Hot(0);
   Normal(0);
   EXPECT_EQ(NavyOnScreen(), 0);
-}
-
-TEST_F(render_hot_xp, VisualStudioColoursTakeTheDarkerBand) {
-  S().Color = 3;
-  Show();
-  Hot(2);
-  const TabRecord& t = Tab(2);
-  EXPECT_EQ(Sx(t.AL + 5, t.AT), Rgb(207, 114, 37));
-  EXPECT_EQ(Sx(t.AL + 5, t.AT + 1), Rgb(227, 145, 79));
-  EXPECT_EQ(Sx(t.AL + 1, t.AT + 2), Rgb(227, 145, 79));  // the third row reaches one pixel further out
-  EXPECT_EQ(Sx(t.AL, t.AT + 2), Rgb(207, 114, 37));
 }
 
 TEST_F(render_hot_xp, NormalLookRedrawsTheTopRowsInTheFacesTopColour) {

@@ -1,22 +1,16 @@
 // The Visio style: the two stacks of bars as LayoutVisioTabs places them, the
-// rules of DrawVisioStyle that a picture does not show at a glance (the page in
-// BackColor, the bottom bar's lower edge, the grip rows, Luna's border), and
-// one golden image per colour variant.
+// page in a BackColor of its own, and one golden image per colour variant.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "paint/colors.h"
 #include "platform/headless/picture_file.h"
-#include "platform/vb_runtime.h"
-#include "render/geometry.h"
 #include "support/control_fixture.h"
 #include "support/golden.h"
 
 namespace folivan::testing {
 namespace {
-
-constexpr RgbColor kGrip = Rgb(191, 187, 177);
 
 class VisioTest : public RenderTest {
  protected:
@@ -74,43 +68,11 @@ TEST_F(render_visio, APictureMovesTheCaptionByItsHeightWithoutAGap) {
   EXPECT_EQ(Tab(3).TAL, 10 + TH());
 }
 
-TEST_F(render_visio, FramePageEdgesAndGrip) {
+TEST_F(render_visio, ThePageBetweenTheStacksShowsBackColor) {
   control.SetBackColor(Rgb(10, 200, 30));
   Paint();
-  const ColorSet& c = Colors();
-  // The page between the stacks shows BackColor, inside a Shadow frame.
   EXPECT_EQ(Px(200, 150), Rgb(10, 200, 30));
-  EXPECT_EQ(Px(399, 150), c.Shadow);
-  // A bar: HighLight on top and at the left, Face inside, Shadow below.
-  const TabBox bar = TabBox::Of(Tab(1));
-  EXPECT_EQ(Px(1, bar.T), c.HighLight);
-  EXPECT_EQ(Px(1, bar.T + 3), c.HighLight);
-  EXPECT_EQ(Px(398, bar.B), c.Shadow);
-  // The bottom bar's lower edge is its last row; its left edge stops above it.
-  EXPECT_EQ(Px(1, 299), c.Shadow);
-  EXPECT_EQ(Px(2, 298), c.Face);
-  // The grip: three-pixel dashes on every second row around the middle,
-  // mid - 6 .. mid + 4 (mid rounded half to even).
-  const TabBox last = TabBox::Of(Tab(4));
-  const int32_t mid = CLng((last.T + last.B) / 2.0);
-  for (int32_t k = -6; k <= 5; ++k) {
-    const RgbColor expected = k % 2 == 0 ? kGrip : c.Face;
-    EXPECT_EQ(Px(393, mid + k), expected) << k;
-    EXPECT_EQ(Px(395, mid + k), expected) << k;
-  }
-  EXPECT_EQ(Px(392, mid), c.Face);
-  EXPECT_EQ(Px(396, mid), c.Face);
-}
-
-TEST_F(render_visio, LunaFramesInTheSchemeBorderAndLightsOnlyTheUpperCurrentBar) {
-  S().Color = 2;
-  S().LunaColors = true;
-  Paint();
-  const ThemePalette& palette = SharedThemePalette();
-  EXPECT_EQ(Colors().Shadow, palette.LunaBorder);
-  EXPECT_EQ(Px(0, 0), palette.LunaBorder);
-  EXPECT_EQ(Px(100, Tab(1).AT + 1), palette.HotLight);
-  EXPECT_EQ(Px(100, Tab(2).AT + 1), palette.LunaGradientTop);
+  EXPECT_EQ(Px(399, 150), Colors().Shadow);  // inside the frame
 }
 
 // --- golden images ----------------------------------------------------------------------------
