@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "input/scroll_buttons.h"
-#include "keys_fixture.h"
+#include "input_fixture.h"
 
 namespace folivan {
 namespace {
@@ -13,9 +13,9 @@ using Log = std::vector<std::string>;
 using Lines = std::vector<DrawnLine>;
 
 // The example of a 118-pixel surface with a 21-pixel strip: 18-pixel buttons.
-class ScrollButtonDrawTest : public KeysFixture {
+class ScrollButtonDrawTest : public InputFixture {
  protected:
-  ScrollButtonDrawTest() : KeysFixture(true, 118, 90) {
+  ScrollButtonDrawTest() : InputFixture(true, 118, 90) {
     S().StripH = 21;
     S().mShowScrollBar = true;
     S().paint.CanScrollLeft = true;
@@ -145,7 +145,7 @@ TEST_F(ScrollButtonDrawTest, NothingInTheVisioAndWizardStylesOrWhileTheStripFits
 
 // --- presses ------------------------------------------------------------------------------------
 
-class ScrollButtonPressTest : public KeysFixture {
+class ScrollButtonPressTest : public InputFixture {
  protected:
   ScrollButtonPressTest() {
     MakeTabs(12);
@@ -160,12 +160,6 @@ class ScrollButtonPressTest : public KeysFixture {
     control.MouseDown(1, 0, x, y);
   }
   void Release() { control.MouseUp(1, 0, 0, 0); }
-  // The cursor over tab i and the host's move there: the tab turns hot.
-  void HoverTab(int16_t i) {
-    const int32_t x = (Tab(i).AL + Tab(i).AR) / 2;
-    system.SetCursorPos(Point{x, 8});
-    control.MouseMove(0, 0, static_cast<float>(x), 8);
-  }
   int16_t w = 0;
 };
 
@@ -199,7 +193,7 @@ TEST_F(ScrollButtonPressTest, TheRepeatStopsAtTheNextTickOnceTheButtonIsUp) {
 // --- the hot look -------------------------------------------------------------------------------
 
 TEST_F(ScrollButtonPressTest, MovingOntoAnActiveButtonDrawsItHotAndEndsTheHotTab) {
-  HoverTab(1);
+  MoveOver(1);
   ASSERT_EQ(S().sHowerTab, 1);
   surface.Forget();
   ScrollButtonsMove(control, 0, 0, RightX(), 8);
@@ -241,7 +235,7 @@ TEST_F(ScrollButtonPressTest, TheHotLookOfTheOtherLooks) {
 }
 
 TEST_F(ScrollButtonPressTest, AMoveBelowOrLeftOfTheButtonsOnlyRedrawsThem) {
-  HoverTab(1);
+  MoveOver(1);
   surface.Forget();
   ScrollButtonsMove(control, 0, 0, RightX(), static_cast<float>(S().StripH - 3));
   EXPECT_EQ(S().sHowerTab, 1);

@@ -1,4 +1,4 @@
-// Pictures loaded from PNG and BMP files, and PaintPicture on the surface.
+// Pictures loaded from PNG and BMP files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +7,6 @@
 
 #include "platform/headless/image_io.h"
 #include "platform/headless/picture_file.h"
-#include "platform/headless/surface_headless.h"
 
 namespace folivan {
 namespace {
@@ -56,52 +55,47 @@ std::vector<uint8_t> Bmp(int32_t width, int32_t height, uint16_t bpp, const std:
   return v;
 }
 
+// The pixels of a loaded picture, row by row, without their alpha.
+std::vector<RgbColor> Pixels(const PicturePtr& picture) {
+  std::vector<RgbColor> out;
+  for (uint32_t p : dynamic_cast<const ImagePicture&>(*picture).image().pixels()) out.push_back(static_cast<RgbColor>(p & 0xFFFFFFu));
+  return out;
+}
+
 TEST_F(PictureFiles, PngRoundTripThroughLoadPictureFile) {
   PixelImage image(3, 2, Rgb(1, 2, 3));
   image.Set(2, 1, Rgb(250, 128, 7));
   const std::string path = (dir_ / "p.png").string();
   WritePng(image, path);
   PicturePtr picture = LoadPictureFile(path);
-  ASSERT_NE(picture, nullptr);
-  EXPECT_NE(picture->Handle(), 0);
   EXPECT_EQ(picture->Width(), 3);
   EXPECT_EQ(picture->Height(), 2);
   EXPECT_EQ(picture->Source(), path);
   const auto& pixels = dynamic_cast<const ImagePicture&>(*picture).image();
   EXPECT_EQ(static_cast<uint32_t>(pixels.At(2, 1)), 0xFF000000u | static_cast<uint32_t>(Rgb(250, 128, 7)));
+  EXPECT_NE(picture->Handle(), 0);
   EXPECT_NE(LoadPictureFile(path)->Handle(), picture->Handle());
 }
 
-TEST_F(PictureFiles, BottomUp24BitBmp) {
-  // 2 x 2, rows stored bottom first, each padded to 8 bytes; BGR order.
+TEST_F(PictureFiles, BmpRowOrderDepthsAndPalettes) {
+  // 24 bits, 2 x 2, rows stored bottom first, each padded to 8 bytes; BGR order.
   const std::vector<uint8_t> rows = {
       0, 0, 255, 0, 255, 0, 0, 0,   // bottom row: red, green
       255, 0, 0, 10, 20, 30, 0, 0,  // top row: blue, RGB(30,20,10)
   };
-  PicturePtr p = LoadPictureFile(Write("a.bmp", Bmp(2, 2, 24, {}, rows)));
-  const auto& img = dynamic_cast<const ImagePicture&>(*p).image();
-  EXPECT_EQ(img.At(0, 0) & 0xFFFFFF, Rgb(0, 0, 255));
-  EXPECT_EQ(img.At(1, 0) & 0xFFFFFF, Rgb(30, 20, 10));
-  EXPECT_EQ(img.At(0, 1) & 0xFFFFFF, Rgb(255, 0, 0));
-  EXPECT_EQ(img.At(1, 1) & 0xFFFFFF, Rgb(0, 255, 0));
-}
+  EXPECT_EQ(Pixels(LoadPictureFile(Write("a.bmp", Bmp(2, 2, 24, {}, rows)))),
+            (std::vector<RgbColor>{Rgb(0, 0, 255), Rgb(30, 20, 10), Rgb(255, 0, 0), Rgb(0, 255, 0)}));
 
-TEST_F(PictureFiles, PalettedAndTopDownBmp) {
   // 1 bit per pixel, 3 x 1, palette black / white: pixels 1 0 1.
-  PicturePtr mono = LoadPictureFile(Write("m.bmp", Bmp(3, 1, 1, {0, 0, 0, 0, 255, 255, 255, 0}, {0b10100000, 0, 0, 0})));
-  const auto& m = dynamic_cast<const ImagePicture&>(*mono).image();
-  EXPECT_EQ(m.At(0, 0) & 0xFFFFFF, Rgb(255, 255, 255));
-  EXPECT_EQ(m.At(1, 0) & 0xFFFFFF, Rgb(0, 0, 0));
-  EXPECT_EQ(m.At(2, 0) & 0xFFFFFF, Rgb(255, 255, 255));
+  EXPECT_EQ(Pixels(LoadPictureFile(Write("m.bmp", Bmp(3, 1, 1, {0, 0, 0, 0, 255, 255, 255, 0}, {0b10100000, 0, 0, 0})))),
+            (std::vector<RgbColor>{Rgb(255, 255, 255), Rgb(0, 0, 0), Rgb(255, 255, 255)}));
 
   // 8 bits per pixel, top-down (negative height), 1 x 2.
   std::vector<uint8_t> palette(256 * 4, 0);
   palette[4 * 7 + 2] = 200;  // index 7: red 200
   palette[4 * 9 + 0] = 100;  // index 9: blue 100
-  PicturePtr top_down = LoadPictureFile(Write("t.bmp", Bmp(1, -2, 8, palette, {7, 0, 0, 0, 9, 0, 0, 0})));
-  const auto& t = dynamic_cast<const ImagePicture&>(*top_down).image();
-  EXPECT_EQ(t.At(0, 0) & 0xFFFFFF, Rgb(200, 0, 0));
-  EXPECT_EQ(t.At(0, 1) & 0xFFFFFF, Rgb(0, 0, 100));
+  EXPECT_EQ(Pixels(LoadPictureFile(Write("t.bmp", Bmp(1, -2, 8, palette, {7, 0, 0, 0, 9, 0, 0, 0})))),
+            (std::vector<RgbColor>{Rgb(200, 0, 0), Rgb(0, 0, 100)}));
 }
 
 TEST_F(PictureFiles, FailuresNameTheFile) {
@@ -126,23 +120,6 @@ TEST_F(PictureFiles, FailuresNameTheFile) {
     truncated_png.resize(truncated_png.size() / 2);
   }
   EXPECT_THROW(LoadPictureFile(Write("half.png", truncated_png)), ImageFileError);
-}
-
-TEST_F(PictureFiles, PaintPictureStretchesIntoTheTarget) {
-  PixelImage image(2, 1, 0);
-  image.Set(0, 0, static_cast<RgbColor>(0xFF0000FFu));
-  image.Set(1, 0, static_cast<RgbColor>(0xFF00FF00u));
-  ImagePicture picture(image);
-  HeadlessSurface s(10, 10);
-  s.SetAutoRedraw(true);
-  s.PaintPicture(picture, 2, 3, 4, 2);
-  EXPECT_EQ(s.GetPixel(2, 3), Rgb(255, 0, 0));
-  EXPECT_EQ(s.GetPixel(3, 4), Rgb(255, 0, 0));
-  EXPECT_EQ(s.GetPixel(4, 3), Rgb(0, 255, 0));
-  EXPECT_EQ(s.GetPixel(5, 4), Rgb(0, 255, 0));
-  EXPECT_EQ(s.GetPixel(6, 3), Rgb(236, 233, 216));
-  EXPECT_EQ(s.GetPixel(2, 5), Rgb(236, 233, 216));
-  EXPECT_EQ(s.WindowImage().At(2, 3), Rgb(236, 233, 216)) << "AutoRedraw on: the window waits for a refresh";
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Rectangles, gradients, focus rectangles and pictures on a pixel image.
+// Rectangles, gradients, focus rectangles and stretched pictures on a pixel
+// image. Wine's pixels for the same primitives are in gdi_reference_test.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -62,43 +63,14 @@ TEST(Rectangles, FrameIsTheOnePixelOutline) {
   PixelImage none(20, 20, kWhite);
   FrameRect(none, Rect{4, 2, 4, 8}, kInk);
   FrameRect(none, Rect{9, 9, 3, 3}, kInk);
+  FrameRect(none, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, kInk);  // the whole border off-image
   EXPECT_EQ(CountColor(none, kInk), 0);
 }
 
-TEST(Rectangles, ClippedAtTheImageEdges) {
-  PixelImage image(10, 10, kWhite);
-  FillRect(image, Rect{-5, -5, 3, 100}, kInk);
-  EXPECT_EQ(FilledBox(image, kInk), (Rect{0, 0, 3, 10}));
-
-  PixelImage framed(10, 10, kWhite);
-  FrameRect(framed, Rect{-1, 2, 5, 200}, kInk);  // only the top and right edges are in sight
-  EXPECT_EQ(CountColor(framed, kInk), 5 + 7);
-  FrameRect(framed, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, kInk);  // whole border off-image
-  EXPECT_EQ(CountColor(framed, kInk), 5 + 7);
-}
-
-TEST(Pixels, SetAndGetOutsideTheImage) {
-  PixelImage image(4, 3, kWhite);
-  image.Set(3, 2, kInk);
-  image.Set(4, 2, kInk);
-  image.Set(-1, 0, kInk);
-  EXPECT_EQ(image.At(3, 2), kInk);
-  EXPECT_EQ(image.At(4, 0), -1);
-  EXPECT_EQ(image.At(0, 3), -1);
-  EXPECT_EQ(image.At(-1, -1), -1);
-  EXPECT_EQ(CountColor(image, kInk), 1);
-}
 
 TriVertex Vertex(int x, int y, RgbColor c) {
   return TriVertex{x, y, static_cast<uint16_t>(RedOf(c) << 8), static_cast<uint16_t>(GreenOf(c) << 8),
                    static_cast<uint16_t>(BlueOf(c) << 8), 0};
-}
-
-TEST(Gradients, EqualColoursFillInOneColour) {
-  PixelImage image(30, 30, kWhite);
-  const RgbColor c = Rgb(236, 233, 216);
-  GradientFill(image, Vertex(3, 4, c), Vertex(20, 27, c), GradientMode::kVertical);
-  EXPECT_EQ(FilledBox(image, c), (Rect{3, 4, 20, 27}));
 }
 
 TEST(Gradients, EndValuesAndSteps) {
@@ -119,25 +91,19 @@ TEST(Gradients, EndValuesAndSteps) {
   EXPECT_EQ(v.At(0, 0), Rgb(10, 250, 100));
   EXPECT_EQ(v.At(0, 1), Rgb(20, 170, 100));  // (0x0A00*2 + 0x2800) / 3 >> 8 = 20; (0xFA00*2 + 0x0A00) / 3 >> 8 = 170
   EXPECT_EQ(v.At(0, 2), Rgb(30, 90, 100));
+
+  PixelImage flat(30, 30, kWhite);
+  GradientFill(flat, Vertex(3, 4, Rgb(236, 233, 216)), Vertex(20, 27, Rgb(236, 233, 216)), GradientMode::kVertical);
+  EXPECT_EQ(FilledBox(flat, Rgb(236, 233, 216)), (Rect{3, 4, 20, 27}));
 }
 
-TEST(Gradients, VerticesInEitherOrderAndClipping) {
-  PixelImage a(8, 8, kWhite);
-  PixelImage b(8, 8, kWhite);
-  GradientFill(a, Vertex(1, 1, Rgb(0, 0, 0)), Vertex(7, 7, Rgb(0, 0, 255)), GradientMode::kVertical);
-  GradientFill(b, Vertex(7, 7, Rgb(0, 0, 255)), Vertex(1, 1, Rgb(0, 0, 0)), GradientMode::kVertical);
-  EXPECT_EQ(a, b);
-
+TEST(Gradients, ClippingKeepsTheInterpolationOfTheWholeRectangle) {
   // Clipping drops pixels but keeps the interpolation of the whole rectangle.
   PixelImage full(12, 4, kWhite);
   GradientFill(full, Vertex(0, 0, Rgb(0, 0, 0)), Vertex(12, 4, Rgb(240, 240, 240)), GradientMode::kHorizontal);
   PixelImage clipped(8, 4, kWhite);
   GradientFill(clipped, Vertex(-4, 0, Rgb(0, 0, 0)), Vertex(8, 4, Rgb(240, 240, 240)), GradientMode::kHorizontal);
   for (int x = 0; x < 8; ++x) EXPECT_EQ(clipped.At(x, 2), full.At(x + 4, 2)) << x;
-
-  PixelImage empty(8, 8, kWhite);
-  GradientFill(empty, Vertex(3, 3, Rgb(0, 0, 0)), Vertex(3, 7, Rgb(0, 0, 0)), GradientMode::kVertical);
-  EXPECT_EQ(CountColor(empty, kWhite), 64);
 }
 
 TEST(FocusRect, EveryOtherBorderPixelCountedFromTheTopRightCorner) {
@@ -195,23 +161,6 @@ TEST(FocusRect, OnePixelWideOrHighKeepsOnlyItsEnds) {
   EXPECT_EQ(inverted(Rect{9, 9, 1, 1}), inverted(Rect{1, 1, 9, 9})) << "inverted rectangles are normalised";
 }
 
-TEST(FocusRect, TwiceRestoresTheImage) {
-  PixelImage image(16, 12, kWhite);
-  for (int y = 0; y < 12; ++y) {
-    for (int x = 0; x < 16; ++x) image.Set(x, y, Rgb(x * 13, y * 17, (x ^ y) * 9));
-  }
-  const PixelImage before = image;
-  for (const Rect& r : {Rect{1, 1, 9, 7}, Rect{-3, 2, 20, 30}, Rect{5, 5, 6, 11}, Rect{2, 4, 12, 6}}) {
-    DrawFocusRect(image, r);
-    EXPECT_NE(image, before);
-    DrawFocusRect(image, r);
-    EXPECT_EQ(image, before);
-  }
-  // Inversion of any colour: the inverted pixel is the colour's complement.
-  DrawFocusRect(image, Rect{1, 1, 9, 7});
-  EXPECT_EQ(image.At(8, 1), Rgb(255 - 8 * 13, 255 - 17, 255 - (8 ^ 1) * 9));
-}
-
 TEST(Stretch, NearestNeighbourScaling) {
   PixelImage source(2, 2, 0);
   source.Set(0, 0, static_cast<RgbColor>(0xFF000001u));
@@ -239,17 +188,13 @@ TEST(Stretch, NearestNeighbourScaling) {
   StretchBlit(small, 0, 0, 2, 1, wide);
   EXPECT_EQ(small.At(0, 0), 11);
   EXPECT_EQ(small.At(1, 0), 13);
-}
 
-TEST(Stretch, ClipsAndKeepsTransparentPixels) {
-  PixelImage source(3, 1, 0);
-  source.Set(0, 0, static_cast<RgbColor>(0xFF0000FFu));
-  source.Set(1, 0, static_cast<RgbColor>(0x000000FFu));  // alpha 0
-  source.Set(2, 0, static_cast<RgbColor>(0xFF00FF00u));
-  PixelImage dest(2, 1, kWhite);
-  StretchBlit(dest, -1, 0, 3, 1, source);
+  // Clipped at the left; a pixel of alpha 0 leaves the target as it was.
+  wide.Set(1, 0, static_cast<RgbColor>(0x000000FFu));
+  PixelImage dest(3, 1, kWhite);
+  StretchBlit(dest, -1, 0, 4, 1, wide);
   EXPECT_EQ(dest.At(0, 0), kWhite);
-  EXPECT_EQ(dest.At(1, 0), Rgb(0, 255, 0));
+  EXPECT_EQ(dest.At(1, 0), 12);
 }
 
 }  // namespace

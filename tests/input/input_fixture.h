@@ -1,6 +1,7 @@
-// A control for the keyboard and scroll-button tests: the headless platform
-// with a surface that remembers its lines and rectangles and a system that
-// remembers its themed drawing, plus a log of events and PropertyChanged calls.
+// A control for the input tests: the headless platform with a surface that
+// remembers its lines, rectangles and pictures and a system that remembers its
+// themed drawing, a log of events and of PropertyChanged for Hidd, and the
+// mouse moved the way a user moves it: the cursor first, then the host's move.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -49,12 +50,24 @@ class SpySurface : public HostedSurface {
     rects.push_back(DrawnRect{rect, color, true});
     HostedSurface::FrameRect(rect, color);
   }
+  // Where pictures were painted: picture handle, x, y.
+  struct Painted {
+    intptr_t handle;
+    int32_t x;
+    int32_t y;
+    friend bool operator==(const Painted&, const Painted&) = default;
+  };
+  void PaintPicture(const Picture& picture, int32_t x, int32_t y, int32_t width, int32_t height) override {
+    painted.push_back(Painted{picture.Handle(), x, y});
+    HostedSurface::PaintPicture(picture, x, y, width, height);
+  }
   void Forget() {
     lines.clear();
     rects.clear();
   }
   std::vector<DrawnLine> lines;
   std::vector<DrawnRect> rects;
+  std::vector<Painted> painted;
 };
 
 struct ThemedDraw {
@@ -78,9 +91,9 @@ class SpySystem : public HeadlessSystem {
   std::vector<ThemedDraw> themed;
 };
 
-class KeysFixture : public ::testing::Test {
+class InputFixture : public ::testing::Test {
  protected:
-  explicit KeysFixture(bool user_mode = true, int32_t width = 400, int32_t height = 300)
+  explicit InputFixture(bool user_mode = true, int32_t width = 400, int32_t height = 300)
       : surface(system, width, height), host(surface, system), control(host, system) {
     SharedThemePalette() = ThemePalette{};
     SharedPlatformFlags() = PlatformFlags{};
@@ -90,7 +103,8 @@ class KeysFixture : public ::testing::Test {
     control.Paint();
     host.on_event = [this](int32_t dispid, std::span<Variant> args) {
       std::string line = std::string(GetEventInfo(static_cast<EventId>(dispid)).name);
-      if (dispid == static_cast<int32_t>(EventId::TabChange) || dispid == static_cast<int32_t>(EventId::KeyDown)) {
+      if (dispid == static_cast<int32_t>(EventId::TabChange) || dispid == static_cast<int32_t>(EventId::KeyDown) ||
+          dispid == static_cast<int32_t>(EventId::TabClick)) {
         for (const Variant& a : args) line += " " + ToText(a);
       }
       log.push_back(line);
@@ -112,7 +126,23 @@ class KeysFixture : public ::testing::Test {
     log.clear();
   }
 
-  // Event names (KeyDown and TabChange with their arguments) and "changed Hidd".
+  // The cursor at (x, y) of the control, then the host's MouseMove there.
+  void MoveTo(float x, float y) {
+    system.SetCursorPos(Point{static_cast<int32_t>(x), static_cast<int32_t>(y)});
+    control.MouseMove(0, 0, x, y);
+  }
+  void MoveOver(int16_t tab) {
+    MoveTo(static_cast<float>((Tab(tab).AL + Tab(tab).AR) / 2), static_cast<float>((Tab(tab).AT + Tab(tab).AB) / 2));
+  }
+  // Tab rectangles as the tests want them, in place of the last layout's.
+  void SetTabRect(int16_t tab, int32_t left, int32_t right) {
+    Tab(tab).AL = left;
+    Tab(tab).AR = right;
+    Tab(tab).AT = 2;
+    Tab(tab).AB = 22;
+  }
+
+  // Event names (KeyDown, TabChange and TabClick with their arguments) and "changed Hidd".
   std::vector<std::string> log;
   std::function<void(EventId, std::span<Variant>)> on_event;
 
