@@ -1,8 +1,9 @@
 // Wine's ATL host windows as real containers (atl.dll AtlAxWin, atl100.dll
 // AtlAxWin100, atl110.dll AtlAxWin110): each creates the registered control
-// by ProgID, activates it in place in its own window, lets it paint, passes a
-// click on a tab on to it and tears it down when the window goes. Needs the
-// control registered (the harness does).
+// by ProgID, activates it in place in its own window, lets it paint, shows
+// the tooltip of the tab under the cursor, passes a click on a tab on to it
+// and tears it down when the window goes. Needs the control registered (the
+// harness does).
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -31,8 +32,6 @@ T Proc(HMODULE module, const char* name) {
   return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-HWND FindControlWindow(HWND host) { return FindWindowExW(host, nullptr, L"FolivanTabWindow", nullptr); }
-
 // The selected tab of the Windows XP look wears an orange band along its top;
 // its inner rows are this colour.
 constexpr COLORREF kBandOrange = RGB(255, 200, 60);
@@ -53,32 +52,16 @@ std::pair<int, int> OrangeRun(HWND window, int y) {
   return run;
 }
 
-struct TooltipSearch {
-  HWND window;
-  HWND found;
-};
-
-BOOL CALLBACK FindTooltipOver(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<TooltipSearch*>(param);
-  wchar_t name[64] = {};
-  GetClassNameW(hwnd, name, 64);
-  if (_wcsicmp(name, TOOLTIPS_CLASSW) != 0) return TRUE;
-  TTTOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  if (!SendMessageW(hwnd, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) || tool.hwnd != search->window) {
-    return TRUE;
-  }
-  search->found = hwnd;
-  return FALSE;
-}
-
-// The tooltip window (class "tooltips_class32") of this thread whose first
-// tool lies on the given window, or none. (Its owner is the top-level window:
-// a child window cannot own one.)
+// The tooltip window (class "tooltips_class32") whose first tool lies on the
+// given window, or none. (Its owner is the top-level window: a child window
+// cannot own one.)
 HWND TooltipOver(HWND window) {
-  TooltipSearch search{window, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), FindTooltipOver, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    if (SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) && tool.hwnd == window) return tip;
+  }
+  return nullptr;
 }
 
 void Pump(DWORD ms) {
@@ -96,37 +79,28 @@ void Pump(DWORD ms) {
 void TestHost(const wchar_t* dll, const wchar_t* window_class) {
   const std::string where = " (" + std::string(window_class, window_class + wcslen(window_class)) + ")";
   HMODULE atl = LoadLibraryW(dll);
-  Check(atl != nullptr, "the ATL host library loads" + where);
-  if (!atl) return;
-  auto init = Proc<AtlAxWinInitFn>(atl, "AtlAxWinInit");
-  auto get_control = Proc<AtlAxGetControlFn>(atl, "AtlAxGetControl");
-  Check(init && get_control && init(), "AtlAxWinInit" + where);
+  auto init = atl ? Proc<AtlAxWinInitFn>(atl, "AtlAxWinInit") : nullptr;
+  auto get_control = atl ? Proc<AtlAxGetControlFn>(atl, "AtlAxGetControl") : nullptr;
+  Check(init && get_control && init(), "the ATL host library loads and AtlAxWinInit registers its window" + where);
+  if (!get_control) return;
 
   HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
   HWND host = CreateWindowExW(0, window_class, L"FolivanTabs.FolivanTab", WS_CHILD | WS_VISIBLE, 10, 10, 360, 240,
                               frame, nullptr, GetModuleHandleW(nullptr), nullptr);
-  Check(host != nullptr, "the ATL host window is created with the ProgID" + where);
 
   IUnknown* unknown = nullptr;
-  if (host && get_control) get_control(host, &unknown);
-  Check(unknown != nullptr, "the host holds the control" + where);
-  HWND control_window = host ? FindControlWindow(host) : nullptr;
-  Check(control_window != nullptr, "the control is active in place in a window of its own" + where);
+  if (host) get_control(host, &unknown);
+  HWND control_window = host ? FindWindowExW(host, nullptr, L"FolivanTabWindow", nullptr) : nullptr;
   RECT rect{};
   if (control_window) GetClientRect(control_window, &rect);
-  Check(rect.right == 360 && rect.bottom == 240, "the control's window fills the host window" + where);
+  Check(unknown && rect.right == 360 && rect.bottom == 240,
+        "the host window made with the ProgID holds the control, active in place in a window of its own that "
+        "fills the host" + where);
 
   _FolivanTab* tabs = nullptr;
   if (unknown) unknown->QueryInterface(IID__FolivanTab, reinterpret_cast<void**>(&tabs));
   if (tabs && control_window) {
-    short count = 0;
-    tabs->get_Tabs(&count);
-    Equal(static_cast<int>(count), 3, "Tabs through the vtable of the hosted control" + where);
-    LONG hwnd = 0;
-    tabs->get_hwnd(&hwnd);
-    Check(hwnd == static_cast<LONG>(reinterpret_cast<LONG_PTR>(control_window)), "hwnd is the active window" + where);
-
     // The window paints the Windows XP look: tab 0 selected, its band orange.
     RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const auto band0 = OrangeRun(control_window, 1);
@@ -143,29 +117,16 @@ void TestHost(const wchar_t* dll, const wchar_t* window_class) {
       ClientToScreen(control_window, &point);
       SetCursorPos(point.x, point.y);
       SendMessageW(control_window, WM_MOUSEMOVE, 0, at);
-      Check(GetPropA(control_window, "ClassID") != nullptr &&
-                reinterpret_cast<UINT_PTR>(GetPropA(control_window, "TimerID")) == 237,
-            "a move over a tab starts the hover timer through the window properties ClassID and TimerID" + where);
       // With ShowToolTip (on by default) the tab gets its tooltip window.
       HWND tip = TooltipOver(control_window);
-      Check(tip != nullptr, "a move over a tab makes a tooltips_class32 window with a tool on the control" + where);
-      if (tip) {
-        const LONG style = GetWindowLongW(tip, GWL_STYLE);
-        Check((style & (TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_BALLOON)) == (TTS_ALWAYSTIP | TTS_NOPREFIX) &&
-                  (GetWindowLongW(tip, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 &&
-                  GetWindow(tip, GW_OWNER) == GetAncestor(control_window, GA_ROOT) &&
-                  SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0) == 1,
-              "the tooltip window is topmost, owned by the top-level window, not a balloon, with one tool" + where);
-        wchar_t text[80] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = control_window;
-        tool.lpszText = text;
-        SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-        EqualText(text, L"Tab 1", "the tool's text is the caption of tab 1" + where);
-      }
+      wchar_t text[80] = {};
+      TTTOOLINFOW tool{};
+      tool.cbSize = TTTOOLINFOW_V2_SIZE;
+      tool.hwnd = control_window;
+      tool.lpszText = text;
+      if (tip) SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+      EqualText(text, L"Tab 1", "hovering over tab 1 makes a tooltip window with its caption" + where);
       SendMessageW(control_window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-      Check(TooltipOver(control_window) == nullptr, "a press drops the tooltip window" + where);
       SendMessageW(control_window, WM_LBUTTONUP, 0, at);
       short current = -1;
       tabs->get_CurrentTab(&current);
@@ -178,12 +139,6 @@ void TestHost(const wchar_t* dll, const wchar_t* window_class) {
       Check(band1.first > band0.second, "the orange band moved to tab 1" + where,
             "orange from x " + std::to_string(band1.first) + " to " + std::to_string(band1.second));
     }
-
-    tabs->put_CurrentTab(2);
-    BSTR caption = nullptr;
-    tabs->get_Caption(&caption);
-    Check(caption && std::wstring(caption) == L"Tab 2", "Caption follows a CurrentTab written while hosted" + where);
-    SysFreeString(caption);
   }
   if (tabs) tabs->Release();
   if (unknown) unknown->Release();

@@ -1,10 +1,7 @@
 // The play scripts of tests/play, run against FolivanTabs.ocx through its COM
-// interfaces instead of the headless console, and compared with the console's
-// .out files.
-//
-//   play_com SCRIPT.play ...    runs each script, compares it with SCRIPT.out
-//                               next to it, prints ok/not ok and RESULT
-//   play_com --print SCRIPT     prints what one script gives, nothing compared
+// interfaces instead of the headless console: `play_com SCRIPT.play ...`
+// compares each script's lines with SCRIPT.out next to it (a failure prints
+// the diff) and prints ok/not ok and RESULT.
 //
 // What each script line becomes:
 //   set/get/call   GetIDsOfNames + IDispatch::Invoke. An argument the member
@@ -13,7 +10,7 @@
 //                  reference to a VARIANT holding the literal (as a script
 //                  variable would). Failures print `error N "description"`:
 //                  N and the text from EXCEPINFO, or the runtime's number for
-//                  DISP_E_TYPEMISMATCH (13), DISP_E_OVERFLOW (6), ...
+//                  DISP_E_TYPEMISMATCH (13) and DISP_E_OVERFLOW (6).
 //   on             the event sink on the __FolivanTab connection point prints
 //                  `event Name Arg=value` after writing the handler's values
 //                  through the by-reference arguments, then runs its `do` line.
@@ -27,12 +24,11 @@
 //                  field prints "F = *", which matches the console's line.
 //   # args: --design   ambient UserMode false from the client site.
 //
-// `changed Key` lines: the console prints PropertyChanged; a container sees
-// it as IPropertyNotifySink::OnChanged with the member's dispatch identifier,
-// or DISPID_UNKNOWN for a key that names no member. The comparison therefore
-// takes the changed lines out of both outputs and checks them on their own:
-// the sequence of OnChanged identifiers must be the identifiers of the keys of
-// the .out file's changed lines.
+// `changed Key` lines: the console prints PropertyChanged, a container sees
+// IPropertyNotifySink::OnChanged with the member's dispatch identifier, or
+// DISPID_UNKNOWN for a key that names no member. So the changed lines are
+// compared on their own: the OnChanged identifiers must be those of the keys
+// of the .out file's changed lines.
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -40,35 +36,27 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <initguid.h>
 
 #include "FolivanTabs_h.h"
+#include "com_objects.h"
 #include "script_values.h"
 #include "wine_check.h"
 
 namespace {
 
-std::string Narrow(const wchar_t* text, size_t length) {
-  if (length == 0) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), n, nullptr, nullptr);
-  return out;
-}
-std::string Narrow(BSTR text) { return text ? Narrow(text, SysStringLen(text)) : std::string(); }
+std::string Narrow(BSTR text) { return text ? wine_check::Narrow({text, SysStringLen(text)}) : std::string(); }
 std::wstring Widen(const std::string& text) {
   if (text.empty()) return {};
   int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -161,12 +149,8 @@ std::string Format(const VARIANT& in) {
     case VT_EMPTY: return "Empty";
     case VT_NULL: return "Null";
     case VT_BOOL: return V_BOOL(&v.v) ? "True" : "False";
-    case VT_I1: return std::to_string(V_I1(&v.v));
-    case VT_UI1: return std::to_string(V_UI1(&v.v));
     case VT_I2: return std::to_string(V_I2(&v.v));
-    case VT_UI2: return std::to_string(V_UI2(&v.v));
     case VT_I4: return std::to_string(V_I4(&v.v));
-    case VT_INT: return std::to_string(V_INT(&v.v));
     case VT_UI4: return std::to_string(static_cast<int32_t>(V_UI4(&v.v)));  // OLE_COLOR, a Basic Long
     case VT_R4: return FormatNumber(V_R4(&v.v));
     case VT_R8: return FormatNumber(V_R8(&v.v));
@@ -226,12 +210,6 @@ std::string ErrorLine(HRESULT hr, EXCEPINFO& excep) {
     switch (hr) {
       case DISP_E_TYPEMISMATCH: number = 13; description = "Type mismatch"; break;
       case DISP_E_OVERFLOW: number = 6; description = "Overflow"; break;
-      case DISP_E_PARAMNOTOPTIONAL: number = 449; description = "Argument not optional"; break;
-      case DISP_E_BADPARAMCOUNT:
-        number = 450;
-        description = "Wrong number of arguments or invalid property assignment";
-        break;
-      case DISP_E_MEMBERNOTFOUND: number = 438; description = "Object doesn't support this property or method"; break;
       default: number = hr; description = "Automation error"; break;
     }
   }
@@ -244,138 +222,32 @@ std::string ErrorLine(HRESULT hr, EXCEPINFO& excep) {
 
 // --- the container's side ---------------------------------------------------------------------------
 
-template <typename... Interfaces>
-class ComObject : public Interfaces... {
- public:
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-  STDMETHODIMP_(ULONG) Release() override {
-    ULONG r = --refs_;
-    if (r == 0) delete this;
-    return r;
-  }
-  virtual ~ComObject() = default;
-
- protected:
-  ULONG refs_ = 1;
-};
-
 class Player;
 
 // The client site: ambient UserMode and the control's dialogs.
-class Site : public ComObject<IOleClientSite, IDispatch, IFolivanTabDialogs> {
+class Site : public com::ClientSite<IFolivanTabDialogs> {
  public:
-  explicit Site(Player& player, bool user_mode) : player_(player), user_mode_(user_mode) {}
-  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-    if (riid == IID_IUnknown || riid == IID_IOleClientSite) {
-      *object = static_cast<IOleClientSite*>(this);
-    } else if (riid == IID_IDispatch) {
-      *object = static_cast<IDispatch*>(this);
-    } else if (riid == IID_IFolivanTabDialogs) {
-      *object = static_cast<IFolivanTabDialogs*>(this);
-    } else {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-  }
-  STDMETHODIMP SaveObject() override { return S_OK; }
-  STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override {
-    *m = nullptr;
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP GetContainer(IOleContainer** c) override {
-    *c = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP ShowObject() override { return S_OK; }
-  STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
-  STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
-  STDMETHODIMP GetTypeInfoCount(UINT* n) override {
-    *n = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
-    if (id == DISPID_AMBIENT_USERMODE && result) {
-      V_VT(result) = VT_BOOL;
-      V_BOOL(result) = user_mode_ ? VARIANT_TRUE : VARIANT_FALSE;
-      return S_OK;
-    }
-    return DISP_E_MEMBERNOTFOUND;
-  }
+  Site(Player& player, bool mode) : player_(player) { user_mode = mode; }
   STDMETHODIMP InputBox(BSTR prompt, BSTR title, BSTR* answer) override;
   STDMETHODIMP MsgBox(BSTR text, LONG style, BSTR title, LONG* result) override;
 
+ protected:
+  void* Cast(REFIID riid) override {
+    return riid == IID_IFolivanTabDialogs ? static_cast<IFolivanTabDialogs*>(this) : ClientSite::Cast(riid);
+  }
+
  private:
   Player& player_;
-  bool user_mode_;
 };
 
 // The event sink of __FolivanTab.
-class EventSink : public ComObject<IDispatch> {
+class EventSink : public com::EventSinkBase {
  public:
-  explicit EventSink(Player& player) : player_(player) {}
-  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == DIID___FolivanTab) {
-      *object = static_cast<IDispatch*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP GetTypeInfoCount(UINT* n) override {
-    *n = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  explicit EventSink(Player& player) : EventSinkBase(DIID___FolivanTab), player_(player) {}
   STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
 
  private:
   Player& player_;
-};
-
-class NotifySink : public ComObject<IPropertyNotifySink> {
- public:
-  std::vector<DISPID> changed;
-  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-    if (riid == IID_IUnknown || riid == IID_IPropertyNotifySink) {
-      *object = static_cast<IPropertyNotifySink*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP OnChanged(DISPID id) override {
-    changed.push_back(id);
-    return S_OK;
-  }
-  STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
-};
-
-class MemoryBag : public ComObject<IPropertyBag> {
- public:
-  std::map<std::wstring, Value> values;
-  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-    if (riid == IID_IUnknown || riid == IID_IPropertyBag) {
-      *object = static_cast<IPropertyBag*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP Read(LPCOLESTR, VARIANT*, IErrorLog*) override { return E_INVALIDARG; }
-  STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override {
-    Value copy;
-    VariantCopy(&copy.v, value);
-    values[name] = copy;
-    return S_OK;
-  }
 };
 
 // --- the player ---------------------------------------------------------------------------------------
@@ -410,25 +282,24 @@ class Player {
     std::vector<std::pair<std::string, Value>> assignments;
     std::string action;
   };
-  std::optional<Signature> Member(DISPID id, INVOKEKIND kind);
-  const Signature* Event(DISPID id);
-  const Signature* EventByName(const std::string& name);
+  std::optional<Signature> EventByName(const std::string& name);
   // Invoke with the script's arguments (in order); prints the error line on failure.
   bool Invoke(DISPID id, WORD flags, const Signature& sig, std::vector<Value>& args, VARIANT* result,
               bool named_put);
   void State(const std::string& field);
+  std::vector<ACCEL> Accelerators();
 
-  IDispatch* control_ = nullptr;
-  ITypeInfo* info_ = nullptr;
-  ITypeInfo* events_info_ = nullptr;
-  Site* site_ = nullptr;
-  EventSink* sink_ = nullptr;
-  NotifySink* notify_ = nullptr;
-  IConnectionPoint* event_point_ = nullptr;
-  IConnectionPoint* notify_point_ = nullptr;
+  // Declared first, released last: the control lets them go at its Close.
+  com::Ref<Site> site_;
+  com::Ref<EventSink> sink_;
+  com::Ref<com::NotifySink> notify_{new com::NotifySink()};
+  com::Ref<IDispatch> control_;
+  com::Ref<ITypeInfo> info_;
+  com::Ref<ITypeInfo> events_info_;
+  com::Ref<IConnectionPoint> event_point_;
+  com::Ref<IConnectionPoint> notify_point_;
   DWORD event_cookie_ = 0;
   DWORD notify_cookie_ = 0;
-  std::map<DISPID, Signature> events_;
   std::map<std::string, Handler> handlers_;  // by lower-case event name
   std::deque<std::string> answers_;
   std::vector<std::string> out_;
@@ -440,70 +311,34 @@ std::string Lower(std::string s) {
 }
 
 Player::Player(bool user_mode) {
-  notify_ = new NotifySink();
   if (FAILED(CoCreateInstance(CLSID_FolivanTab, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(&control_)))) {
-    control_ = nullptr;
+                              reinterpret_cast<void**>(&control_.p)))) {
+    control_.p = nullptr;
     return;
   }
-  site_ = new Site(*this, user_mode);
-  sink_ = new EventSink(*this);
-  IOleObject* ole = nullptr;
-  if (SUCCEEDED(control_->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)))) {
-    ole->SetClientSite(site_);
-    ole->Release();
+  site_.p = new Site(*this, user_mode);
+  sink_.p = new EventSink(*this);
+  if (auto ole = com::Query<IOleObject>(control_, IID_IOleObject)) ole->SetClientSite(site_);
+  if (auto persist = com::Query<IPersistPropertyBag>(control_, IID_IPersistPropertyBag)) persist->InitNew();
+  control_->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info_.p);
+  com::Ref<ITypeInfo> coclass;
+  com::Ref<ITypeLib> lib;
+  UINT index = 0;
+  if (auto class_info = com::Query<IProvideClassInfo>(control_, IID_IProvideClassInfo)) {
+    if (SUCCEEDED(class_info->GetClassInfo(&coclass.p)) && SUCCEEDED(coclass->GetContainingTypeLib(&lib.p, &index)))
+      lib->GetTypeInfoOfGuid(DIID___FolivanTab, &events_info_.p);
   }
-  IPersistPropertyBag* persist = nullptr;
-  if (SUCCEEDED(control_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist)))) {
-    persist->InitNew();
-    persist->Release();
-  }
-  control_->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info_);
-  IProvideClassInfo* class_info = nullptr;
-  if (SUCCEEDED(control_->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&class_info)))) {
-    ITypeInfo* coclass = nullptr;
-    ITypeLib* lib = nullptr;
-    UINT index = 0;
-    if (SUCCEEDED(class_info->GetClassInfo(&coclass)) && SUCCEEDED(coclass->GetContainingTypeLib(&lib, &index))) {
-      lib->GetTypeInfoOfGuid(DIID___FolivanTab, &events_info_);
-      lib->Release();
-    }
-    if (coclass) coclass->Release();
-    class_info->Release();
-  }
-  IConnectionPointContainer* container = nullptr;
-  if (SUCCEEDED(control_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)))) {
-    if (SUCCEEDED(container->FindConnectionPoint(DIID___FolivanTab, &event_point_)))
-      event_point_->Advise(static_cast<IDispatch*>(sink_), &event_cookie_);
-    if (SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, &notify_point_)))
-      notify_point_->Advise(static_cast<IPropertyNotifySink*>(notify_), &notify_cookie_);
-    container->Release();
-  }
+  event_point_.p = com::Advise(control_, DIID___FolivanTab, static_cast<IDispatch*>(sink_), &event_cookie_);
+  notify_point_.p = com::Advise(control_, IID_IPropertyNotifySink, notify_, &notify_cookie_);
 }
 
 Player::~Player() {
-  if (event_point_) {
-    event_point_->Unadvise(event_cookie_);
-    event_point_->Release();
+  if (event_point_) event_point_->Unadvise(event_cookie_);
+  if (notify_point_) notify_point_->Unadvise(notify_cookie_);
+  if (auto ole = com::Query<IOleObject>(control_, IID_IOleObject)) {
+    ole->Close(OLECLOSE_NOSAVE);
+    ole->SetClientSite(nullptr);
   }
-  if (notify_point_) {
-    notify_point_->Unadvise(notify_cookie_);
-    notify_point_->Release();
-  }
-  if (control_) {
-    IOleObject* ole = nullptr;
-    if (SUCCEEDED(control_->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)))) {
-      ole->Close(OLECLOSE_NOSAVE);
-      ole->SetClientSite(nullptr);
-      ole->Release();
-    }
-  }
-  if (events_info_) events_info_->Release();
-  if (info_) info_->Release();
-  if (control_) control_->Release();
-  if (sink_) sink_->Release();
-  if (site_) site_->Release();
-  notify_->Release();
 }
 
 DISPID Player::IdOf(const std::string& name) {
@@ -539,42 +374,28 @@ Signature SignatureOf(ITypeInfo* info, const FUNCDESC& desc) {
 
 // A linear search, as the control's own Invoke does (index lookups by member
 // identifier are unreliable on the dispatch view of a dual interface under Wine).
-std::optional<Signature> FindSignature(ITypeInfo* info, DISPID id, std::initializer_list<INVOKEKIND> kinds) {
-  if (!info) return std::nullopt;
+std::optional<Signature> FindSignature(ITypeInfo* info, DISPID id, INVOKEKIND kind) {
   TYPEATTR* attr = nullptr;
-  if (FAILED(info->GetTypeAttr(&attr))) return std::nullopt;
+  if (!info || FAILED(info->GetTypeAttr(&attr))) return std::nullopt;
   const UINT count = attr->cFuncs;
   info->ReleaseTypeAttr(attr);
-  for (INVOKEKIND kind : kinds) {
-    for (UINT i = 0; i < count; ++i) {
-      FUNCDESC* desc = nullptr;
-      if (FAILED(info->GetFuncDesc(i, &desc))) continue;
-      std::optional<Signature> found;
-      if (desc->memid == id && desc->invkind == kind) found = SignatureOf(info, *desc);
-      info->ReleaseFuncDesc(desc);
-      if (found) return found;
-    }
+  for (UINT i = 0; i < count; ++i) {
+    FUNCDESC* desc = nullptr;
+    if (FAILED(info->GetFuncDesc(i, &desc))) continue;
+    std::optional<Signature> found;
+    if (desc->memid == id && desc->invkind == kind) found = SignatureOf(info, *desc);
+    info->ReleaseFuncDesc(desc);
+    if (found) return found;
   }
   return std::nullopt;
 }
 
-std::optional<Signature> Player::Member(DISPID id, INVOKEKIND kind) { return FindSignature(info_, id, {kind}); }
-
-const Signature* Player::Event(DISPID id) {
-  auto it = events_.find(id);
-  if (it != events_.end()) return &it->second;
-  auto sig = FindSignature(events_info_, id, {INVOKE_FUNC});
-  if (!sig) return nullptr;
-  return &(events_[id] = *sig);
-}
-
-const Signature* Player::EventByName(const std::string& name) {
-  if (!events_info_) return nullptr;
+std::optional<Signature> Player::EventByName(const std::string& name) {
   std::wstring wide = Widen(name);
   LPOLESTR names[1] = {wide.data()};
   MEMBERID id = DISPID_UNKNOWN;
-  if (FAILED(events_info_->GetIDsOfNames(names, 1, &id))) return nullptr;
-  return Event(id);
+  if (!events_info_ || FAILED(events_info_->GetIDsOfNames(names, 1, &id))) return std::nullopt;
+  return FindSignature(events_info_, id, INVOKE_FUNC);
 }
 
 bool Player::Invoke(DISPID id, WORD flags, const Signature& sig, std::vector<Value>& args, VARIANT* result,
@@ -615,20 +436,23 @@ bool Player::Invoke(DISPID id, WORD flags, const Signature& sig, std::vector<Val
   return true;
 }
 
+// The accelerators the control lists in IOleControl::GetControlInfo.
+std::vector<ACCEL> Player::Accelerators() {
+  auto ole_control = com::Query<IOleControl>(control_, IID_IOleControl);
+  if (!ole_control) Fail("no IOleControl");
+  CONTROLINFO info{};
+  info.cb = sizeof(info);
+  ole_control->GetControlInfo(&info);
+  std::vector<ACCEL> table(info.cAccel);
+  if (info.hAccel && info.cAccel) CopyAcceleratorTableW(info.hAccel, table.data(), info.cAccel);
+  return table;
+}
+
 // The private fields that a saved control shows, with their defaults.
 void Player::State(const std::string& field) {
   if (field == "AccessKeys") {
-    IOleControl* ole_control = nullptr;
     std::string keys;
-    if (SUCCEEDED(control_->QueryInterface(IID_IOleControl, reinterpret_cast<void**>(&ole_control)))) {
-      CONTROLINFO info{};
-      info.cb = sizeof(info);
-      ole_control->GetControlInfo(&info);
-      std::vector<ACCEL> table(info.cAccel);
-      if (info.hAccel && info.cAccel) CopyAcceleratorTableW(info.hAccel, table.data(), info.cAccel);
-      for (const ACCEL& a : table) keys.push_back(static_cast<char>(a.key));
-      ole_control->Release();
-    }
+    for (const ACCEL& a : Accelerators()) keys.push_back(static_cast<char>(a.key));
     out_.push_back(field + " = " + Quote(keys));
     return;
   }
@@ -646,24 +470,14 @@ void Player::State(const std::string& field) {
   };
   for (const Persisted& p : persisted) {
     if (field != p.field) continue;
-    IPersistPropertyBag* persist = nullptr;
-    auto* bag = new MemoryBag();
-    if (SUCCEEDED(control_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist)))) {
+    com::Ref<com::MemoryBag> bag{new com::MemoryBag()};
+    if (auto persist = com::Query<IPersistPropertyBag>(control_, IID_IPersistPropertyBag))
       persist->Save(bag, FALSE, TRUE);
-      persist->Release();
-    }
-    Value v;
+    Value v;  // the default when the bag lacks the key
+    V_VT(&v.v) = VT_I4;
+    V_I4(&v.v) = p.default_value;
     auto it = bag->values.find(p.key);
-    if (it != bag->values.end()) {
-      VariantChangeType(&v.v, &it->second.v, 0, p.type);
-    } else if (p.type == VT_BOOL) {
-      V_VT(&v.v) = VT_BOOL;
-      V_BOOL(&v.v) = p.default_value ? VARIANT_TRUE : VARIANT_FALSE;
-    } else {
-      V_VT(&v.v) = VT_I2;
-      V_I2(&v.v) = static_cast<SHORT>(p.default_value);
-    }
-    bag->Release();
+    VariantChangeType(&v.v, it != bag->values.end() ? &it->second : &v.v, 0, p.type);
     out_.push_back(field + " = " + Format(v.v));
     return;
   }
@@ -709,7 +523,8 @@ void Player::RunLine(const std::string& raw) {
     DISPID id = IdOf(name);
     if (id == DISPID_UNKNOWN) Fail("unknown member: " + name);
     const bool by_ref_put = value && V_VT(&value->v) == VT_DISPATCH;
-    auto sig = Member(id, verb == "get" ? INVOKE_PROPERTYGET : by_ref_put ? INVOKE_PROPERTYPUTREF : INVOKE_PROPERTYPUT);
+    auto sig = FindSignature(info_, id,
+                             verb == "get" ? INVOKE_PROPERTYGET : by_ref_put ? INVOKE_PROPERTYPUTREF : INVOKE_PROPERTYPUT);
     if (!sig) Fail(name + " is a method or cannot be " + (verb == "get" ? "read" : "written"));
     std::vector<Value> args;
     if (index) args.push_back(*index);
@@ -725,7 +540,7 @@ void Player::RunLine(const std::string& raw) {
     if (words.size() < 2) Fail("expected: call Method arg ...");
     DISPID id = IdOf(words[1]);
     if (id == DISPID_UNKNOWN) Fail("unknown member: " + words[1]);
-    auto sig = Member(id, INVOKE_FUNC);
+    auto sig = FindSignature(info_, id, INVOKE_FUNC);
     if (!sig) Fail(words[1] + " is not a method");
     std::vector<Value> args;
     for (size_t i = 2; i < words.size(); ++i) args.push_back(ParseValue(words[i]));
@@ -733,7 +548,7 @@ void Player::RunLine(const std::string& raw) {
     Invoke(id, DISPATCH_METHOD, *sig, args, &result.v, false);
   } else if (verb == "on") {
     if (words.size() < 2) Fail("expected: on Event Arg=value ...");
-    const Signature* event = EventByName(words[1]);
+    const std::optional<Signature> event = EventByName(words[1]);
     if (!event) Fail("unknown event: " + words[1]);
     Handler handler;
     size_t end = words.size();
@@ -779,32 +594,24 @@ void Player::RunLine(const std::string& raw) {
     }
     if (key.empty()) Fail("expected: accesskey C");
     const WORD wanted = static_cast<WORD>(std::toupper(static_cast<unsigned char>(key[0])));
-    IOleControl* ole_control = nullptr;
-    if (FAILED(control_->QueryInterface(IID_IOleControl, reinterpret_cast<void**>(&ole_control))))
-      Fail("no IOleControl");
-    CONTROLINFO info{};
-    info.cb = sizeof(info);
-    ole_control->GetControlInfo(&info);
-    std::vector<ACCEL> table(info.cAccel);
-    if (info.hAccel && info.cAccel) CopyAcceleratorTableW(info.hAccel, table.data(), info.cAccel);
     // A container hands over only the keys the control registered.
-    if (std::any_of(table.begin(), table.end(), [&](const ACCEL& a) { return a.key == wanted && (a.fVirt & FALT); })) {
-      MSG msg{};
-      msg.message = WM_SYSKEYDOWN;
-      msg.wParam = wanted;
-      HRESULT hr = ole_control->OnMnemonic(&msg);
-      if (FAILED(hr)) {
-        EXCEPINFO excep{};
-        IErrorInfo* error = nullptr;
-        if (GetErrorInfo(0, &error) == S_OK && error) {
-          error->GetDescription(&excep.bstrDescription);
-          error->Release();
-        }
-        excep.scode = hr;
-        out_.push_back(ErrorLine(DISP_E_EXCEPTION, excep));
+    const std::vector<ACCEL> table = Accelerators();
+    if (std::none_of(table.begin(), table.end(), [&](const ACCEL& a) { return a.key == wanted && (a.fVirt & FALT); }))
+      return;
+    MSG msg{};
+    msg.message = WM_SYSKEYDOWN;
+    msg.wParam = wanted;
+    HRESULT hr = com::Query<IOleControl>(control_, IID_IOleControl)->OnMnemonic(&msg);
+    if (FAILED(hr)) {
+      EXCEPINFO excep{};
+      IErrorInfo* error = nullptr;
+      if (GetErrorInfo(0, &error) == S_OK && error) {
+        error->GetDescription(&excep.bstrDescription);
+        error->Release();
       }
+      excep.scode = hr;
+      out_.push_back(ErrorLine(DISP_E_EXCEPTION, excep));
     }
-    ole_control->Release();
   } else {
     Fail("not available through COM: " + verb);
   }
@@ -818,7 +625,7 @@ std::string Player::NextAnswer() {
 }
 
 void Player::OnEvent(DISPID id, DISPPARAMS* params) {
-  const Signature* sig = Event(id);
+  const std::optional<Signature> sig = FindSignature(events_info_, id, INVOKE_FUNC);
   if (!sig) {
     out_.push_back("event <" + std::to_string(id) + ">");
     return;
@@ -876,7 +683,8 @@ STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params
 
 struct Run {
   std::vector<std::string> lines;
-  std::vector<DISPID> changed;
+  std::vector<DISPID> changed;           // the OnChanged calls
+  std::vector<DISPID> expected_changed;  // the identifiers of the .out file's changed keys
   int status = 0;
   std::string error;
 };
@@ -892,14 +700,17 @@ std::vector<std::string> ReadLines(const std::filesystem::path& path) {
   return lines;
 }
 
-Run Play(const std::vector<std::string>& script, std::vector<std::string>* expected_changed_ids_names,
-         std::vector<DISPID>* expected_changed) {
-  bool design = false;
-  for (size_t i = 0; i < script.size() && i < 3; ++i) {
-    if (script[i].rfind("# args:", 0) == 0) design = script[i].find("--design") != std::string::npos;
-  }
+// The rest of the script's header line that starts with tag ("# exit:")
+// among its first three, or "".
+std::string Header(const std::vector<std::string>& script, std::string_view tag) {
+  for (size_t i = 0; i < script.size() && i < 3; ++i)
+    if (script[i].starts_with(tag)) return script[i].substr(tag.size());
+  return {};
+}
+
+Run Play(const std::vector<std::string>& script, const std::vector<std::string>& changed_keys) {
   Run run;
-  Player player(!design);
+  Player player(Header(script, "# args:").find("--design") == std::string::npos);
   if (!player.Ready()) {
     run.status = 2;
     run.error = "CoCreateInstance(FolivanTab) failed: is FolivanTabs.ocx registered?";
@@ -916,9 +727,7 @@ Run Play(const std::vector<std::string>& script, std::vector<std::string>* expec
   }
   run.lines = player.Output();
   run.changed = player.Changed();
-  if (expected_changed_ids_names && expected_changed) {
-    for (const std::string& key : *expected_changed_ids_names) expected_changed->push_back(player.IdOf(key));
-  }
+  for (const std::string& key : changed_keys) run.expected_changed.push_back(player.IdOf(key));
   return run;
 }
 
@@ -954,13 +763,6 @@ std::string Diff(const std::vector<std::string>& expected, const std::vector<std
   return out;
 }
 
-int ExpectedStatus(const std::vector<std::string>& script) {
-  for (size_t i = 0; i < script.size() && i < 3; ++i) {
-    if (script[i].rfind("# exit: ", 0) == 0) return std::atoi(script[i].c_str() + 8);
-  }
-  return 0;
-}
-
 void CompareScenario(const std::filesystem::path& script_path) {
   std::filesystem::path out_path = script_path;
   out_path.replace_extension(".out");
@@ -976,9 +778,8 @@ void CompareScenario(const std::filesystem::path& script_path) {
     if (line.rfind("changed ", 0) == 0) changed_keys.push_back(line.substr(8));
     else expected.push_back(line);
   }
-  std::vector<DISPID> expected_changed;
-  Run run = Play(script, &changed_keys, &expected_changed);
-  const int wanted_status = ExpectedStatus(script);
+  Run run = Play(script, changed_keys);
+  const int wanted_status = std::atoi(Header(script, "# exit:").c_str());
   bool same = run.lines.size() == expected.size() && run.status == wanted_status;
   for (size_t i = 0; same && i < expected.size(); ++i) same = LineMatches(run.lines[i], expected[i]);
   if (!same) {
@@ -986,15 +787,14 @@ void CompareScenario(const std::filesystem::path& script_path) {
                 wanted_status, Diff(expected, run.lines).c_str());
   }
   wine_check::Check(same, "COM play " + name + ": the lines of the headless console, changed lines aside");
-  std::string detail;
-  if (run.changed != expected_changed) {
-    detail = "got";
-    for (DISPID id : run.changed) detail += " " + std::to_string(id);
-    detail += ", expected";
-    for (DISPID id : expected_changed) detail += " " + std::to_string(id);
-  }
-  wine_check::Check(run.changed == expected_changed,
-                    "COM play " + name + ": IPropertyNotifySink::OnChanged once per changed line, by dispid", detail);
+  auto ids = [](const std::vector<DISPID>& list) {
+    std::string out;
+    for (DISPID id : list) out.append(" ").append(std::to_string(id));
+    return out;
+  };
+  wine_check::Check(run.changed == run.expected_changed,
+                    "COM play " + name + ": IPropertyNotifySink::OnChanged once per changed line, by dispid",
+                    "got" + ids(run.changed) + ", expected" + ids(run.expected_changed));
 }
 
 // The headless console runs on Windows XP's blue scheme; the default tab
@@ -1017,18 +817,10 @@ struct XpButtonColours {
 
 int wmain(int argc, wchar_t** argv) {
   OleInitialize(nullptr);
-  XpButtonColours colours;
-  int status = 0;
-  if (argc >= 3 && std::wstring(argv[1]) == L"--print") {
-    Run run = Play(ReadLines(std::filesystem::path(argv[2])), nullptr, nullptr);
-    for (const std::string& line : run.lines) std::printf("%s\n", line.c_str());
-    for (DISPID id : run.changed) std::printf("notify %ld\n", static_cast<long>(id));
-    if (!run.error.empty()) std::fprintf(stderr, "%s\n", run.error.c_str());
-    status = run.status;
-  } else {
+  {
+    XpButtonColours colours;
     for (int i = 1; i < argc; ++i) CompareScenario(std::filesystem::path(argv[i]));
-    status = wine_check::Finish();
   }
   OleUninitialize();
-  return status;
+  return wine_check::Finish();
 }

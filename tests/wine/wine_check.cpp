@@ -9,6 +9,7 @@ namespace wine_check {
 namespace {
 int g_passed = 0;
 int g_failed = 0;
+}  // namespace
 
 std::string Narrow(const std::wstring& w) {
   if (w.empty()) return {};
@@ -17,7 +18,6 @@ std::string Narrow(const std::wstring& w) {
   WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
   return s;
 }
-}  // namespace
 
 void Check(bool condition, const std::string& name, const std::string& detail) {
   if (condition) {
