@@ -155,6 +155,32 @@ run_clients() {
 run_clients "$BIN" 'C:\windows\system32'
 unregister
 
+# --- the property bag through COM holds the keys the headless host writes for the same
+# control (container_test.exe wrote them, in order, to bag_keys.txt), extender keys aside.
+headless_keys() {
+  awk '/Begin FolivanTabs.FolivanTab/ {inside = 1; next}
+       inside && /^ *BeginProperty FONT/ {print "FONT"; group = 1; next}
+       inside && group {if ($0 ~ /EndProperty/) group = 0; next}
+       inside && /^ *(Begin|End)/ {exit}
+       inside {sub(/^ */, ""); sub(/ *=.*$/, ""); print}' "$1" |
+    grep -vxE 'Height|Left|TabIndex|Top|Width|_ExtentX|_ExtentY'
+}
+frm=$(mktemp -d)/bag.frm
+if cmake --build "$ROOT/build" -j2 --target folivantab_cli >/dev/null 2>&1 &&
+   printf 'set Tabs = 4\nset TabCaption(1) = "Saved caption"\nsave "%s"\n' "$frm" |
+     "$ROOT/build/cli/folivantab" play >/dev/null && [ -s "$BIN/bag_keys.txt" ]; then
+  com_keys=$(tr -d '\r' < "$BIN/bag_keys.txt")
+  if [ "$com_keys" = "$(headless_keys "$frm")" ]; then
+    pass "IPersistPropertyBag writes the headless host's keys, in its order ($(echo $com_keys | wc -w) keys)"
+  else
+    diff <(echo "$com_keys") <(headless_keys "$frm") | sed 's/^/    /'
+    fail "IPersistPropertyBag writes the headless host's keys"
+  fi
+else
+  fail "the bag keys of container_test.exe and of the headless host"
+fi
+rm -rf "$(dirname "$frm")" "$BIN/bag_keys.txt"
+
 # --- the headless surface against GDI: pixels_dump.exe draws the drawing list under
 # Wine, the headless build's gdi_reference tests compare (tests/golden/gdi/README.md).
 rm -rf "$BUILD/pixels"

@@ -33,7 +33,7 @@ class ComPropertyBag : public PropertyBag {
   }
 
   void Write(std::string_view name, const Variant& value, const std::optional<Variant>& default_value) override {
-    if (default_value && value == *default_value) return;
+    if (default_value && ValuesEqual(value, *default_value)) return;
     std::wstring wide = win32::Widen(name);
     VARIANT v;
     ToVariant(value, &v);
@@ -56,7 +56,7 @@ class StreamBag : public PropertyBag {
     return it->second;
   }
   void Write(std::string_view name, const Variant& value, const std::optional<Variant>& default_value) override {
-    if (default_value && value == *default_value) return;
+    if (default_value && ValuesEqual(value, *default_value)) return;
     entries_[std::string(name)] = value;
   }
 

@@ -53,4 +53,10 @@ bool ToBoolean(const Variant& value);     // CBool
 double ToDouble(const Variant& value);    // CDbl
 std::string ToText(const Variant& value); // CStr
 
+// The runtime's = as a property bag applies it between a value and its
+// default: numbers compare across their types (True equals -1), Empty equals
+// 0, "" and Nothing, texts compare exactly, fonts member by member, pictures
+// by identity.
+bool ValuesEqual(const Variant& a, const Variant& b);
+
 }  // namespace folivan

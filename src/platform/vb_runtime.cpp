@@ -116,6 +116,26 @@ double ToDouble(const Variant& value) {
   return std::visit(Visitor{}, value.v);
 }
 
+namespace {
+bool IsNumeric(const Variant& v) { return v.Is<VbBool>() || v.Is<int16_t>() || v.Is<int32_t>() || v.Is<double>(); }
+}  // namespace
+
+bool ValuesEqual(const Variant& a, const Variant& b) {
+  if (a.IsEmpty() && b.IsEmpty()) return true;
+  if (a.IsEmpty() || b.IsEmpty()) {
+    const Variant& other = a.IsEmpty() ? b : a;
+    if (IsNumeric(other)) return ToDouble(other) == 0;
+    if (other.Is<std::string>()) return other.As<std::string>().empty();
+    if (other.Is<PicturePtr>()) return other.As<PicturePtr>() == nullptr;
+    return false;
+  }
+  if (IsNumeric(a) && IsNumeric(b)) return ToDouble(a) == ToDouble(b);
+  if (a.Is<std::string>() && b.Is<std::string>()) return a.As<std::string>() == b.As<std::string>();
+  if (a.Is<FontDesc>() && b.Is<FontDesc>()) return a.As<FontDesc>() == b.As<FontDesc>();
+  if (a.Is<PicturePtr>() && b.Is<PicturePtr>()) return a.As<PicturePtr>() == b.As<PicturePtr>();
+  return false;
+}
+
 int16_t ToInteger(const Variant& value) { return CInt(ToDouble(value)); }
 int32_t ToLong(const Variant& value) { return CLng(ToDouble(value)); }
 bool ToBoolean(const Variant& value) {

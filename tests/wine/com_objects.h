@@ -128,6 +128,7 @@ class EventSinkBase : public Dispatch<> {
 class MemoryBag : public Object<IPropertyBag> {
  public:
   std::map<std::wstring, VARIANT> values;
+  std::vector<std::wstring> order;  // names in the order of their first write
   ~MemoryBag() override {
     for (auto& [key, value] : values) VariantClear(&value);
   }
@@ -139,6 +140,7 @@ class MemoryBag : public Object<IPropertyBag> {
     return wanted == VT_EMPTY ? VariantCopy(value, &it->second) : VariantChangeType(value, &it->second, 0, wanted);
   }
   STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override {
+    if (!values.count(name)) order.emplace_back(name);
     VARIANT& slot = values[name];  // a new slot is zeroed: VT_EMPTY
     VariantClear(&slot);
     return VariantCopy(&slot, value);

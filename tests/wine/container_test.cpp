@@ -279,6 +279,12 @@ void TestPropertyBag() {
   auto* bag = new com::MemoryBag();
   Succeeded(persist->Save(bag, TRUE, FALSE), "IPersistPropertyBag::Save");
   Check(bag->values.count(L"Tabs") == 1, "the bag holds the changed Tabs");
+  // The keys in the order written, for scripts/wine-tests.sh to set beside the
+  // headless host's keys for the same control.
+  if (FILE* keys = _wfopen(L"bag_keys.txt", L"w")) {
+    for (const std::wstring& name : bag->order) fprintf(keys, "%ls\n", name.c_str());
+    fclose(keys);
+  }
 
   Ref<IDispatch> loaded = NewControl();
   if (auto persist2 = Query<IPersistPropertyBag>(loaded, IID_IPersistPropertyBag)) {

@@ -8,32 +8,12 @@ namespace folivan {
 
 namespace {
 
-bool IsNumeric(const Variant& v) {
-  return v.Is<VbBool>() || v.Is<int16_t>() || v.Is<int32_t>() || v.Is<double>();
-}
-
 std::filesystem::path Resolve(const std::filesystem::path& folder, const std::filesystem::path& file) {
   if (file.is_absolute() || folder.empty()) return file;
   return folder / file;
 }
 
 }  // namespace
-
-bool BagValuesEqual(const Variant& a, const Variant& b) {
-  if (a.IsEmpty() && b.IsEmpty()) return true;
-  if (a.IsEmpty() || b.IsEmpty()) {
-    const Variant& other = a.IsEmpty() ? b : a;
-    if (IsNumeric(other)) return ToDouble(other) == 0;
-    if (other.Is<std::string>()) return other.As<std::string>().empty();
-    if (other.Is<PicturePtr>()) return other.As<PicturePtr>() == nullptr;
-    return false;
-  }
-  if (IsNumeric(a) && IsNumeric(b)) return ToDouble(a) == ToDouble(b);
-  if (a.Is<std::string>() && b.Is<std::string>()) return a.As<std::string>() == b.As<std::string>();
-  if (a.Is<FontDesc>() && b.Is<FontDesc>()) return a.As<FontDesc>() == b.As<FontDesc>();
-  if (a.Is<PicturePtr>() && b.Is<PicturePtr>()) return a.As<PicturePtr>() == b.As<PicturePtr>();
-  return false;
-}
 
 bool ParseFrxReference(std::string_view value_text, const std::filesystem::path& folder, FormPictureRef& ref) {
   std::string_view t = value_text;
@@ -113,7 +93,7 @@ void FormPropertyBag::Forget(std::string_view name) {
 }
 
 void FormPropertyBag::Write(std::string_view name, const Variant& value, const std::optional<Variant>& default_value) {
-  if (default_value && BagValuesEqual(value, *default_value)) {
+  if (default_value && ValuesEqual(value, *default_value)) {
     Forget(name);
     return;
   }

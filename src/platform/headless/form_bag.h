@@ -71,8 +71,6 @@ class UnloadedPicture : public Picture {
 // to folder) and ref.frx_offset.
 bool ParseFrxReference(std::string_view value_text, const std::filesystem::path& folder, FormPictureRef& ref);
 
-// Value equality of the default rule above.
-bool BagValuesEqual(const Variant& a, const Variant& b);
 
 class FormPropertyBag : public PropertyBag {
  public:

@@ -127,7 +127,7 @@ void FormHost::SyncControl(StandInControl& control, FormBlock& block, bool is_ne
     if (EqualsIgnoreCase(key, "hwnd")) continue;
     std::optional<Variant> stored = block.Get(key);
     if (stored) {
-      if (!BagValuesEqual(*stored, value)) block.Set(key, value);
+      if (!ValuesEqual(*stored, value)) block.Set(key, value);
       continue;
     }
     // Keys the file does not hold stand at the control's default; write only changes.
@@ -140,7 +140,7 @@ void FormHost::SyncControl(StandInControl& control, FormBlock& block, bool is_ne
                              EqualsIgnoreCase(key, "X1") || EqualsIgnoreCase(key, "X2") ||
                              EqualsIgnoreCase(key, "Y1") || EqualsIgnoreCase(key, "Y2") ||
                              EqualsIgnoreCase(key, "TabIndex"));
-    if (always || d == defaults.end() || !BagValuesEqual(d->second, value)) block.Set(key, value);
+    if (always || d == defaults.end() || !ValuesEqual(d->second, value)) block.Set(key, value);
   }
 }
 
