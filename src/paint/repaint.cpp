@@ -29,21 +29,6 @@ void FindLastTabInView(FolivanTab& control) {
   }
 }
 
-// Which scroll button can act, then the buttons themselves.
-void UpdateScrollButtons(FolivanTab& control) {
-  ControlState& s = control.State();
-  PaintState& p = s.paint;
-  if (s.Hidd > 0) {
-    p.CanScrollLeft = true;
-    const double right_limit = control.GetSurface().ScaleWidth() - p.ScrollButtonWidth * 2.5;
-    p.CanScrollRight = right_limit <= static_cast<double>(control.Record(s.HiddR).AR);
-  } else {
-    p.CanScrollLeft = false;
-    p.CanScrollRight = true;
-  }
-  DrawScrollButtons(control);
-}
-
 // Without a client area the control keeps only its strip (two pixels more).
 // The host's resize repaints again; with the size unchanged that pass stops here.
 void ShrinkToStrip(FolivanTab& control) {
@@ -89,7 +74,7 @@ void Repaint(FolivanTab& control) {
   DrawBody(control);
   DrawTabs(control);
 
-  if (s.mShowScrollBar) UpdateScrollButtons(control);
+  if (s.mShowScrollBar) UpdateScrollButtonStates(control);
 
   if (!s.ClientArea && !IsVisio(s)) ShrinkToStrip(control);
 
