@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "activex/enumerator.h"
 #include "core/events.h"
 #include "platform/vb_runtime.h"
 
@@ -99,71 +100,12 @@ STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie) {
   return CONNECT_E_NOCONNECTION;
 }
 
-namespace {
-// A snapshot of the connections; each CONNECTDATA handed out holds a reference.
-class ConnectionEnumerator final : public IEnumConnections {
- public:
-  ConnectionEnumerator(std::vector<CONNECTDATA> items, size_t position) : items_(std::move(items)), pos_(position) {
-    for (CONNECTDATA& c : items_) c.pUnk->AddRef();
-  }
-  ~ConnectionEnumerator() {
-    for (CONNECTDATA& c : items_) c.pUnk->Release();
-  }
-  ConnectionEnumerator(const ConnectionEnumerator&) = delete;
-  ConnectionEnumerator& operator=(const ConnectionEnumerator&) = delete;
-
-  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-    if (!object) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IEnumConnections) {
-      *object = static_cast<IEnumConnections*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-  STDMETHODIMP_(ULONG) Release() override {
-    LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-  }
-  STDMETHODIMP Next(ULONG count, CONNECTDATA* out, ULONG* fetched) override {
-    if (!out) return E_POINTER;
-    ULONG n = 0;
-    for (; n < count && pos_ < items_.size(); ++n, ++pos_) {
-      out[n] = items_[pos_];
-      out[n].pUnk->AddRef();
-    }
-    if (fetched) *fetched = n;
-    return n == count ? S_OK : S_FALSE;
-  }
-  STDMETHODIMP Skip(ULONG count) override {
-    pos_ = std::min(items_.size(), pos_ + static_cast<size_t>(count));
-    return pos_ < items_.size() ? S_OK : S_FALSE;
-  }
-  STDMETHODIMP Reset() override {
-    pos_ = 0;
-    return S_OK;
-  }
-  STDMETHODIMP Clone(IEnumConnections** copy) override {
-    if (!copy) return E_POINTER;
-    *copy = new ConnectionEnumerator(items_, pos_);
-    return S_OK;
-  }
-
- private:
-  LONG refs_ = 1;
-  std::vector<CONNECTDATA> items_;
-  size_t pos_;
-};
-}  // namespace
 
 STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** connections) {
   if (!connections) return E_POINTER;
   std::vector<CONNECTDATA> items;
   for (auto& [cookie, sink] : sinks_) items.push_back(CONNECTDATA{sink, cookie});
-  *connections = new ConnectionEnumerator(std::move(items), 0);
+  *connections = new SnapshotEnumerator<IEnumConnections, CONNECTDATA>(IID_IEnumConnections, std::move(items), 0);
   return S_OK;
 }
 

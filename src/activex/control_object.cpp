@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "activex/convert.h"
+#include "activex/enumerator.h"
 #include "platform/win32/resource_pictures.h"
 
 namespace folivan::activex {
@@ -280,70 +281,11 @@ std::optional<Variant> ControlObject::ParentGet(std::string_view name) {
 
 // --- IConnectionPointContainer, IProvideClassInfo2, ISupportErrorInfo ---------------
 
-namespace {
-// Enumerates the connection points of the control.
-class PointEnumerator final : public IEnumConnectionPoints {
- public:
-  PointEnumerator(std::vector<IConnectionPoint*> points, size_t position) : points_(std::move(points)), pos_(position) {
-    for (IConnectionPoint* p : points_) p->AddRef();
-  }
-  ~PointEnumerator() {
-    for (IConnectionPoint* p : points_) p->Release();
-  }
-  PointEnumerator(const PointEnumerator&) = delete;
-  PointEnumerator& operator=(const PointEnumerator&) = delete;
-
-  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-    if (!object) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IEnumConnectionPoints) {
-      *object = static_cast<IEnumConnectionPoints*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-  STDMETHODIMP_(ULONG) Release() override {
-    LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-  }
-  STDMETHODIMP Next(ULONG count, IConnectionPoint** out, ULONG* fetched) override {
-    if (!out) return E_POINTER;
-    ULONG n = 0;
-    for (; n < count && pos_ < points_.size(); ++n, ++pos_) {
-      out[n] = points_[pos_];
-      out[n]->AddRef();
-    }
-    if (fetched) *fetched = n;
-    return n == count ? S_OK : S_FALSE;
-  }
-  STDMETHODIMP Skip(ULONG count) override {
-    size_t left = points_.size() - pos_;
-    pos_ += std::min(left, static_cast<size_t>(count));
-    return count <= left ? S_OK : S_FALSE;
-  }
-  STDMETHODIMP Reset() override {
-    pos_ = 0;
-    return S_OK;
-  }
-  STDMETHODIMP Clone(IEnumConnectionPoints** copy) override {
-    if (!copy) return E_POINTER;
-    *copy = new PointEnumerator(points_, pos_);
-    return S_OK;
-  }
-
- private:
-  LONG refs_ = 1;
-  std::vector<IConnectionPoint*> points_;
-  size_t pos_;
-};
-}  // namespace
 
 STDMETHODIMP ControlObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
   if (!points) return E_POINTER;
-  *points = new PointEnumerator({&events_, &notify_}, 0);
+  *points = new SnapshotEnumerator<IEnumConnectionPoints, IConnectionPoint*>(
+      IID_IEnumConnectionPoints, std::vector<IConnectionPoint*>{&events_, &notify_}, 0);
   return S_OK;
 }
 
