@@ -62,11 +62,15 @@ class Player {
   void Run(std::istream& script);
   void RunLine(const std::string& line, int line_number);
 
- private:
+  // What the script's `on` line asked of an event's handler.
   struct Handler {
     std::vector<std::pair<std::string, Variant>> assignments;
     std::string action;  // a script line the handler runs after setting its arguments
   };
+  void SetHandler(std::string_view event, Handler handler);
+  void ClearHandler(std::string_view event);
+
+ private:
   void OnEvent(int32_t dispid, std::span<Variant> args);
 
   Session& session_;

@@ -1,0 +1,66 @@
+// Script verbs that picture the control: render and the tooltip window.
+#include "verbs.h"
+
+#include <map>
+
+#include "core/dispatch.h"
+#include "core/text.h"
+#include "platform/vb_runtime.h"
+#include "render_command.h"
+#include "script_values.h"
+#include "platform/headless/form_host.h"
+#include "platform/headless/hosted_surface.h"
+#include "platform/headless/picture_file.h"
+#include "containment/switcher.h"
+#include "input/mouse.h"
+#include "tooltip/tip.h"
+
+namespace folivan::console {
+
+namespace {
+
+void RunRender(Line& line) {
+  if (line.words.size() != 2) line.Fail("expected: render FILE.png");
+  std::string path = line.words[1];
+  if (path.size() >= 2 && path.front() == '"') path = line.Value(path).As<std::string>();
+  line.Reporting([&] { RenderToPng(line.session, path, true); });
+}
+
+void RunTip(Line& line) {
+  FolivanTab& control = line.Control();
+  // The tooltip of the hot tab.
+  if (line.words.size() != 1) line.Fail("expected: tip");
+  const auto& tip = control.State().input.Tip;
+  if (!tip) {
+    line.out << "tip none\n";
+  } else {
+    line.out << "tip Style=" << tip->Style() << " Title=" << Quote(tip->Title()) << " Icon=" << tip->Icon()
+         << " TipText=" << Quote(tip->TipText()) << " Window=" << (tip->HasWindow() ? "yes" : "no") << "\n";
+    // The tooltip window as the platform holds it, and how many there are.
+    const HeadlessTooltips& tooltips = line.session.System().Tooltips();
+    if (const HeadlessTooltips::Tooltip* w = tooltips.Find(tip->Window())) {
+      line.out << "tip window Class=" << Quote(line.session.System().FindWindow(tip->Window())->class_name)
+           << " WindowStyle=" << w->style << " Topmost=" << (w->topmost ? "yes" : "no")
+           << " Owner=" << (w->owner == control.hwnd() ? "control" : "other") << " Title=" << Quote(w->title)
+           << " Icon=" << w->icon << " Tools=" << w->tools.size();
+      if (!w->tools.empty()) {
+        const ToolInfo& tool = w->tools.front();
+        line.out << " ToolRect=" << tool.rect.left << "," << tool.rect.top << "," << tool.rect.right << ","
+             << tool.rect.bottom << " ToolText=" << Quote(tool.text);
+      }
+      line.out << " Windows=" << tooltips.Windows().size() << "\n";
+    }
+  }
+}
+
+}  // namespace
+
+std::span<const Verb> PictureVerbs() {
+  static const Verb verbs[] = {
+    {"render", RunRender},
+    {"tip", RunTip},
+  };
+  return verbs;
+}
+
+}  // namespace folivan::console
