@@ -2,8 +2,9 @@
 // (vb_form.h): controls dropped on tabs 0 and 1 at design time, windowed and
 // windowless, are switched through their extenders; the form is saved as .frm
 // text and loaded again at design time and at run time. Leaves vb_form.frm and
-// the container's "controls" lines (vb_form_controls.txt) for
-// scripts/wine-tests.sh to compare with `folivantab play --form`.
+// the container's "controls" lines at run time, after the load and after
+// selecting tab 1 (vb_form_controls.txt), for scripts/wine-tests.sh to compare
+// with `folivantab play --form`.
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -178,13 +179,13 @@ void Reload(const std::string& saved, bool user_mode) {
           {L"linSep", 600 - kHide, true, true}},
          mode + "every control stands where it was saved");
   ExpectDrawn(*form, true, false, mode + "only tab 0's windowless controls are drawn");
-  if (user_mode) {
-    if (FILE* f = _wfopen(L"vb_form_controls.txt", L"wb")) {
-      std::fputs(ControlsLines(*form).c_str(), f);
-      std::fclose(f);
-    }
-  }
+  std::string lines = ControlsLines(*form);
   PutTab(form->control, 1);
+  lines += ControlsLines(*form);
+  if (FILE* f = user_mode ? _wfopen(L"vb_form_controls.txt", L"wb") : nullptr) {
+    std::fputs(lines.c_str(), f);
+    std::fclose(f);
+  }
   Expect(*form,
          {{L"txtName", 600 - kHide, !user_mode, !user_mode},
           {L"lblName", 600 - kHide, true, !user_mode},
