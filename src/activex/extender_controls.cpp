@@ -26,10 +26,11 @@ IUnknown* Identity(IUnknown* object) {
   return unknown;
 }
 
-// Whether the extender's "Container" is the object `self` or `own_extender`.
-bool IsContainedIn(IDispatch* extender, IUnknown* self, IUnknown* own_extender) {
+// Whether the extender's "Container" is the object `self` or `own_extender`;
+// nullopt when the object has no "Container" (it is no extender).
+std::optional<bool> IsContainedIn(IDispatch* extender, IUnknown* self, IUnknown* own_extender) {
   auto id = IdOf(extender, "Container");
-  if (!id) return false;
+  if (!id) return std::nullopt;
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   VARIANT container;
   VariantInit(&container);
@@ -130,19 +131,21 @@ std::optional<std::vector<ContainedControlPtr>> ExtenderControls(IOleClientSite*
   if (SUCCEEDED(site->GetContainer(&container)) && container &&
       SUCCEEDED(container->EnumObjects(OLECONTF_EMBEDDINGS, &objects)) && objects) {
     IUnknown* self_identity = Identity(self);
-    controls.emplace();
+    std::vector<ContainedControlPtr> inside;
+    bool extenders = false;  // some object tells its container
     IUnknown* object = nullptr;
     ULONG fetched = 0;
     while (objects->Next(1, &object, &fetched) == S_OK && fetched == 1) {
       IDispatch* extender = nullptr;
       if (SUCCEEDED(object->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&extender)))) {
-        if (IsContainedIn(extender, self_identity, own_identity)) {
-          controls->push_back(std::make_shared<ExtenderControl>(extender));
-        }
+        std::optional<bool> contained = IsContainedIn(extender, self_identity, own_identity);
+        extenders |= contained.has_value();
+        if (contained.value_or(false)) inside.push_back(std::make_shared<ExtenderControl>(extender));
         extender->Release();
       }
       object->Release();
     }
+    if (extenders) controls = std::move(inside);
     if (self_identity) self_identity->Release();
     objects->Release();
   }

@@ -46,8 +46,9 @@ class ExtenderControl : public ContainedControl {
 
 // The controls that the site's container holds inside `self` (the control's
 // own extender, or the control's IUnknown), in the container's order; nullopt
-// when the site offers no extender of its own or no enumerable container, so
-// that the caller falls back to the child windows.
+// when the site offers no extender of its own, no enumerable container, or
+// objects none of which tells its "Container", so that the caller falls back
+// to the child windows.
 std::optional<std::vector<ContainedControlPtr>> ExtenderControls(IOleClientSite* site, IUnknown* self);
 
 }  // namespace folivan::activex
