@@ -147,7 +147,7 @@ class Enumerator : public com::Object<Enum> {
     return n == count ? S_OK : S_FALSE;
   }
   STDMETHODIMP Skip(ULONG count) override {
-    at_ = std::min(items_.size(), at_ + count);
+    at_ = std::min(items_.size(), at_ + static_cast<size_t>(count));
     return at_ < items_.size() ? S_OK : S_FALSE;
   }
   STDMETHODIMP Reset() override {
