@@ -442,7 +442,8 @@ class Form : public com::Dispatch<IOleContainer> {
     if (e->window || !control_window || !Windowed(e->kind) || e->kind == Kind::kTabControl) return;
     const bool edit = e->kind == Kind::kTextBox;
     e->window = CreateWindowExW(0, edit ? L"EDIT" : L"BUTTON", e->name.c_str(), WS_CHILD | (edit ? WS_BORDER : 0),
-                                0, 0, 10, 10, control_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                0, 0, 10, 10, e->container ? control_window : window, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
     e->Apply();
   }
 };

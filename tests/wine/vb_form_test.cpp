@@ -127,6 +127,9 @@ std::string Design() {
     form->Release();
     return saved;
   }
+  // A button on the form itself, beside the tab control, belongs to no tab.
+  Extender* outside = form->Add(Kind::kCommandButton, L"cmdClose", -1, false);
+  outside->at = {{vb::kLeft, 6600}, {vb::kTop, 240}, {vb::kWidth, 1200}, {vb::kHeight, 300}};
   form->Drop(Kind::kTextBox, L"txtName", -1, 600, 900);
   form->Drop(Kind::kLabel, L"lblName", -1, 600, 1500);
   PutTab(form->control, 1);
@@ -143,6 +146,7 @@ std::string Design() {
           {L"linSep", 600 - kHide, true, true}},
          "design: back on tab 0, its controls return and tab 1's (a line by X1 and X2) leave");
   Check(form->Find(L"linSep")->at[vb::kX2] == 1500 - kHide, "design: the line's X2 moves with its X1");
+  Check(outside->at[vb::kLeft] == 6600, "design: a control whose Container is the form is never moved");
   ExpectDrawn(*form, true, false, "design: tab 0 draws its label and not tab 1's line");
   Check(form->site->pre_filtered > 0 && form->site->post_filtered == form->site->pre_filtered,
         "the control's window runs every message through the site's ISimpleFrameSite filters",
