@@ -181,6 +181,24 @@ else
 fi
 rm -rf "$(dirname "$frm")" "$BIN/bag_keys.txt"
 
+# --- the form that vb_form_test.exe saved (a VB6 form's designer switching through
+# extenders) loads in the headless console and shows the same controls there, after
+# the load and after selecting tab 1.
+if [ -s "$BIN/vb_form.frm" ] && [ -s "$BIN/vb_form_controls.txt" ] &&
+   cmake --build "$ROOT/build" -j2 --target folivantab_cli >/dev/null 2>&1; then
+  headless=$(printf 'show\ncontrols\nset CurrentTab = 1\ncontrols\n' |
+    "$ROOT/build/cli/folivantab" play --form "$BIN/vb_form.frm" 2>&1 | grep '^control ')
+  if [ "$headless" = "$(tr -d '\r' < "$BIN/vb_form_controls.txt")" ]; then
+    pass "the test form's .frm gives the same controls lines in folivantab play --form ($(echo "$headless" | wc -l) lines)"
+  else
+    diff <(echo "$headless") <(tr -d '\r' < "$BIN/vb_form_controls.txt") | sed 's/^/    /'
+    fail "the test form's .frm gives the same controls lines in folivantab play --form"
+  fi
+else
+  fail "vb_form_test.exe saved its form and controls lines"
+fi
+rm -f "$BIN/vb_form.frm" "$BIN/vb_form_controls.txt"
+
 # --- the headless surface against GDI: pixels_dump.exe draws the drawing list under
 # Wine, the headless build's gdi_reference tests compare (tests/golden/gdi/README.md).
 rm -rf "$BUILD/pixels"

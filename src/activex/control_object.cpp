@@ -5,6 +5,7 @@
 
 #include "activex/convert.h"
 #include "activex/enumerator.h"
+#include "core/text.h"
 #include "platform/win32/resource_pictures.h"
 
 namespace folivan::activex {
@@ -49,6 +50,7 @@ ControlObject::~ControlObject() {
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
   if (view_sink_) view_sink_->Release();
   if (ole_advise_) ole_advise_->Release();
+  SetSimpleFrameSite(nullptr);
   if (site_) site_->Release();
   if (type_info_) type_info_->Release();
   ObjectDestroyed();
@@ -230,10 +232,13 @@ std::optional<Variant> GetByName(IDispatch* object, std::string_view name) {
 }  // namespace
 
 std::optional<Variant> ControlObject::ExtenderGet(std::string_view name) {
-  IDispatch* extender = Extender();
-  if (!extender) return std::nullopt;
-  auto result = GetByName(extender, name);
-  extender->Release();
+  std::optional<Variant> result;
+  if (IDispatch* extender = Extender()) {
+    result = GetByName(extender, name);
+    extender->Release();
+  }
+  // A container without an extender of its own may still name the control.
+  if (!result && EqualsIgnoreCase(name, "Name")) result = Ambient(DISPID_AMBIENT_DISPLAYNAME);
   return result;
 }
 

@@ -247,6 +247,7 @@ class ControlObject final : public _FolivanTab,
   std::optional<Variant> ParentGet(std::string_view name) override;
   std::optional<std::string> InputBox(std::string_view prompt, std::string_view title) override;
   std::optional<int32_t> MsgBox(std::string_view text, int32_t style, std::string_view title) override;
+  std::optional<std::vector<ContainedControlPtr>> ContainedControls() override;
 
   // Runs a call into the control and turns its run-time errors into error
   // info and an HRESULT. A control that the container neither initialised nor
@@ -267,6 +268,9 @@ class ControlObject final : public _FolivanTab,
   void ViewChanged();
   void AccessKeysChanged();
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  // OnMessage between the site's ISimpleFrameSite filters, when it has them.
+  LRESULT OnFilteredMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void SetSimpleFrameSite(IOleClientSite* site);
 
   LONG refs_ = 1;
   win32::Win32System system_;
@@ -280,6 +284,7 @@ class ControlObject final : public _FolivanTab,
   LONG freeze_count_ = 0;
 
   IOleClientSite* site_ = nullptr;
+  ISimpleFrameSite* simple_frame_ = nullptr;
   IOleAdviseHolder* ole_advise_ = nullptr;
   IAdviseSink* view_sink_ = nullptr;
   DWORD view_aspects_ = 0;

@@ -67,6 +67,7 @@ STDMETHODIMP ControlObject::SetClientSite(IOleClientSite* site) {
   if (site) site->AddRef();
   if (site_) site_->Release();
   site_ = site;
+  SetSimpleFrameSite(site_);
   if (site_) Notify([&] { core_->AmbientChanged("UserMode"); });
   return S_OK;
 }
@@ -387,7 +388,7 @@ LRESULT CALLBACK ControlObject::WindowProc(HWND hwnd, UINT message, WPARAM wpara
   if (!self || !self->hwnd_) return DefWindowProcW(hwnd, message, wparam, lparam);
   // Keep the object alive while one of its handlers runs.
   self->AddRef();
-  LRESULT result = self->OnMessage(message, wparam, lparam);
+  LRESULT result = self->OnFilteredMessage(message, wparam, lparam);
   self->Release();
   return result;
 }

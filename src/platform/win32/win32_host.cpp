@@ -66,6 +66,7 @@ bool Win32Host::AmbientUserMode() const { return link_.AmbientUserMode().value_o
 OleColor Win32Host::AmbientBackColor() const { return link_.AmbientBackColor().value_or(kButtonFace); }
 
 std::vector<ContainedControlPtr> Win32Host::ContainedControls() {
+  if (auto controls = link_.ContainedControls()) return std::move(*controls);
   return ChildWindowControls(surface_.Window(), is_own_window);
 }
 

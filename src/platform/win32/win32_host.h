@@ -1,8 +1,10 @@
 // The control's host on Windows. The parts that need the ActiveX container
 // (ambient properties, PropertyChanged, events, the extender, a container's
-// own dialogs) go to a ContainerLink that the ActiveX object provides; the
-// contained controls are the child windows of the control's window
-// (window_controls.h); dialogs are the system's unless the container shows them.
+// own dialogs, the contained controls through their extenders) go to a
+// ContainerLink that the ActiveX object provides; a container without
+// extenders gets the child windows of the control's window as its contained
+// controls (window_controls.h); dialogs are the system's unless the container
+// shows them.
 #pragma once
 
 #include "platform/win32/win32_api.h"
@@ -32,6 +34,9 @@ class ContainerLink {
   virtual std::optional<int32_t> MsgBox(std::string_view /*text*/, int32_t /*style*/, std::string_view /*title*/) {
     return std::nullopt;
   }
+  // The contained controls as the container holds them (through their
+  // extenders); nullopt when it offers none (the child windows are used).
+  virtual std::optional<std::vector<ContainedControlPtr>> ContainedControls() { return std::nullopt; }
 };
 
 class Win32Host : public Host {
@@ -51,7 +56,8 @@ class Win32Host : public Host {
   std::optional<Variant> ExtenderGet(std::string_view name) const override { return link_.ExtenderGet(name); }
   bool ExtenderSet(std::string_view name, const Variant& value) override { return link_.ExtenderSet(name, value); }
   std::optional<Variant> ParentGet(std::string_view name) const override { return link_.ParentGet(name); }
-  // The child windows of the control's window, in z-order; none without a window.
+  // The container's own list when it gives one; otherwise the child windows
+  // of the control's window, in z-order (none without a window).
   std::vector<ContainedControlPtr> ContainedControls() override;
 
   // Windows on the control's window that are not the container's controls

@@ -100,7 +100,9 @@ class Win32Surface : public Surface {
   int height_px_ = 0;
   int dpi_x_ = 96;
   int dpi_y_ = 96;
-  ScaleMode scale_mode_ = ScaleMode::kTwips;
+  // The control's surface is designed in pixels: a control loaded from a bag
+  // (no InitProperties) measures its text in pixels too.
+  ScaleMode scale_mode_ = ScaleMode::kPixels;
   FontDesc font_;
   OleColor fore_color_ = 0x80000012;  // button text
   OleColor back_color_ = 0x8000000F;  // button face
