@@ -44,7 +44,7 @@ BIN=$BUILD/bin
 OCX=$BIN/FolivanTabs.ocx
 
 # A 64-bit host can load the control on a bare Windows: it imports system DLLs only.
-SYSTEM_DLLS='^(advapi32|gdi32|kernel32|msvcrt|ole32|oleaut32|shlwapi|user32|uxtheme|comctl32|msimg32|shell32)\.dll$'
+SYSTEM_DLLS='^(advapi32|gdi32|kernel32|msvcrt|ole32|oleaut32|oleacc|shlwapi|user32|uxtheme|comctl32|msimg32|shell32)\.dll$'
 imports=$(x86_64-w64-mingw32-objdump -p "$OCX" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
 foreign=$(echo "$imports" | grep -vE "$SYSTEM_DLLS" || true)
 if [ -n "$imports" ] && [ -z "$foreign" ]; then
