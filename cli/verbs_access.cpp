@@ -2,7 +2,9 @@
 // default action of a child, and the events the control raises for it.
 #include "verbs.h"
 
+#include <algorithm>
 #include <ostream>
+#include <utility>
 
 #include "access/access_events.h"
 #include "access/access_tree.h"
@@ -35,6 +37,37 @@ void RunAccessible(Line& line) {
       line.Fail("expected: accessible do N");
     }
     line.Reporting([&] { access::DoDefaultAction(line.Control(), child); });
+  } else if (w.size() == 4 && w[1] == "at") {
+    // The hit test: the child under pixel X, Y of the control.
+    int32_t x = 0;
+    int32_t y = 0;
+    try {
+      x = ToLong(line.Value(w[2]));
+      y = ToLong(line.Value(w[3]));
+    } catch (const VbError&) {
+      line.Fail("expected: accessible at X Y");
+    }
+    line.out << "accessible at " << x << " " << y << " child=" << access::ChildAt(line.Control(), x, y) << "\n";
+  } else if (w.size() == 2 && w[1] == "focus") {
+    line.out << "accessible focus child=" << access::FocusedChild(line.Control())
+             << " selection=" << access::SelectedChild(line.Control()) << "\n";
+  } else if (w.size() == 4 && w[1] == "navigate") {
+    static const std::pair<std::string_view, access::Direction> kWays[] = {
+        {"next", access::Direction::kNext},
+        {"previous", access::Direction::kPrevious},
+        {"first", access::Direction::kFirstChild},
+        {"last", access::Direction::kLastChild},
+    };
+    int32_t from = 0;
+    try {
+      from = ToLong(line.Value(w[2]));
+    } catch (const VbError&) {
+      line.Fail("expected: accessible navigate N next|previous|first|last");
+    }
+    const auto* way = std::find_if(std::begin(kWays), std::end(kWays), [&](const auto& k) { return k.first == w[3]; });
+    if (way == std::end(kWays)) line.Fail("expected: accessible navigate N next|previous|first|last");
+    line.out << "accessible navigate " << from << " " << w[3]
+             << " child=" << access::Navigate(line.Control(), from, way->second) << "\n";
   } else if (w.size() == 3 && w[1] == "events" && (w[2] == "on" || w[2] == "off")) {
     HeadlessSystem& system = line.session.System();
     if (w[2] == "off") {
@@ -48,7 +81,9 @@ void RunAccessible(Line& line) {
     // What the tree is now is what the listener starts from.
     access::ForgetReportedTree(line.Control());
   } else {
-    line.Fail("expected: accessible, accessible do N, accessible events on|off");
+    line.Fail(
+        "expected: accessible, accessible do N, accessible at X Y, accessible focus, accessible navigate N WAY, "
+        "accessible events on|off");
   }
 }
 

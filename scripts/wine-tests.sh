@@ -181,6 +181,21 @@ else
 fi
 rm -rf "$(dirname "$frm")" "$BIN/bag_keys.txt"
 
+# --- the accessibility tree that a client reads through oleacc (accessible_test.exe wrote it
+# to access_trees.txt) is the tree the console prints for the same script, in every style.
+if [ -s "$BIN/access_trees.txt" ] && cmake --build "$ROOT/build" -j2 --target folivantab_cli >/dev/null 2>&1; then
+  console_tree=$("$ROOT/build/cli/folivantab" play "$ROOT/tests/wine/access_trees.play" | grep '^accessible')
+  if [ "$console_tree" = "$(tr -d '\r' < "$BIN/access_trees.txt")" ]; then
+    pass "the tree through oleacc is the console's, in all 13 styles ($(echo "$console_tree" | wc -l) lines)"
+  else
+    diff <(echo "$console_tree") <(tr -d '\r' < "$BIN/access_trees.txt") | sed 's/^/    /'
+    fail "the tree through oleacc is the console's"
+  fi
+else
+  fail "the accessibility trees of accessible_test.exe and of the console"
+fi
+rm -f "$BIN/access_trees.txt"
+
 # --- the headless surface against GDI: pixels_dump.exe draws the drawing list under
 # Wine, the headless build's gdi_reference tests compare (tests/golden/gdi/README.md).
 rm -rf "$BUILD/pixels"
