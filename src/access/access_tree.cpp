@@ -45,7 +45,10 @@ Element TabElement(FolivanTab& control, int16_t i) {
   e.role = Role::kPageTab;
   e.name = NameOfCaption(tab.Caption);
   e.description = tab.TipText;
-  if (!tab.Access.empty()) e.shortcut = "Alt+" + UpperCase(tab.Access);
+  if (!tab.Access.empty()) {
+    e.shortcut = "Alt+";
+    e.shortcut += UpperCase(tab.Access);
+  }
   e.action = "Switch";
   e.states = state::kFocusable | state::kSelectable;
   if (!tab.Enabled) e.states |= state::kUnavailable;

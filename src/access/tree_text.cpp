@@ -8,12 +8,13 @@ namespace {
 
 // Double quotes around, and a quote inside doubled.
 std::string Quoted(std::string_view text) {
-  std::string out = "\"";
+  std::string out(1, '"');
   for (char c : text) {
     out += c;
     if (c == '"') out += '"';
   }
-  return out + "\"";
+  out += '"';
+  return out;
 }
 
 // The winevent constants (platform/system.h), kept here so that the test
@@ -66,21 +67,51 @@ std::string_view WinEventName(uint32_t event) {
   }
 }
 
+// Built by appending only (GCC 12's -Wrestrict misreads some string sums at -O3).
 std::string TreeLine(const Element& e, int32_t child, int32_t children) {
   std::string line = "accessible";
-  if (child > 0) line += " " + std::to_string(child);
-  line += " Role=" + std::string(RoleName(e.role)) + " Name=" + Quoted(e.name);
-  if (child == 0) return line + " State=" + StateNames(e.states) + " Children=" + std::to_string(children);
-  if (e.role == Role::kPageTab) line += " Description=" + Quoted(e.description) + " Shortcut=" + Quoted(e.shortcut);
+  if (child > 0) {
+    line += ' ';
+    line += std::to_string(child);
+  }
+  line += " Role=";
+  line += RoleName(e.role);
+  line += " Name=";
+  line += Quoted(e.name);
+  if (child == 0) {
+    line += " State=";
+    line += StateNames(e.states);
+    line += " Children=";
+    line += std::to_string(children);
+    return line;
+  }
+  if (e.role == Role::kPageTab) {
+    line += " Description=";
+    line += Quoted(e.description);
+    line += " Shortcut=";
+    line += Quoted(e.shortcut);
+  }
   const Rect& r = e.location;
-  line += " State=" + StateNames(e.states) + " Location=" + std::to_string(r.left) + "," + std::to_string(r.top) +
-          "," + std::to_string(r.Width()) + "," + std::to_string(r.Height());
-  if (!e.action.empty()) line += " Action=" + Quoted(e.action);
+  line += " State=";
+  line += StateNames(e.states);
+  line += " Location=";
+  for (int32_t value : {r.left, r.top, r.Width(), r.Height()}) {
+    if (line.back() != '=') line += ',';
+    line += std::to_string(value);
+  }
+  if (!e.action.empty()) {
+    line += " Action=";
+    line += Quoted(e.action);
+  }
   return line;
 }
 
 std::string WinEventLine(uint32_t event, int32_t child) {
-  return "winevent " + std::string(WinEventName(event)) + " child=" + std::to_string(child);
+  std::string line = "winevent ";
+  line += WinEventName(event);
+  line += " child=";
+  line += std::to_string(child);
+  return line;
 }
 
 }  // namespace folivan::access

@@ -12,6 +12,10 @@ namespace folivan::activex {
 
 namespace {
 
+// IAccessible's identifier. The import library's IID_IAccessible names data
+// in oleacc.dll, which reaches this module as a thunk, not as the GUID.
+constexpr IID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
 LONG RoleOf(access::Role role) {
   switch (role) {
     case access::Role::kPageTabList: return ROLE_SYSTEM_PAGETABLIST;
@@ -78,7 +82,7 @@ HRESULT Guarded(Fn&& fn) {
 LRESULT AnswerAccessibleObject(ControlObject& control, WPARAM wparam) {
   auto* object = new (std::nothrow) AccessibleObject(control);
   if (!object) return 0;
-  LRESULT result = LresultFromObject(IID_IAccessible, wparam, static_cast<IAccessible*>(object));
+  LRESULT result = LresultFromObject(kIidAccessible, wparam, static_cast<IAccessible*>(object));
   object->Release();
   return result;
 }
@@ -96,7 +100,7 @@ AccessibleObject::~AccessibleObject() {
 STDMETHODIMP AccessibleObject::QueryInterface(REFIID riid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
-  if (riid != IID_IUnknown && riid != IID_IDispatch && riid != IID_IAccessible) return E_NOINTERFACE;
+  if (riid != IID_IUnknown && riid != IID_IDispatch && riid != kIidAccessible) return E_NOINTERFACE;
   *object = static_cast<IAccessible*>(this);
   AddRef();
   return S_OK;
