@@ -132,8 +132,10 @@ void SwitchToTab(FolivanTab& control, int16_t i) {
   if (control.UserMode() && !s.tabs[static_cast<size_t>(i)].Enabled) return;
   if (!control.CheckTabPassword(i)) return;
   if (!s.IsValidTab(i)) return;
+  const int16_t before = s.CurrentTab;
   control.SetCurrentTab(i);
-  ScrollIntoView(control);
+  // A veto leaves the strip alone too.
+  if (s.CurrentTab != before || s.CurrentTab == i) ScrollIntoView(control);
 }
 
 }  // namespace

@@ -230,14 +230,17 @@ void ScrollButtonsPress(FolivanTab& control, int16_t button, int16_t shift, floa
 
 void PressScrollButton(FolivanTab& control, bool right) {
   ControlState& s = control.State();
+  const double width = control.GetSurface().ScaleWidth();
   if (right) {
     // Nothing more to scroll when the last laid-out tab ends left of the buttons.
-    const double width = control.GetSurface().ScaleWidth();
-    if (!(width - 3.0 * s.paint.ScrollButtonWidth < static_cast<double>(control.Record(s.HiddR).AR))) return;
-    ScrollBy(control, Side::kRight);
+    if (width - 3.0 * s.paint.ScrollButtonWidth < static_cast<double>(control.Record(s.HiddR).AR)) {
+      ScrollBy(control, Side::kRight);
+    }
   } else if (s.Hidd > 0) {
     ScrollBy(control, Side::kLeft);
   }
+  // The pressed look stays on the screen until the buttons are drawn again.
+  ReleaseScrollButtons(control);
 }
 
 void RepeatScrollButtonPress(FolivanTab& control, uint32_t timer_id) {
