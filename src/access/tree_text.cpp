@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/system.h"
+
 namespace folivan::access {
 
 namespace {
@@ -16,16 +18,6 @@ std::string Quoted(std::string_view text) {
   out += '"';
   return out;
 }
-
-// The winevent constants (platform/system.h), kept here so that the test
-// programs can print events without the platform's headers.
-constexpr uint32_t kShow = 0x8002;
-constexpr uint32_t kHide = 0x8003;
-constexpr uint32_t kReorder = 0x8004;
-constexpr uint32_t kFocus = 0x8005;
-constexpr uint32_t kSelection = 0x8006;
-constexpr uint32_t kStateChange = 0x800A;
-constexpr uint32_t kNameChange = 0x800C;
 
 }  // namespace
 
@@ -56,13 +48,13 @@ std::string StateNames(uint32_t states) {
 
 std::string_view WinEventName(uint32_t event) {
   switch (event) {
-    case kShow: return "SHOW";
-    case kHide: return "HIDE";
-    case kReorder: return "REORDER";
-    case kFocus: return "FOCUS";
-    case kSelection: return "SELECTION";
-    case kStateChange: return "STATECHANGE";
-    case kNameChange: return "NAMECHANGE";
+    case winevent::kShow: return "SHOW";
+    case winevent::kHide: return "HIDE";
+    case winevent::kReorder: return "REORDER";
+    case winevent::kFocus: return "FOCUS";
+    case winevent::kSelection: return "SELECTION";
+    case winevent::kStateChange: return "STATECHANGE";
+    case winevent::kNameChange: return "NAMECHANGE";
     default: return "UNKNOWN";
   }
 }
