@@ -44,7 +44,7 @@ BIN=$BUILD/bin
 OCX=$BIN/FolivanTabs.ocx
 
 # A 64-bit host can load the control on a bare Windows: it imports system DLLs only.
-SYSTEM_DLLS='^(advapi32|gdi32|kernel32|msvcrt|ole32|oleaut32|shlwapi|user32|uxtheme|comctl32|msimg32|shell32)\.dll$'
+SYSTEM_DLLS='^(advapi32|gdi32|kernel32|msvcrt|ole32|oleaut32|oleacc|shlwapi|user32|uxtheme|comctl32|msimg32|shell32)\.dll$'
 imports=$(x86_64-w64-mingw32-objdump -p "$OCX" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
 foreign=$(echo "$imports" | grep -vE "$SYSTEM_DLLS" || true)
 if [ -n "$imports" ] && [ -z "$foreign" ]; then
@@ -198,6 +198,21 @@ else
   fail "vb_form_test.exe saved its form and controls lines"
 fi
 rm -f "$BIN/vb_form.frm" "$BIN/vb_form_controls.txt"
+
+# --- the accessibility tree that a client reads through oleacc (accessible_test.exe wrote it
+# to access_trees.txt) is the tree the console prints for the same script, in every style.
+if [ -s "$BIN/access_trees.txt" ] && cmake --build "$ROOT/build" -j2 --target folivantab_cli >/dev/null 2>&1; then
+  console_tree=$("$ROOT/build/cli/folivantab" play "$ROOT/tests/wine/access_trees.play" | grep '^accessible')
+  if [ "$console_tree" = "$(tr -d '\r' < "$BIN/access_trees.txt")" ]; then
+    pass "the tree through oleacc is the console's, in all 13 styles ($(echo "$console_tree" | wc -l) lines)"
+  else
+    diff <(echo "$console_tree") <(tr -d '\r' < "$BIN/access_trees.txt") | sed 's/^/    /'
+    fail "the tree through oleacc is the console's"
+  fi
+else
+  fail "the accessibility trees of accessible_test.exe and of the console"
+fi
+rm -f "$BIN/access_trees.txt"
 
 # --- the headless surface against GDI: pixels_dump.exe draws the drawing list under
 # Wine, the headless build's gdi_reference tests compare (tests/golden/gdi/README.md).

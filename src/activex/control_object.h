@@ -234,6 +234,14 @@ class ControlObject final : public _FolivanTab,
   // The window procedure of the in-place active control.
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
+  // What the accessibility object reads: the control (initialised) and its
+  // window (null while the control is not active in place).
+  FolivanTab& Core() {
+    EnsureInitializedQuietly();
+    return *core_;
+  }
+  HWND Window() const { return hwnd_; }
+
  private:
   ~ControlObject();
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "activex/accessible_object.h"
 #include "activex/control_object.h"
 
 namespace folivan::activex {
@@ -470,6 +471,9 @@ LRESULT ControlObject::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CHAR:
       Notify([&] { core_->KeyPress(static_cast<int16_t>(wparam)); });
       return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lparam) == OBJID_CLIENT) return AnswerAccessibleObject(*this, wparam);
+      return DefWindowProcW(hwnd_, message, wparam, lparam);
     default:
       return DefWindowProcW(hwnd_, message, wparam, lparam);
   }

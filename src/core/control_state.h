@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "access/access_events.h"
 #include "containment/resize.h"
 #include "core/tab_record.h"
 #include "input/input_state.h"
@@ -93,6 +94,7 @@ struct ControlState {
   PaintState paint;  // colours and layout results of the last repaint
   ResizeState resize;  // the sizes the proportional scaling goes by
   InputState input;  // the mouse: hot tab, hover, last move, tooltip, design-time subclass
+  access::ReportedTree access;  // the tree as accessibility clients last heard of it
 
   bool IsValidTab(int32_t index) const { return index >= 0 && index < Tabs && index < static_cast<int32_t>(tabs.size()); }
   TabRecord* Current() { return IsValidTab(CurrentTab) ? &tabs[static_cast<size_t>(CurrentTab)] : nullptr; }

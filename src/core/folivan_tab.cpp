@@ -2,6 +2,7 @@
 // control simply forwards to its host as events.
 #include "core/folivan_tab.h"
 
+#include "access/access_events.h"
 #include "containment/resize.h"
 #include "containment/switcher.h"
 #include "input/design_subclass.h"
@@ -97,12 +98,14 @@ void FolivanTab::GotFocus() {
   s_.paint.HasFocus = true;
   GetSurface().SetAutoRedraw(true);
   if (s_.FocusRect) Repaint(*this);
+  access::ReportAccessChanges(*this);
 }
 
 void FolivanTab::LostFocus() {
   s_.paint.HasFocus = false;
   GetSurface().SetAutoRedraw(true);
   if (s_.FocusRect) Repaint(*this);
+  access::ReportAccessChanges(*this);
 }
 
 void FolivanTab::Click() { HandleClick(*this); }

@@ -1,8 +1,14 @@
 #include "core/tab_record.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace folivan {
+
+uint64_t TabIdentity::Next() {
+  static std::atomic<uint64_t> next{1};
+  return next++;
+}
 
 bool ControlDetailsList::Add(const ControlDetails& details) {
   if (Find(details.ControlID) != nullptr) return false;

@@ -51,6 +51,26 @@ struct CommonControlsList {
   bool Append(const std::string& control_id);
 };
 
+// Who a tab is, for accessibility clients that follow a tab through inserts,
+// removals, hides and swaps: a move keeps it, a copy is a new tab.
+class TabIdentity {
+ public:
+  TabIdentity() : value_(Next()) {}
+  TabIdentity(const TabIdentity&) : value_(Next()) {}
+  TabIdentity& operator=(const TabIdentity& other) {
+    if (this != &other) value_ = Next();
+    return *this;
+  }
+  TabIdentity(TabIdentity&&) noexcept = default;
+  TabIdentity& operator=(TabIdentity&&) noexcept = default;
+  ~TabIdentity() = default;
+  uint64_t Value() const { return value_; }
+
+ private:
+  static uint64_t Next();
+  uint64_t value_;
+};
+
 struct TabRecord {
   std::string Caption;
   int32_t AL = 0, AT = 0, AR = 0, AB = 0;      // the tab's rectangle
@@ -65,6 +85,7 @@ struct TabRecord {
   Variant TagVar;
   WindowHandle Window = 0;
   std::string Access;  // zero or one character
+  TabIdentity Identity;
 };
 
 }  // namespace folivan

@@ -220,14 +220,24 @@ void ScrollButtonsPress(FolivanTab& control, int16_t button, int16_t shift, floa
   }
 
   if (width - w < x && x <= width) {
-    // Nothing more to scroll when the last laid-out tab ends left of the buttons.
-    if (!(width - 3.0 * w < static_cast<double>(control.Record(s.HiddR).AR))) {
-      ReleaseScrollButtons(control);
-      return;
-    }
-    ScrollBy(control, Side::kRight);
+    PressScrollButton(control, true);
   } else if (width - 2.0 * w <= x && x <= width - w) {
-    if (s.Hidd > 0) ScrollBy(control, Side::kLeft);
+    PressScrollButton(control, false);
+  }
+  // The pressed look stays on the screen until the buttons are drawn again.
+  ReleaseScrollButtons(control);
+}
+
+void PressScrollButton(FolivanTab& control, bool right) {
+  ControlState& s = control.State();
+  const double width = control.GetSurface().ScaleWidth();
+  if (right) {
+    // Nothing more to scroll when the last laid-out tab ends left of the buttons.
+    if (width - 3.0 * s.paint.ScrollButtonWidth < static_cast<double>(control.Record(s.HiddR).AR)) {
+      ScrollBy(control, Side::kRight);
+    }
+  } else if (s.Hidd > 0) {
+    ScrollBy(control, Side::kLeft);
   }
   // The pressed look stays on the screen until the buttons are drawn again.
   ReleaseScrollButtons(control);

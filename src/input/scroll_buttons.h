@@ -32,6 +32,10 @@ void UpdateScrollButtonStates(FolivanTab& control);
 void ScrollButtonsMove(FolivanTab& control, int16_t button, int16_t shift, float x, float y);
 // A press, at the position of the last move; also the step of the auto-repeat.
 void ScrollButtonsPress(FolivanTab& control, int16_t button, int16_t shift, float x, float y);
+// One step of the right (scroll on) or the left (scroll back) button,
+// wherever the press comes from: the strip moved by one tab and the scroll
+// events, or nothing when there is nothing to scroll that way.
+void PressScrollButton(FolivanTab& control, bool right);
 // The repeat timer fired (`timer_id` as the window's "TimerID" property holds it).
 void RepeatScrollButtonPress(FolivanTab& control, uint32_t timer_id);
 // Clears the pressed state of both buttons (the mouse was released or left).

@@ -26,6 +26,9 @@ bool OnNext(double width, float x, float y) { return x >= width - 22 && x <= wid
 
 bool ButtonsShown(const ControlState& s) { return s.WizardPictures && s.Tabs >= 1; }
 
+// There is a page before (after) the current one.
+bool CanTurn(const ControlState& s, bool next) { return next ? s.CurrentTab < s.Tabs - 1 : s.CurrentTab >= 1; }
+
 }  // namespace
 
 PicturePtr LoadResourcePicture(FolivanTab& control, int16_t n) {
@@ -57,21 +60,27 @@ void WizardButtonsPress(FolivanTab& control, int16_t button) {
   const float x = s.input.LastMouseX;
   const float y = s.input.LastMouseY;
   const double width = control.GetSurface().ScaleWidth();
-  if (OnPrevious(x, y)) {
-    if (s.CurrentTab < 1) return;
-    OverTab = true;
-    OverCurrentTab = false;
-    PaintResource(control, wizard_picture::kPreviousPressed, 2, 2);
-    control.SetCurrentTab(static_cast<int16_t>(s.CurrentTab - 1));
-  } else if (OnNext(width, x, y)) {
-    if (s.CurrentTab >= s.Tabs - 1) return;
-    OverTab = true;
-    OverCurrentTab = false;
-    PaintResource(control, wizard_picture::kNextPressed, CLng(width - 22), 2);
-    control.SetCurrentTab(static_cast<int16_t>(s.CurrentTab + 1));
-  } else {
+  const bool on_previous = OnPrevious(x, y);
+  if (!on_previous && !OnNext(width, x, y)) {
     OverTab = false;
     OverCurrentTab = true;
+    return;
+  }
+  if (!CanTurn(s, !on_previous)) return;
+  OverTab = true;
+  OverCurrentTab = false;
+  TurnWizardPage(control, !on_previous);
+}
+
+void TurnWizardPage(FolivanTab& control, bool next) {
+  const ControlState& s = control.State();
+  if (!ButtonsShown(s) || !CanTurn(s, next)) return;
+  if (next) {
+    PaintResource(control, wizard_picture::kNextPressed, CLng(control.GetSurface().ScaleWidth() - 22), 2);
+    control.SetCurrentTab(static_cast<int16_t>(s.CurrentTab + 1));
+  } else {
+    PaintResource(control, wizard_picture::kPreviousPressed, 2, 2);
+    control.SetCurrentTab(static_cast<int16_t>(s.CurrentTab - 1));
   }
 }
 

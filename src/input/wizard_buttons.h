@@ -36,5 +36,8 @@ void SetResourcePictureLoader(ResourcePictureLoader loader);
 void WizardButtonsMove(FolivanTab& control, float x, float y);
 // A press, at the position of the last move: turns the page.
 void WizardButtonsPress(FolivanTab& control, int16_t button);
+// A press on the "next" (or "previous") button, wherever it comes from: its
+// pressed look, then the page turned; nothing when there is no such page.
+void TurnWizardPage(FolivanTab& control, bool next);
 
 }  // namespace folivan

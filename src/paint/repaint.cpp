@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "access/access_events.h"
 #include "core/folivan_tab.h"
 #include "input/scroll_buttons.h"
 #include "paint/bodies.h"
@@ -55,6 +56,7 @@ void Repaint(FolivanTab& control) {
   // initialised or read): a cleared surface and nothing else.
   if (s.Tabs == 0 || s.tabs.empty()) {
     surface.Cls();
+    access::ReportAccessChanges(control);
     return;
   }
 
@@ -79,6 +81,9 @@ void Repaint(FolivanTab& control) {
   if (!s.ClientArea && !IsVisio(s)) ShrinkToStrip(control);
 
   if (!control.UserMode()) DrawCommonAreaNotice(control);
+
+  // What changed on the screen, screen readers hear of.
+  access::ReportAccessChanges(control);
 }
 
 void DrawCommonAreaNotice(FolivanTab& control) {

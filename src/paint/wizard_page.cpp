@@ -20,12 +20,11 @@ void PaintAt(Surface& surface, const PicturePtr& picture, Point at) {
   if (picture) surface.PaintPicture(*picture, at.x, at.y, picture->Width(), picture->Height());
 }
 
-// The page counter: "Page 2 of 5" while the second of five pages shows.
+}  // namespace
+
 std::string WizardPageText(int16_t current_tab, int16_t tabs) {
   return "Page " + std::to_string(current_tab + 1) + " of " + std::to_string(tabs);
 }
-
-}  // namespace
 
 void DrawWizardPage(FolivanTab& control) {
   const ControlState& s = control.State();

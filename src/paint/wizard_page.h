@@ -4,8 +4,14 @@
 // looks of the buttons are handled with the mouse (input/wizard_buttons).
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 namespace folivan {
 class FolivanTab;
+
+// The page counter: "Page 2 of 5" while the second of five pages shows.
+std::string WizardPageText(int16_t current_tab, int16_t tabs);
 
 // Body renderer of Appearance 12, over the cleared Face surface: in a form
 // designer a LunaBorder frame and "Wizard Mode" at the bottom right; with

@@ -54,6 +54,17 @@ struct ThemeName {
 
 using ThemeHandle = intptr_t;
 
+// The accessibility events the control raises (the WinEvent constants).
+namespace winevent {
+constexpr uint32_t kShow = 0x8002;
+constexpr uint32_t kHide = 0x8003;
+constexpr uint32_t kReorder = 0x8004;
+constexpr uint32_t kFocus = 0x8005;
+constexpr uint32_t kSelection = 0x8006;
+constexpr uint32_t kStateChange = 0x800A;
+constexpr uint32_t kNameChange = 0x800C;
+}  // namespace winevent
+
 class System {
  public:
   virtual ~System() = default;
@@ -95,6 +106,10 @@ class System {
 
   // Tooltip windows of the common controls.
   virtual TooltipWindows& Tooltips() = 0;
+
+  // NotifyWinEvent for the client area of hwnd: child 0 is the window's own
+  // object, 1.. its children.
+  virtual void NotifyWinEvent(uint32_t event, WindowHandle hwnd, int32_t child) = 0;
 };
 
 }  // namespace folivan

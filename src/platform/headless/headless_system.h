@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,6 +42,12 @@ class HeadlessSystem : public System {
   intptr_t LoadLibrary(const std::string& name) override;
   void FreeLibrary(intptr_t module) override;
   HeadlessTooltips& Tooltips() override { return tooltips_; }
+  void NotifyWinEvent(uint32_t event, WindowHandle hwnd, int32_t child) override {
+    if (on_win_event) on_win_event(event, hwnd, child);
+  }
+
+  // What listens to the accessibility events (the console while they are on).
+  std::function<void(uint32_t event, WindowHandle hwnd, int32_t child)> on_win_event;
 
   // --- the stand-in window system ---
   struct Window {

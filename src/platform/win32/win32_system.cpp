@@ -131,4 +131,8 @@ void Win32System::FreeLibrary(intptr_t module) {
   if (module) ::FreeLibrary(reinterpret_cast<HMODULE>(module));
 }
 
+void Win32System::NotifyWinEvent(uint32_t event, WindowHandle hwnd, int32_t child) {
+  if (hwnd) ::NotifyWinEvent(event, reinterpret_cast<HWND>(hwnd), OBJID_CLIENT, child);
+}
+
 }  // namespace folivan::win32

@@ -1,0 +1,411 @@
+// A screen reader's view of the hosted control, through oleacc: the client
+// asks for the control window's IAccessible with AccessibleObjectFromWindow,
+// prints the tree in the console's words (access_trees.txt, which
+// scripts/wine-tests.sh sets beside the console's own lines for the same
+// script, access_trees.play), runs a tab's default action (TabChange arrives
+// in the container) and hears the control's WinEvents through SetWinEventHook.
+#include <windows.h>
+#include <ole2.h>
+#include <olectl.h>
+#include <ocidl.h>
+#include <oleacc.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <initguid.h>
+
+#include "FolivanTabs_h.h"
+#include "access/tree_text.h"
+#include "com_objects.h"
+#include "script_values.h"
+#include "wine_check.h"
+
+using com::Query;
+using com::Ref;
+using wine_check::Check;
+
+namespace {
+
+namespace access = folivan::access;
+
+std::wstring Widen(const std::string& text) {
+  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+  return out;
+}
+
+std::string Narrow(BSTR text) { return text ? wine_check::Narrow({text, SysStringLen(text)}) : std::string(); }
+
+// --- the container ---------------------------------------------------------------------------
+
+// The control's extender: its name on the form.
+class Extender : public com::Dispatch<> {
+ public:
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+    if (count != 1 || lstrcmpiW(names[0], L"Name") != 0) return DISP_E_UNKNOWNNAME;
+    ids[0] = 1;
+    return S_OK;
+  }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
+    if (id != 1 || !result) return DISP_E_MEMBERNOTFOUND;
+    V_VT(result) = VT_BSTR;
+    V_BSTR(result) = SysAllocString(L"FolivanTab1");
+    return S_OK;
+  }
+
+ protected:
+  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
+};
+
+// A site with a window and an extender; the control's place is (0, 0)-(400, 300),
+// the console's size for a new control.
+class Site : public com::ClientSite<IOleInPlaceSite, IOleControlSite> {
+ public:
+  explicit Site(HWND window) : window_(window) {}
+  STDMETHODIMP GetWindow(HWND* hwnd) override {
+    *hwnd = window_;
+    return S_OK;
+  }
+  STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+  STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
+  STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
+  STDMETHODIMP OnUIActivate() override { return S_OK; }
+  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
+                                LPOLEINPLACEFRAMEINFO) override {
+    *frame = nullptr;
+    *doc = nullptr;
+    SetRect(pos, 0, 0, 400, 300);
+    SetRect(clip, 0, 0, 400, 300);
+    return S_OK;
+  }
+  STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
+  STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
+  STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
+  STDMETHODIMP DiscardUndoState() override { return S_OK; }
+  STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
+  STDMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
+  // IOleControlSite
+  STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
+  STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+  STDMETHODIMP GetExtendedControl(IDispatch** extender) override {
+    *extender = new Extender();
+    return S_OK;
+  }
+  STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
+  STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+  STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
+  STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
+
+ protected:
+  void* Cast(REFIID riid) override {
+    if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite) return static_cast<IOleInPlaceSite*>(this);
+    if (riid == IID_IOleControlSite) return static_cast<IOleControlSite*>(this);
+    return ClientSite::Cast(riid);
+  }
+
+ private:
+  HWND window_;
+};
+
+// The TabChange events (NewTab) that reach the container.
+class EventSink : public com::EventSinkBase {
+ public:
+  EventSink() : EventSinkBase(DIID___FolivanTab) {}
+  std::vector<int> tab_changes;
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
+    if (id != 4 || params->cArgs != 2) return S_OK;
+    VARIANT value;
+    VariantInit(&value);
+    VariantCopyInd(&value, &params->rgvarg[0]);  // NewTab, the last argument
+    if (SUCCEEDED(VariantChangeType(&value, &value, 0, VT_I4))) tab_changes.push_back(V_I4(&value));
+    return S_OK;
+  }
+};
+
+// The WinEvents of the control's client area, in the console's words.
+HWND g_control_window = nullptr;
+std::vector<std::string> g_events;
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+  if (hwnd == g_control_window && object == OBJID_CLIENT) g_events.push_back(access::WinEventLine(event, child));
+}
+
+// --- the client -------------------------------------------------------------------------------
+
+VARIANT Child(LONG id) {
+  VARIANT v;
+  VariantInit(&v);
+  V_VT(&v) = VT_I4;
+  V_I4(&v) = id;
+  return v;
+}
+
+enum class Field { kName, kDescription, kShortcut, kAction };
+
+std::string Text(Field field, IAccessible* object, LONG id) {
+  BSTR text = nullptr;
+  switch (field) {
+    case Field::kName: object->get_accName(Child(id), &text); break;
+    case Field::kDescription: object->get_accDescription(Child(id), &text); break;
+    case Field::kShortcut: object->get_accKeyboardShortcut(Child(id), &text); break;
+    case Field::kAction: object->get_accDefaultAction(Child(id), &text); break;
+  }
+  std::string out = Narrow(text);
+  SysFreeString(text);
+  return out;
+}
+
+access::Role RoleOf(LONG role) {
+  switch (role) {
+    case ROLE_SYSTEM_PAGETAB: return access::Role::kPageTab;
+    case ROLE_SYSTEM_PUSHBUTTON: return access::Role::kPushButton;
+    case ROLE_SYSTEM_STATICTEXT: return access::Role::kStaticText;
+    default: return access::Role::kPageTabList;
+  }
+}
+
+uint32_t StatesOf(LONG states) {
+  static const std::pair<LONG, uint32_t> kStates[] = {
+      {STATE_SYSTEM_UNAVAILABLE, access::state::kUnavailable}, {STATE_SYSTEM_SELECTED, access::state::kSelected},
+      {STATE_SYSTEM_FOCUSED, access::state::kFocused},         {STATE_SYSTEM_INVISIBLE, access::state::kInvisible},
+      {STATE_SYSTEM_OFFSCREEN, access::state::kOffscreen},     {STATE_SYSTEM_FOCUSABLE, access::state::kFocusable},
+      {STATE_SYSTEM_SELECTABLE, access::state::kSelectable},
+  };
+  uint32_t out = 0;
+  for (const auto& entry : kStates) {
+    if (states & entry.first) out |= entry.second;
+  }
+  return out;
+}
+
+// One object as the client reads it; its location back in pixels of the control.
+access::Element Read(IAccessible* object, LONG id, HWND window) {
+  access::Element e;
+  VARIANT v;
+  VariantInit(&v);
+  if (SUCCEEDED(object->get_accRole(Child(id), &v)) && V_VT(&v) == VT_I4) e.role = RoleOf(V_I4(&v));
+  VariantClear(&v);
+  if (SUCCEEDED(object->get_accState(Child(id), &v)) && V_VT(&v) == VT_I4) e.states = StatesOf(V_I4(&v));
+  VariantClear(&v);
+  e.name = Text(Field::kName, object, id);
+  e.description = Text(Field::kDescription, object, id);
+  e.shortcut = Text(Field::kShortcut, object, id);
+  e.action = Text(Field::kAction, object, id);
+  LONG x = 0, y = 0, w = 0, h = 0;
+  object->accLocation(&x, &y, &w, &h, Child(id));
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  // Not laid out: an empty place, wherever the window is.
+  if (w == 0 && h == 0) origin = POINT{x, y};
+  e.location = folivan::Rect{x - origin.x, y - origin.y, x - origin.x + w, y - origin.y + h};
+  return e;
+}
+
+std::vector<std::string> TreeLines(IAccessible* object, HWND window) {
+  LONG count = 0;
+  object->get_accChildCount(&count);
+  std::vector<std::string> lines{access::TreeLine(Read(object, CHILDID_SELF, window), 0, count)};
+  for (LONG n = 1; n <= count; ++n) lines.push_back(access::TreeLine(Read(object, n, window), n, count));
+  return lines;
+}
+
+Ref<IAccessible> AccessibleOf(HWND window) {
+  Ref<IAccessible> object;
+  HRESULT hr = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                             reinterpret_cast<void**>(&object.p));
+  if (FAILED(hr)) std::printf("# AccessibleObjectFromWindow: hr %08lx\n", static_cast<unsigned long>(hr));
+  return object;
+}
+
+// --- playing the tree script through COM ----------------------------------------------------------
+
+// A script literal as the VARIANT a Basic caller would pass.
+VARIANT Literal(const std::string& text) {
+  VARIANT v;
+  VariantInit(&v);
+  auto literal = folivan::console::ParseValue(text);
+  if (!literal) return v;
+  const folivan::VariantValue& value = literal->v;
+  if (const auto* b = std::get_if<folivan::VbBool>(&value)) {
+    V_VT(&v) = VT_BOOL;
+    V_BOOL(&v) = b->value ? VARIANT_TRUE : VARIANT_FALSE;
+  } else if (const auto* i = std::get_if<int16_t>(&value)) {
+    V_VT(&v) = VT_I2;
+    V_I2(&v) = *i;
+  } else if (const auto* l = std::get_if<int32_t>(&value)) {
+    V_VT(&v) = VT_I4;
+    V_I4(&v) = *l;
+  } else if (const auto* t = std::get_if<std::string>(&value)) {
+    V_VT(&v) = VT_BSTR;
+    V_BSTR(&v) = SysAllocString(Widen(*t).c_str());
+  }
+  return v;
+}
+
+// Invokes a member with its arguments in order (a put's value last).
+HRESULT Call(IDispatch* control, const std::string& name, WORD flags, std::vector<VARIANT> args) {
+  std::wstring wide = Widen(name);
+  LPOLESTR names[1] = {wide.data()};
+  DISPID id = DISPID_UNKNOWN;
+  control->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  std::vector<VARIANT> reversed(args.rbegin(), args.rend());
+  DISPID put = DISPID_PROPERTYPUT;
+  const bool is_put = flags == DISPATCH_PROPERTYPUT;
+  DISPPARAMS params{reversed.data(), is_put ? &put : nullptr, static_cast<UINT>(reversed.size()), is_put ? 1u : 0u};
+  VARIANT result;
+  VariantInit(&result);
+  HRESULT hr = control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, nullptr, nullptr);
+  VariantClear(&result);
+  for (VARIANT& a : args) VariantClear(&a);
+  return hr;
+}
+
+// `set Member = value`, `set Member(index) = value`, `call Method arg`, `accessible`.
+std::vector<std::string> PlayTreeScript(const char* path, IDispatch* control, HWND window) {
+  std::ifstream script(path);
+  std::vector<std::string> out;
+  std::string line;
+  while (std::getline(script, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    auto words = folivan::console::SplitWords(line);
+    if (!words || words->empty() || (*words)[0][0] == '#') continue;
+    const std::vector<std::string>& w = *words;
+    if (w[0] == "accessible") {
+      if (auto object = AccessibleOf(window)) {
+        for (const std::string& l : TreeLines(object, window)) out.push_back(l);
+      }
+    } else if (w[0] == "call" && w.size() == 3) {
+      Call(control, w[1], DISPATCH_METHOD, {Literal(w[2])});
+    } else if (w[0] == "set" && w.size() == 4) {
+      std::string member = w[1];
+      std::vector<VARIANT> args;
+      if (size_t open = member.find('('); open != std::string::npos) {
+        args.push_back(Literal(member.substr(open + 1, member.size() - open - 2)));
+        member = member.substr(0, open);
+      }
+      args.push_back(Literal(w[3]));
+      Call(control, member, DISPATCH_PROPERTYPUT, std::move(args));
+    }
+  }
+  return out;
+}
+
+// Out-of-context WinEvents may come through the thread's message queue.
+const std::vector<std::string>& Events() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  return g_events;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+  for (const std::string& l : lines) {
+    if (l == line) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int wmain() {
+  OleInitialize(nullptr);
+  {
+    HWND frame = CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW, 0, 0, 420, 340, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(frame, SW_SHOW);
+    Ref<Site> site{new Site(frame)};
+    Ref<IDispatch> control;
+    CoCreateInstance(CLSID_FolivanTab, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                     reinterpret_cast<void**>(&control.p));
+    auto ole = Query<IOleObject>(control, IID_IOleObject);
+    Check(ole != nullptr, "the registered control is created");
+    if (!ole) return wine_check::Finish();
+    ole->SetClientSite(site);
+    if (auto persist = Query<IPersistStreamInit>(control, IID_IPersistStreamInit)) persist->InitNew();
+    ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, frame, nullptr);
+    HWND window = nullptr;
+    if (auto inplace = Query<IOleInPlaceObject>(control, IID_IOleInPlaceObject)) inplace->GetWindow(&window);
+    g_control_window = window;
+    Ref<EventSink> sink{new EventSink()};
+    DWORD cookie = 0;
+    Ref<IConnectionPoint> point{com::Advise(control, DIID___FolivanTab, static_cast<IDispatch*>(sink), &cookie)};
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, OnWinEvent,
+                                         GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    Check(hook != nullptr, "SetWinEventHook");
+
+    // Every style's tree, for the comparison with the console.
+    const std::vector<std::string> trees = PlayTreeScript("access_trees.play", control, window);
+    Check(trees.size() > 13 * 2, "AccessibleObjectFromWindow(OBJID_CLIENT) answers in every style",
+          std::to_string(trees.size()).append(" lines"));
+    if (FILE* file = _wfopen(L"access_trees.txt", L"w")) {
+      for (const std::string& line : trees) fprintf(file, "%s\n", line.c_str());
+      fclose(file);
+    }
+
+    Call(control, "Appearance", DISPATCH_PROPERTYPUT, {Literal("1")});
+    Ref<IAccessible> object = AccessibleOf(window);
+    Check(object != nullptr, "IAccessible of the client area");
+    if (object) {
+      // The second tab's middle, in screen pixels, hits it.
+      LONG x = 0, y = 0, w = 0, h = 0;
+      object->accLocation(&x, &y, &w, &h, Child(2));
+      VARIANT hit;
+      object->accHitTest(x + w / 2, y + h / 2, &hit);
+      Check(V_VT(&hit) == VT_I4 && V_I4(&hit) == 2, "accHitTest in the middle of child 2 finds it");
+      VARIANT next;
+      object->accNavigate(NAVDIR_NEXT, Child(1), &next);
+      Check(V_VT(&next) == VT_I4 && V_I4(&next) == 2, "accNavigate(NEXT) from child 1 is child 2");
+
+      // The default action switches as a click does: TabChange in the container, SELECTION for the client.
+      Events();  // what is still queued belongs to the step before
+      g_events.clear();
+      sink->tab_changes.clear();
+      Check(SUCCEEDED(object->accDoDefaultAction(Child(2))), "accDoDefaultAction(2)");
+      Check(sink->tab_changes == std::vector<int>{1}, "TabChange(NewTab 1) arrives in the container");
+      Check(Contains(Events(), "winevent SELECTION child=2"), "SetWinEventHook hears SELECTION child=2");
+      VARIANT selection;
+      object->get_accSelection(&selection);
+      Check(V_VT(&selection) == VT_I4 && V_I4(&selection) == 2, "get_accSelection is child 2");
+      VARIANT focus;
+      object->get_accFocus(&focus);
+      const bool focused = GetFocus() == window;
+      Check(!focused || (V_VT(&focus) == VT_I4 && V_I4(&focus) == 2),
+            "get_accFocus is the selected tab while the control has the focus");
+
+      // A disabled tab refuses its default action: nothing changes, nothing is raised.
+      Events();  // what is still queued belongs to the step before
+      g_events.clear();
+      sink->tab_changes.clear();
+      object->accDoDefaultAction(Child(4));
+      Check(sink->tab_changes.empty() && Events().empty(), "a disabled tab's default action changes nothing");
+      Check(object->accDoDefaultAction(Child(99)) == E_INVALIDARG, "no child 99");
+
+      Events();  // what is still queued belongs to the step before
+      g_events.clear();
+      Call(control, "TabCaption", DISPATCH_PROPERTYPUT, {Literal("1"), Literal("\"&Renamed\"")});
+      Check(Contains(Events(), "winevent NAMECHANGE child=2"), "SetWinEventHook hears NAMECHANGE child=2");
+      Events();  // what is still queued belongs to the step before
+      g_events.clear();
+      Call(control, "iTabEnabled", DISPATCH_PROPERTYPUT, {Literal("3"), Literal("True")});
+      Check(Contains(Events(), "winevent STATECHANGE child=4"), "SetWinEventHook hears STATECHANGE child=4");
+      Events();  // what is still queued belongs to the step before
+      g_events.clear();
+      Call(control, "InsertTab", DISPATCH_METHOD, {Literal("0")});
+      Check(Contains(Events(), "winevent REORDER child=0"), "SetWinEventHook hears REORDER child=0");
+    }
+
+    if (hook) UnhookWinEvent(hook);
+    if (point) point->Unadvise(cookie);
+    object.Reset();
+    ole->Close(OLECLOSE_NOSAVE);
+    ole->SetClientSite(nullptr);
+    ole.Reset();
+    control.Reset();
+    DestroyWindow(frame);
+  }
+  OleUninitialize();
+  return wine_check::Finish();
+}
