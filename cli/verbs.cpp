@@ -11,7 +11,7 @@ namespace folivan::console {
 const Verb* FindVerb(std::string_view name) {
   static const std::vector<Verb> table = [] {
     std::vector<Verb> all;
-    for (std::span<const Verb> family : {MemberVerbs(), FormVerbs(), InputVerbs(), PictureVerbs()}) {
+    for (std::span<const Verb> family : {MemberVerbs(), FormVerbs(), InputVerbs(), PictureVerbs(), PageVerbs()}) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;

@@ -41,6 +41,7 @@ std::span<const Verb> MemberVerbs();   // set, get, call, on, state
 std::span<const Verb> FormVerbs();     // add, show, controls, focus, save, answer, accesskey
 std::span<const Verb> InputVerbs();    // mouse, click, keys, cursor, clicktab, size, wait
 std::span<const Verb> PictureVerbs();  // render, tip
+std::span<const Verb> PageVerbs();     // page open|tab|choose|type|click|apply|get
 
 // The verb of that name, or nullptr.
 const Verb* FindVerb(std::string_view name);
