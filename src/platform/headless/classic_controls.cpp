@@ -13,7 +13,7 @@ constexpr int kWindow = 5;
 constexpr int kWindowText = 8;
 constexpr int32_t kItemHeight = 13;   // a list entry in Tahoma 8
 constexpr int32_t kBoxSize = 13;      // check box and option button glyphs
-constexpr int32_t kComboButton = 16;  // SM_CXVSCROLL
+constexpr int32_t kComboButton = 17;  // the drop-down button's width, as Wine's user32 draws it
 
 SizedFont& ControlFont(bool bold) { return FontEngine::Shared()->Get(FontDesc{"Tahoma", 8.25, bold}); }
 
@@ -103,12 +103,13 @@ void DrawButton(PixelImage& image, const ClassicControl& c, const ClassicColors&
   Caption(image, c, c.text, Deflate(c.rect, 2), dt::kCenter | dt::kVCenter | dt::kSingleLine, k);
 }
 
-// The 13 x 13 box of a check box and the 12 x 12 circle of an option button,
-// centred on the control's height at its left edge; the caption 4 pixels after.
+// The 13 x 13 box of a check box at the control's left edge, a pixel above its
+// middle; the 12 x 12 circle of an option button a pixel in, at its middle;
+// the caption 4 pixels after the box.
 void DrawCheckOrOption(PixelImage& image, const ClassicControl& c, const ClassicColors& k) {
   FillRect(image, c.rect, k.face);
-  const int32_t x = c.rect.left;
-  const int32_t y = c.rect.top + (c.rect.Height() - kBoxSize) / 2;
+  int32_t x = c.rect.left;
+  int32_t y = c.rect.top + (c.rect.Height() - kBoxSize - 1) / 2;
   const RgbColor ink = c.enabled ? k.window_text : k.shadow;
   if (c.kind == ClassicKind::kCheckBox) {
     const Rect box{x, y, x + kBoxSize, y + kBoxSize};
@@ -116,30 +117,33 @@ void DrawCheckOrOption(PixelImage& image, const ClassicControl& c, const Classic
     SunkenEdge(image, box, k);
     if (c.checked) {
       Glyph(image, x + 3, y + 3,
-            {"......x", ".....xx", "x...xxx", "xx.xxx.", "xxxxx..", ".xxx...", "..x...."}, k, ink);
+            {"......x", ".....xx", "....xxx", "x..xxx.", "xxxxx..", "xxxx...", ".xx...."}, k, ink);
     }
   } else {
+    x = c.rect.left + 1;
+    y = c.rect.top + (c.rect.Height() - 12) / 2;
     Glyph(image, x, y,
-          {"....ssss....", "..ssddddss..", ".sddwwwwddh.", ".sdwwwwwwlh.", "sdwwwwwwwwlh", "sdwwwwwwwwlh",
-           "sdwwwwwwwwlh", "sdwwwwwwwwlh", ".sdwwwwwwlh.", ".hllwwwwllh.", "..hhllllhh..", "....hhhh...."},
+          {"....ssss....", "..ssddddss..", ".ssdwwwwd.h.", ".sdwwwwwwlh.", "sdwwwwwwwwlh", "sdwwwwwwwwlh",
+           "sdwwwwwwwwlh", "sdwwwwwwwwlh", ".sdwwwwwwlh.", ".hhlwwwwlhh.", "..hhllllhh..", "....hhhh...."},
           k, ink);
     if (c.checked) Glyph(image, x + 4, y + 4, {".xx.", "xxxx", "xxxx", ".xx."}, k, ink);
   }
-  Rect area{x + kBoxSize + 4, c.rect.top, c.rect.right, c.rect.bottom};
+  Rect area{c.rect.left + kBoxSize + 4, c.rect.top, c.rect.right, c.rect.bottom};
   Caption(image, c, c.text, area, dt::kLeft | dt::kVCenter | dt::kSingleLine, k);
 }
 
-// An etched rectangle whose top runs through the middle of the caption, the
-// caption standing on the face 8 pixels in.
+// An etched rectangle whose top runs a pixel above the middle of the caption,
+// the caption standing on the face 8 pixels in, with a pixel of face before it.
 void DrawFrame(PixelImage& image, const ClassicControl& c, const ClassicColors& k) {
   FillRect(image, c.rect, k.face);
-  const int32_t top = c.rect.top + kItemHeight / 2;
-  FrameRect(image, Rect{c.rect.left, top, c.rect.right - 1, c.rect.bottom - 1}, k.shadow);        // Etch, dark
-  FrameRect(image, Rect{c.rect.left + 1, top + 1, c.rect.right, c.rect.bottom}, k.highlight);     // Etch, light
+  const int32_t top = c.rect.top + kItemHeight / 2 - 1;
+  // EDGE_ETCHED: shadow over highlight at the top left, highlight over shadow at the bottom right.
+  Ring(image, Rect{c.rect.left, top, c.rect.right, c.rect.bottom}, k.shadow, k.highlight);
+  Ring(image, Rect{c.rect.left + 1, top + 1, c.rect.right - 1, c.rect.bottom - 1}, k.highlight, k.shadow);
   if (c.text.empty()) return;
   Rect measure{0, 0, 0, 0};
   DrawTextOnImage(nullptr, ControlFont(c.bold), {}, DecodeText(c.text), measure, dt::kCalcRect | dt::kSingleLine, 0);
-  const Rect label{c.rect.left + 8, c.rect.top, std::min(c.rect.left + 8 + measure.right + 2, c.rect.right - 4),
+  const Rect label{c.rect.left + 7, c.rect.top, std::min(c.rect.left + 8 + measure.right + 2, c.rect.right - 4),
                    c.rect.top + kItemHeight};
   FillRect(image, label, k.face);
   Caption(image, c, c.text, Rect{label.left + 1, label.top, label.right, label.bottom}, dt::kLeft | dt::kSingleLine, k);
@@ -164,12 +168,14 @@ void DrawCombo(PixelImage& image, const ClassicControl& c, const ClassicColors& 
   FillRect(image, c.rect, c.enabled ? k.window : k.face);
   SunkenEdge(image, c.rect, k);
   const Rect inside = Deflate(c.rect, 2);
-  // Drop-down button: a push button with a black triangle, 7 x 4, in its middle.
+  // Drop-down button: a raised edge (light over highlight, dark shadow over
+  // shadow) with a black triangle, 7 x 4, in its middle.
   const Rect button{inside.right - kComboButton, inside.top, inside.right, inside.bottom};
   FillRect(image, button, k.face);
-  RaisedEdge(image, button, k);
+  Ring(image, button, k.light, k.dark_shadow);
+  Ring(image, Deflate(button, 1), k.highlight, k.shadow);
   const int32_t ax = button.left + (button.Width() - 7) / 2;
-  const int32_t ay = button.top + (button.Height() - 4) / 2;
+  const int32_t ay = button.top + (button.Height() - 3) / 2;
   Glyph(image, ax, ay, {"xxxxxxx", ".xxxxx.", "..xxx..", "...x..."}, k, c.enabled ? k.button_text : k.gray_text);
   Text(image, c, c.text, Rect{inside.left + 2, inside.top, button.left - 1, inside.bottom},
        dt::kLeft | dt::kVCenter | dt::kSingleLine | dt::kNoPrefix, c.enabled ? k.window_text : k.gray_text);
