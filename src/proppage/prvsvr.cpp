@@ -204,7 +204,11 @@ void Prvsvr::FillContainedControls() {
       auto name = ctl->Get("Name");
       if (!left || !name || ToDouble(*left) <= -10000) return;
       std::string entry = ToText(*name);
-      if (auto index = ctl->Get("Index")) entry += "(" + ToText(*index) + ")";
+      if (auto index = ctl->Get("Index")) {
+        entry += '(';
+        entry += ToText(*index);
+        entry += ')';
+      }
       list.items.push_back(std::move(entry));
     });
   }

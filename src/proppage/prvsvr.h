@@ -48,6 +48,8 @@ class Prvsvr {
   // Clears a text box, then types each character as a keystroke.
   void Type(PageControl& control, std::string_view text);
   void Click(PageControl& control);
+  // A keystroke into a text box: the key as the box takes it (0: dropped).
+  int KeyPress(PageControl& control, int key) { return OnKeyPress(control, key); }
   // The tab of the page's strip that is shown (0 General .. 4 Controls).
   int ShownTab();
   void ShowTab(int tab);
