@@ -1,7 +1,7 @@
 // The control's property page under Wine: the control names its page
 // (ISpecifyPropertyPages), OleCreatePropertyFrame opens it on the control, and
 // a frame of the test's own drives it with window messages as a person would
-// (choose " [6]  Visio", turn Hot Tracking off, go to the Extended tab of the
+// (choose " [6]  Visio", turn Hot Tracking off, click the Extended tab of the
 // page's strip, type a caption) and applies: the control's properties change.
 // Needs the registered FolivanTabs.ocx.
 #include <windows.h>
@@ -224,11 +224,16 @@ void DrivenByWindowMessages() {
     Check(booleans != nullptr && value != nullptr, "the boolean list and its Value drop-down");
     if (value) Choose(window, value, L"FALSE");
 
-    // A person moves to the Extended tab of the page's strip with the keyboard.
+    // A person clicks the Extended tab of the page's strip (the cursor is over it).
     HWND strip = Strip(window);
     Check(strip != nullptr, "the page's strip is a window of the control");
-    SendMessageW(strip, WM_SETFOCUS, 0, 0);
-    SendMessageW(strip, WM_KEYDOWN, VK_RIGHT, 0);
+    POINT on_tab{90, 10};
+    ClientToScreen(strip, &on_tab);
+    SetCursorPos(on_tab.x, on_tab.y);
+    const LPARAM at = MAKELPARAM(90, 10);
+    SendMessageW(strip, WM_MOUSEMOVE, 0, at);
+    SendMessageW(strip, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(strip, WM_LBUTTONUP, 0, at);
     HWND caption = nullptr;
     for (HWND w : Children(window)) {
       if (ClassOf(w) == L"Edit" && IsWindowVisible(w)) {
