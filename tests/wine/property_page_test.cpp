@@ -1,5 +1,6 @@
 // The control's property page under Wine: the control names its page
-// (ISpecifyPropertyPages), OleCreatePropertyFrame opens it on the control, and
+// (ISpecifyPropertyPages), OleCreatePropertyFrame opens it on the control
+// hosted in Wine's ATL window, and
 // a frame of the test's own drives it with window messages as a person would
 // (choose " [6]  Visio", turn Hot Tracking off, click the Extended tab of the
 // page's strip, type a caption) and applies: the control's properties change.
@@ -166,9 +167,33 @@ void CALLBACK OnFrameTimer(HWND, UINT, UINT_PTR id, DWORD) {
   EnumThreadWindows(GetCurrentThreadId(), InspectFrame, 0);
 }
 
+using AtlAxWinInitFn = BOOL(WINAPI*)();
+using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+
+// The control hosted in Wine's ATL host window, active in place on a form.
+IDispatch* HostedControl(HWND form) {
+  IDispatch* control = nullptr;
+  HMODULE atl = LoadLibraryW(L"atl.dll");
+  auto init = atl ? reinterpret_cast<AtlAxWinInitFn>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit"))) : nullptr;
+  auto get_control =
+      atl ? reinterpret_cast<AtlAxGetControlFn>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl"))) : nullptr;
+  if (!init || !get_control || !init()) return control;
+  HWND host = CreateWindowExW(0, L"AtlAxWin", L"FolivanTabs.FolivanTab", WS_CHILD | WS_VISIBLE, 10, 10, 300, 200, form,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  IUnknown* unknown = nullptr;
+  if (host) get_control(host, &unknown);
+  if (unknown) {
+    unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&control));
+    unknown->Release();
+  }
+  return control;
+}
+
 void PropertyFrameOpensThePage() {
-  Ref<IDispatch> control = NewControl();
-  Check(control != nullptr, "the registered control is created");
+  HWND form = CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  Ref<IDispatch> control{HostedControl(form)};
+  Check(control != nullptr, "the control hosted in Wine's ATL window");
   if (!control) return;
   auto specify = Query<ISpecifyPropertyPages>(control, IID_ISpecifyPropertyPages);
   Check(specify != nullptr, "the control implements ISpecifyPropertyPages");
@@ -185,6 +210,8 @@ void PropertyFrameOpensThePage() {
   Check(g_seen.page, "the property frame holds the page's window");
   Check(g_seen.strip, "the page's strip is an instance of the control");
   Check(g_seen.visio_listed, "the Appearance drop-down lists \" [6]  Visio\"");
+  control.Reset();
+  DestroyWindow(form);
 }
 
 // --- a frame of the test's own ------------------------------------------------------------------
