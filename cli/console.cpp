@@ -10,6 +10,7 @@
 #include "render_command.h"
 #include "script_values.h"
 #include "verbs.h"
+#include "page_view.h"
 #include "platform/headless/form_host.h"
 #include "platform/headless/hosted_surface.h"
 #include "platform/headless/picture_file.h"
@@ -57,6 +58,11 @@ Session::Session(const SessionOptions& options) : options_(options) {
 }
 
 Session::~Session() = default;
+
+PageView& Session::Page(std::ostream& out) {
+  if (!page_) page_ = std::make_unique<PageView>(*this, out);
+  return *page_;
+}
 
 void Session::LoadForm() {
   form_ = std::make_unique<FormState>(FormState{FormHost(std::filesystem::path(options_.form_path), options_.control_name)});

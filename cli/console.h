@@ -14,6 +14,8 @@
 
 namespace folivan::console {
 
+class PageView;
+
 struct SessionOptions {
   bool design = false;        // ambient UserMode false
   std::string form_path;      // load this form instead of a new instance
@@ -39,6 +41,10 @@ class Session {
   // Saves the form (or a new form holding the control) atomically.
   void SaveForm(const std::string& path);
 
+  // The property page opened on the control (made on first use; its Changed prints on out).
+  PageView& Page(std::ostream& out);
+  bool HasPage() const { return page_ != nullptr; }
+
  private:
   struct FormState;
   SessionOptions options_;
@@ -47,6 +53,7 @@ class Session {
   std::unique_ptr<HeadlessHost> host_;
   std::unique_ptr<FolivanTab> control_;
   std::unique_ptr<FormState> form_;
+  std::unique_ptr<PageView> page_;
 };
 
 // A script error that stops the play: malformed line or unknown member.

@@ -28,7 +28,9 @@ int main(int argc, char** argv) {
   render->add_option("--script", render_options.script_path, "Run this script first (- for standard input)");
   render->add_option("--size", render_size, "Size of a new control in pixels, WxH (default 400x300)");
   render->add_option("--theme", render_options.theme, "Colour scheme of the visual style (NormalColor, Metallic, HomeStead, ...)");
-  render->add_flag("--no-controls", no_controls, "Leave out the contained controls");
+  render->add_flag("--no-controls", no_controls, "Draw the contained controls as outlines with their names");
+  render->add_option("--property-page", render_options.property_page,
+                     "Draw the property page on this tab (General, Extended, Preview, About, Controls)");
   render->add_option("-o,--output", render_options.output_path, "The PNG file to write")->required();
 
   try {

@@ -5,7 +5,10 @@
 #include <iostream>
 #include <optional>
 
+#include "page_view.h"
 #include "paint/repaint.h"
+#include "platform/headless/classic_controls.h"
+#include "core/text.h"
 #include "platform/headless/font_engine.h"
 #include "platform/headless/image_io.h"
 #include "platform/headless/surface_headless.h"
@@ -64,6 +67,99 @@ void DrawStandIn(PixelImage& image, SizedFont& font, const StandInControl& contr
                   dt::kLeft | dt::kSingleLine | dt::kNoPrefix, kControlName);
 }
 
+// A value the control has, or that its form gave it (keys the stand-in keeps as they are).
+std::optional<Variant> ValueOf(const StandInControl& control, std::string_view name) {
+  if (auto v = control.Get(name)) return v;
+  for (const auto& [key, value] : control.Values()) {
+    if (EqualsIgnoreCase(key, name)) return value;
+  }
+  return std::nullopt;
+}
+
+std::string TextOf(const StandInControl& control, std::string_view name) {
+  auto v = ValueOf(control, name);
+  if (!v) return {};
+  try {
+    return ToText(*v);
+  } catch (const VbError&) {
+    return {};
+  }
+}
+
+int32_t IntOf(const StandInControl& control, std::string_view name, int32_t fallback) {
+  auto v = ValueOf(control, name);
+  if (!v) return fallback;
+  try {
+    return ToLong(*v);
+  } catch (const VbError&) {
+    return fallback;
+  }
+}
+
+// One contained control as Windows draws it in the classic look; a control of
+// a kind the host does not know keeps its outline and name.
+void DrawClassic(PixelImage& image, SizedFont& font, const StandInControl& control, const ClassicColors& colors,
+                 bool design) {
+  auto visible = control.Get("Visible");
+  if (visible && !ToBoolean(*visible)) return;
+  const std::string& type = control.Info().type;
+
+  if (control.GetKind() == ContainedControl::Kind::kLine) {
+    auto x1 = NumberOf(control, "X1"), y1 = NumberOf(control, "Y1");
+    auto x2 = NumberOf(control, "X2"), y2 = NumberOf(control, "Y2");
+    if (x1 && y1 && x2 && y2) {
+      DrawClassicLine(image, Point{ToPixels(*x1), ToPixels(*y1)}, Point{ToPixels(*x2), ToPixels(*y2)},
+                      colors.window_text);
+    }
+    return;
+  }
+  auto left = NumberOf(control, "Left"), top = NumberOf(control, "Top");
+  auto width = NumberOf(control, "Width"), height = NumberOf(control, "Height");
+  if (!left || !top || !width || !height) return;
+  ClassicControl c;
+  c.rect = Rect{ToPixels(*left), ToPixels(*top), ToPixels(*left + *width), ToPixels(*top + *height)};
+  if (IsEmpty(Intersect(c.rect, Rect{0, 0, image.width(), image.height()}))) return;
+  c.enabled = IntOf(control, "Enabled", -1) != 0;
+  c.alignment = IntOf(control, "Alignment", 0);
+  if (EqualsIgnoreCase(type, "VB.Label")) {
+    c.kind = ClassicKind::kLabel;
+    c.text = TextOf(control, "Caption");
+    c.opaque = IntOf(control, "BackStyle", 1) != 0;
+  } else if (EqualsIgnoreCase(type, "VB.TextBox")) {
+    c.kind = ClassicKind::kTextBox;
+    c.text = TextOf(control, "Text");
+    c.border = IntOf(control, "BorderStyle", 1) != 0;
+  } else if (EqualsIgnoreCase(type, "VB.CommandButton")) {
+    c.kind = ClassicKind::kButton;
+    c.text = TextOf(control, "Caption");
+  } else if (EqualsIgnoreCase(type, "VB.CheckBox") || EqualsIgnoreCase(type, "VB.OptionButton")) {
+    c.kind = EqualsIgnoreCase(type, "VB.CheckBox") ? ClassicKind::kCheckBox : ClassicKind::kOption;
+    c.text = TextOf(control, "Caption");
+    c.checked = IntOf(control, "Value", 0) != 0;
+  } else if (EqualsIgnoreCase(type, "VB.Frame")) {
+    c.kind = ClassicKind::kFrame;
+    c.text = TextOf(control, "Caption");
+  } else if (EqualsIgnoreCase(type, "VB.ListBox")) {
+    c.kind = ClassicKind::kList;
+    // A form designer shows a list box's name as its one entry.
+    if (design) c.items.push_back(control.Name());
+  } else if (EqualsIgnoreCase(type, "VB.ComboBox")) {
+    c.kind = ClassicKind::kCombo;
+    c.text = TextOf(control, "Text");
+  } else if (EqualsIgnoreCase(type, "VB.PictureBox")) {
+    c.kind = ClassicKind::kPictureBox;
+    c.border = IntOf(control, "BorderStyle", 1) != 0;
+  } else if (EqualsIgnoreCase(type, "VB.Shape")) {
+    c.kind = ClassicKind::kShape;
+  } else if (EqualsIgnoreCase(type, "VB.Image")) {
+    c.kind = ClassicKind::kImage;
+  } else {
+    DrawStandIn(image, font, control);
+    return;
+  }
+  DrawClassicControl(image, c, colors);
+}
+
 }  // namespace
 
 bool ParseSize(const std::string& text, int32_t& width, int32_t& height) {
@@ -96,11 +192,31 @@ void RenderToPng(Session& session, const std::string& path, bool draw_controls) 
   if (surface->AutoRedraw()) surface->Refresh();
 
   PixelImage image = surface->WindowImage();
-  if (draw_controls) {
-    SizedFont& font = FontEngine::Shared()->Get(FontDesc{"Tahoma", 8.25});
-    for (const StandInControlPtr& control : session.Host().Controls()) DrawStandIn(image, font, *control);
+  SizedFont& font = FontEngine::Shared()->Get(FontDesc{"Tahoma", 8.25});
+  const ClassicColors colors = ClassicColors::Of(session.System());
+  const bool design = !session.Host().AmbientUserMode();
+  for (const StandInControlPtr& control : session.Host().Controls()) {
+    if (draw_controls) {
+      DrawClassic(image, font, *control, colors, design);
+    } else {
+      DrawStandIn(image, font, *control);
+    }
   }
   WritePng(image, path);
+}
+
+void RenderPageToPng(Session& session, const std::string& tab, const std::string& path, std::ostream& out) {
+  size_t index = std::size(page_text::kTabs);
+  for (size_t i = 0; i < std::size(page_text::kTabs); ++i) {
+    if (EqualsIgnoreCase(page_text::kTabs[i], tab)) index = i;
+  }
+  if (index == std::size(page_text::kTabs)) throw std::runtime_error("the property page has no tab " + tab);
+  // A script that opened the page leaves it as it is; otherwise the designer opens it now.
+  const bool opened = session.HasPage();
+  PageView& view = session.Page(out);
+  if (!opened) view.Open();
+  view.Page().ShowTab(static_cast<int>(index));
+  WritePng(view.Render(), path);
 }
 
 int RunRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
@@ -128,7 +244,11 @@ int RunRender(const RenderOptions& options, std::ostream& out, std::ostream& err
       Player player(session, out);
       player.Run(*script);
     }
-    RenderToPng(session, options.output_path, options.draw_controls);
+    if (options.property_page.empty()) {
+      RenderToPng(session, options.output_path, options.draw_controls);
+    } else {
+      RenderPageToPng(session, options.property_page, options.output_path, out);
+    }
   } catch (const ScriptError& e) {
     out.flush();
     err << name << ":" << e.line << ": " << e.message << "\n";

@@ -13,7 +13,8 @@ struct RenderOptions {
   SessionOptions session;
   std::string script_path;      // run this script first (- for standard input)
   std::string theme;            // colour scheme the system reports ("NormalColor", ...); empty: no visual style
-  bool draw_controls = true;    // draw the contained controls in sight on top
+  bool draw_controls = true;    // contained controls as Windows draws them (false: outlines with names)
+  std::string property_page;    // draw the property page on this tab instead of the control
   std::string output_path;
 };
 
@@ -24,10 +25,14 @@ bool ParseSize(const std::string& text, int32_t& width, int32_t& height);
 void SetThemeColorScheme(Session& session, const std::string& color_scheme);
 
 // Repaints the control as the host's Paint notification does and writes what
-// the window shows to a PNG; with draw_controls the contained controls in sight
-// are drawn over it as outlines with their names (the control's own surface is
-// not touched by them).
+// the window shows to a PNG, the contained controls in sight drawn over it as
+// Windows draws them in the classic look, or as outlines with their names
+// without draw_controls (the control's own surface is not touched by them).
 void RenderToPng(Session& session, const std::string& path, bool draw_controls);
+
+// The property page opened on the session's control (opened now unless a
+// script did), showing the tab of that name, written to a PNG.
+void RenderPageToPng(Session& session, const std::string& tab, const std::string& path, std::ostream& out);
 
 // Returns the exit status: 0, or 2 for a bad option, a script or form error, or
 // a file that cannot be written.

@@ -11,7 +11,15 @@ namespace folivan::console {
 const Verb* FindVerb(std::string_view name) {
   static const std::vector<Verb> table = [] {
     std::vector<Verb> all;
-    for (std::span<const Verb> family : {MemberVerbs(), FormVerbs(), InputVerbs(), PictureVerbs(), AccessVerbs()}) {
+    const std::span<const Verb> families[] = {
+        MemberVerbs(),
+        FormVerbs(),
+        InputVerbs(),
+        PictureVerbs(),
+        AccessVerbs(),
+        PageVerbs(),
+    };
+    for (std::span<const Verb> family : families) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;

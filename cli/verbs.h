@@ -42,6 +42,7 @@ std::span<const Verb> FormVerbs();     // add, show, controls, focus, save, answ
 std::span<const Verb> InputVerbs();    // mouse, click, keys, cursor, clicktab, size, wait
 std::span<const Verb> PictureVerbs();  // render, tip
 std::span<const Verb> AccessVerbs();   // accessible
+std::span<const Verb> PageVerbs();     // page open|tab|choose|type|click|apply|get
 
 // The verb of that name, or nullptr.
 const Verb* FindVerb(std::string_view name);

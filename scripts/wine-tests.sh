@@ -69,8 +69,10 @@ CLSID='{CD67B9D5-C49C-4443-964E-3A9896F48643}'
 LIBID='{A204361F-019D-469C-9D58-120B5BE02315}'
 IID='{E683D89A-A57E-47A9-BD29-ACF91FB291A4}'
 DIID='{B84D38C1-2374-463F-B525-22B9B5B245D2}'
+PAGE_CLSID='{6B1B5D9E-2C47-4E8F-9A51-0F3C7D2E8B14}'
 KEYS=("HKCR\\CLSID\\$CLSID" "HKCR\\FolivanTabs.FolivanTab" "HKCR\\FolivanTabs.FolivanTab.1"
-      "HKCR\\TypeLib\\$LIBID" "HKCR\\Interface\\$IID" "HKCR\\Interface\\$DIID")
+      "HKCR\\TypeLib\\$LIBID" "HKCR\\Interface\\$IID" "HKCR\\Interface\\$DIID"
+      "HKCR\\CLSID\\$PAGE_CLSID\\InprocServer32")
 key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 # The data of a value of a key (the default value without a name).
 reg_value() {

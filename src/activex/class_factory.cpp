@@ -1,6 +1,7 @@
 // The class factory of FolivanTab and the module's COM entry points
 // DllGetClassObject and DllCanUnloadNow.
 #include "activex/control_object.h"
+#include "activex/property_page.h"
 
 namespace folivan::activex {
 
@@ -53,6 +54,19 @@ class ClassFactory : public IClassFactory {
 
 ClassFactory g_factory;
 
+// The property page's factory: the same, making page objects.
+class PageFactory : public ClassFactory {
+ public:
+  STDMETHODIMP CreateInstance(IUnknown* outer, REFIID riid, void** object) override {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    return CreatePropertyPage(riid, object);
+  }
+};
+
+PageFactory g_page_factory;
+
 }  // namespace
 
 }  // namespace folivan::activex
@@ -60,6 +74,7 @@ ClassFactory g_factory;
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
+  if (clsid == folivan::activex::CLSID_FolivanTabPage) return folivan::activex::g_page_factory.QueryInterface(riid, object);
   if (clsid != CLSID_FolivanTab) return CLASS_E_CLASSNOTAVAILABLE;
   return folivan::activex::g_factory.QueryInterface(riid, object);
 }

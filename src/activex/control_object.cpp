@@ -6,6 +6,7 @@
 #include "activex/convert.h"
 #include "activex/enumerator.h"
 #include "core/text.h"
+#include "activex/property_page.h"
 #include "platform/win32/resource_pictures.h"
 
 namespace folivan::activex {
@@ -81,6 +82,8 @@ STDMETHODIMP ControlObject::QueryInterface(REFIID riid, void** object) {
     *object = static_cast<IProvideClassInfo2*>(this);
   } else if (riid == IID_ISupportErrorInfo) {
     *object = static_cast<ISupportErrorInfo*>(this);
+  } else if (riid == IID_ISpecifyPropertyPages) {
+    *object = static_cast<ISpecifyPropertyPages*>(this);
   } else {
     return E_NOINTERFACE;
   }
@@ -326,6 +329,18 @@ STDMETHODIMP ControlObject::GetGUID(DWORD kind, GUID* guid) {
 
 STDMETHODIMP ControlObject::InterfaceSupportsErrorInfo(REFIID riid) {
   return riid == IID__FolivanTab || riid == IID_IDispatch ? S_OK : S_FALSE;
+}
+
+STDMETHODIMP ControlObject::GetPages(CAUUID* pages) {
+  if (!pages) return E_POINTER;
+  pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID)));
+  if (!pages->pElems) {
+    pages->cElems = 0;
+    return E_OUTOFMEMORY;
+  }
+  pages->cElems = 1;
+  pages->pElems[0] = CLSID_FolivanTabPage;
+  return S_OK;
 }
 
 }  // namespace folivan::activex

@@ -35,6 +35,7 @@ class ControlObject final : public _FolivanTab,
                       public IConnectionPointContainer,
                       public IProvideClassInfo2,
                       public ISupportErrorInfo,
+                      public ISpecifyPropertyPages,
                       private win32::ContainerLink {
  public:
   ControlObject();
@@ -230,6 +231,9 @@ class ControlObject final : public _FolivanTab,
 
   // ISupportErrorInfo
   STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) override;
+
+  // ISpecifyPropertyPages: the control's property page
+  STDMETHODIMP GetPages(CAUUID* pages) override;
 
   // The window procedure of the in-place active control.
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "activex/control_object.h"
+#include "activex/property_page.h"
 
 namespace folivan::activex {
 
@@ -86,8 +87,12 @@ HRESULT Unregister() {
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
   HRESULT hr = folivan::activex::Register();
-  if (FAILED(hr)) folivan::activex::Unregister();
+  if (SUCCEEDED(hr)) hr = folivan::activex::RegisterPropertyPage();
+  if (FAILED(hr)) DllUnregisterServer();
   return hr;
 }
 
-extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() { return folivan::activex::Unregister(); }
+extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
+  folivan::activex::UnregisterPropertyPage();
+  return folivan::activex::Unregister();
+}

@@ -97,7 +97,7 @@ TEST_F(render_command, FailuresGiveStatusTwoAndWriteNothing) {
   EXPECT_FALSE(fs::exists(options.output_path));
 }
 
-TEST_F(render_command, ContainedControlsInSightAreOutlinedOnTheImageOnly) {
+TEST_F(render_command, ContainedControlsInSightAreDrawnOnTheImageOnly) {
   console::SessionOptions session_options;
   console::Session session(session_options);
   StandInControl& text = session.Host().AddControl(*FindControlKind("VB.TextBox"), "Text1", std::nullopt);
@@ -107,15 +107,20 @@ TEST_F(render_command, ContainedControlsInSightAreOutlinedOnTheImageOnly) {
   hidden.Set("Left", Variant(-75000.0 + 1500.0));
   hidden.Set("Top", Variant(1500.0));
 
-  console::RenderToPng(session, PathOf("c.png"), true);
-  const PixelImage with = ReadPng(PathOf("c.png"));
-  EXPECT_EQ(with.At(10, 40) & 0xFFFFFF, kOutline);
-  EXPECT_EQ(with.At(10 + 1215 / 15 - 1, 40 + 495 / 15 - 1) & 0xFFFFFF, kOutline);
-  EXPECT_NE(with.At(100, 100) & 0xFFFFFF, kOutline);  // where Command1 would be without its offset
+  // As outlines with their names (--no-controls).
+  console::RenderToPng(session, PathOf("c.png"), false);
+  const PixelImage outlined = ReadPng(PathOf("c.png"));
+  EXPECT_EQ(outlined.At(10, 40) & 0xFFFFFF, kOutline);
+  EXPECT_EQ(outlined.At(10 + 1215 / 15 - 1, 40 + 495 / 15 - 1) & 0xFFFFFF, kOutline);
+  EXPECT_NE(outlined.At(100, 100) & 0xFFFFFF, kOutline);  // where Command1 would be without its offset
 
-  console::RenderToPng(session, PathOf("n.png"), false);
-  const PixelImage without = ReadPng(PathOf("n.png"));
-  EXPECT_NE(without.At(10, 40) & 0xFFFFFF, kOutline);
+  // In the classic look: the text box's sunken border, shadow over dark shadow, white inside.
+  console::RenderToPng(session, PathOf("n.png"), true);
+  const PixelImage classic = ReadPng(PathOf("n.png"));
+  EXPECT_EQ(classic.At(10, 40) & 0xFFFFFF, session.System().GetSysColor(syscolor::kBtnShadow));
+  EXPECT_EQ(classic.At(11, 41) & 0xFFFFFF, session.System().GetSysColor(syscolor::k3DDkShadow));
+  EXPECT_EQ(classic.At(20, 50) & 0xFFFFFF, Rgb(255, 255, 255));
+  EXPECT_NE(classic.At(100, 100) & 0xFFFFFF, session.System().GetSysColor(syscolor::kBtnHighlight));
 }
 
 TEST_F(render_command, ConsoleLineWritesTheImage) {
