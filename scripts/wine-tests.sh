@@ -31,7 +31,7 @@ if [ ! -f "$ROOT/cmake/mingw-w64-x86_64.cmake" ]; then
   exit 2
 fi
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >"$BUILD.configure.log" 2>&1 &&
+  -DCMAKE_BUILD_TYPE=Release -DFOLIVAN_TOOLS_WINEPREFIX="$WINEPREFIX" >"$BUILD.configure.log" 2>&1 &&
   cmake --build "$BUILD" -j2 >"$BUILD.build.log" 2>&1
 if [ $? -eq 0 ]; then
   pass "x64 build (FolivanTabs.ocx and test programs)"
@@ -54,15 +54,17 @@ else
 fi
 
 # --- the prefix ---------------------------------------------------------------------
+# The build's own tool (finish_typelib.exe) runs in this prefix too and may
+# have created it: its settings are made every time.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "# creating the Wine prefix $WINEPREFIX"
   wine wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
-  cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/sserif*.fon \
-    "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-  wineserver -w
 fi
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
+cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/sserif*.fon \
+  "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+wineserver -w
 
 # --- registration ---------------------------------------------------------------------
 CLSID='{CD67B9D5-C49C-4443-964E-3A9896F48643}'
@@ -200,7 +202,7 @@ fi
 
 # --- the 32-bit build -----------------------------------------------------------------------
 cmake -S "$ROOT" -B "$BUILD32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >"$BUILD32.configure.log" 2>&1 &&
+  -DCMAKE_BUILD_TYPE=Release -DFOLIVAN_TOOLS_WINEPREFIX="$WINEPREFIX" >"$BUILD32.configure.log" 2>&1 &&
   cmake --build "$BUILD32" -j2 >"$BUILD32.build.log" 2>&1
 if [ $? -eq 0 ] && i686-w64-mingw32-objdump -p "$BUILD32/bin/FolivanTabs.ocx" | grep -q "\] DllRegisterServer$"; then
   pass "x86 build exports undecorated DllRegisterServer"

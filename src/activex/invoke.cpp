@@ -59,6 +59,7 @@ ValueType Resolve(ITypeInfo* owner, const TYPEDESC& desc) {
         case TKIND_ALIAS:
           v = Resolve(ref, attr->tdescAlias);
           v.color = v.color || IsOleColor(ref);
+          if ((v.vt == VT_DISPATCH || v.vt == VT_UNKNOWN) && !v.by_ref) --pointers;  // IFontDisp
           break;
         case TKIND_INTERFACE:
         case TKIND_DISPATCH:
