@@ -203,7 +203,7 @@ STDMETHODIMP ControlObject::get_Font(IFontDisp** value) {
   if (!value) return E_POINTER;
   *value = nullptr;
   return Call([&] {
-    *value = ToFont(core_->Font());
+    *value = font_->Get(core_->Font());
     return *value ? S_OK : E_OUTOFMEMORY;
   });
 }
