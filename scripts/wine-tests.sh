@@ -84,7 +84,14 @@ reg_value() {
 register() { (cd "$BIN" && wine regsvr32 /s FolivanTabs.ocx >/dev/null 2>&1); }
 unregister() { (cd "$BIN" && wine regsvr32 /s /u FolivanTabs.ocx >/dev/null 2>&1); }
 
+# The classes part of the registry, to compare before registering and after unregistering.
+snapshot() {
+  (cd "$BUILD" && wine reg export 'HKLM\Software\Classes' "$1.hklm.reg" /y >/dev/null 2>&1 &&
+    wine reg export 'HKCU\Software\Classes' "$1.hkcu.reg" /y >/dev/null 2>&1)
+}
+
 unregister
+snapshot classes-before
 if register; then pass "regsvr32 /s registers"; else fail "regsvr32 /s registers"; fi
 missing=""
 for key in "${KEYS[@]}"; do key_exists "$key" || missing="$missing $key"; done
@@ -100,11 +107,46 @@ else fail "registration keys missing:$missing"; fi
   pass "MiscStatus 1 = SIMPLEFRAME|ACTIVATEWHENVISIBLE|SETCLIENTSITEFIRST|INSIDEOUT|CANTLINKINSIDE|RECOMPOSEONRESIZE" ||
   fail "MiscStatus 1: $(reg_value "HKCR\\CLSID\\$CLSID\\MiscStatus\\1")"
 key_exists "HKCR\\CLSID\\$CLSID\\Control" && pass "Control key" || fail "Control key"
+toolbox=$(reg_value "HKCR\\CLSID\\$CLSID\\ToolboxBitmap32")
+case "$toolbox" in
+  *'\FolivanTabs.ocx, 100') pass "ToolboxBitmap32 names bitmap 100 of the module" ;;
+  *) fail "ToolboxBitmap32: [$toolbox]" ;;
+esac
+# Control, programmable, simple frame, property notification, property bag, stream.
+CATIDS='{40FC6ED4-2438-11CF-A3DB-080036F12502} {40FC6ED5-2438-11CF-A3DB-080036F12502}
+  {157083E1-2368-11CF-87B9-00AA006C8166} {157083E0-2368-11CF-87B9-00AA006C8166}
+  {0DE86A57-2BAA-11CF-A229-00AA003D7352} {0DE86A53-2BAA-11CF-A229-00AA003D7352}'
+missing=""
+for catid in $CATIDS; do
+  key_exists "HKCR\\CLSID\\$CLSID\\Implemented Categories\\$catid" &&
+    [ -n "$(reg_value "HKCR\\Component Categories\\$catid" 409)" ] || missing="$missing $catid"
+done
+[ -z "$missing" ] && pass "the class is registered in its six component categories, each described" ||
+  fail "component categories missing:$missing"
+flags=$(reg_value "HKCR\\TypeLib\\$LIBID\\1.0\\FLAGS")
+[ -n "$flags" ] && [ $(( flags & 2 )) -eq 2 ] &&
+  pass "the type library is registered as a control library (FLAGS has LIBFLAG_FCONTROL)" ||
+  fail "type library FLAGS: $(reg_value "HKCR\\TypeLib\\$LIBID\\1.0\\FLAGS")"
 
 if unregister; then pass "regsvr32 /s /u unregisters"; else fail "regsvr32 /s /u unregisters"; fi
 left=""
 for key in "${KEYS[@]}"; do key_exists "$key" && left="$left $key"; done
 if [ -z "$left" ]; then pass "unregistering leaves no key behind"; else fail "keys left behind:$left"; fi
+snapshot classes-after
+changed=""
+for hive in hklm hkcu; do
+  # (A hive without classes exports nothing, before and after.)
+  [ -e "$BUILD/classes-before.$hive.reg" ] || [ -e "$BUILD/classes-after.$hive.reg" ] || continue
+  if ! cmp -s "$BUILD/classes-before.$hive.reg" "$BUILD/classes-after.$hive.reg"; then
+    changed="$changed $hive"
+    diff <(iconv -f UTF-16LE -t UTF-8 "$BUILD/classes-before.$hive.reg") \
+      <(iconv -f UTF-16LE -t UTF-8 "$BUILD/classes-after.$hive.reg") | head -20 | sed 's/^/    /'
+  fi
+done
+[ -e "$BUILD/classes-before.hklm.reg" ] && [ -z "$changed" ] &&
+  pass "after unregistering, the classes of the registry are as before registering" ||
+  fail "the registry's classes differ after unregistering:$changed"
+rm -f "$BUILD"/classes-*.reg
 
 register || fail "registering again for the clients"
 

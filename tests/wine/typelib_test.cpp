@@ -3,8 +3,8 @@
 // accessors of _FolivanTab, every member's arguments (types, references,
 // optional arguments and their defaults) dumped from the library and compared
 // with the description below, the enum member names, the library and class
-// flags, and the 24 events of __FolivanTab with their identifiers and
-// arguments by reference. Reads the library from the module file, without
+// flags, the 24 events of __FolivanTab with their identifiers and arguments
+// by reference, and the toolbox bitmap. Reads the module file, without
 // registration.
 #include <windows.h>
 #include <ole2.h>
@@ -390,6 +390,18 @@ void TestEvents(ITypeLib* lib) {
   events->Release();
 }
 
+// The picture a designer's toolbox shows: bitmap 100, 16 x 15.
+void TestToolboxBitmap() {
+  HMODULE module = LoadLibraryExW(L"FolivanTabs.ocx", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HANDLE bitmap = module ? LoadImageW(module, MAKEINTRESOURCEW(100), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION) : nullptr;
+  BITMAP info{};
+  if (bitmap) GetObjectW(bitmap, sizeof(info), &info);
+  Check(info.bmWidth == 16 && info.bmHeight == 15, "the module holds the 16 x 15 toolbox bitmap 100",
+        std::to_string(info.bmWidth) + " x " + std::to_string(info.bmHeight));
+  if (bitmap) DeleteObject(bitmap);
+  if (module) FreeLibrary(module);
+}
+
 }  // namespace
 
 int wmain() {
@@ -403,6 +415,7 @@ int wmain() {
     TestSignatures(lib);
     TestEnums(lib);
     TestFlags(lib);
+    TestToolboxBitmap();
     lib->Release();
   }
   CoUninitialize();
