@@ -71,7 +71,8 @@ std::wstring NameOf(ITypeInfo* info, MEMBERID id) {
 
 class Copier {
  public:
-  Copier(ITypeLib* source, ICreateTypeLib2* target) : source_(source), target_(target) {
+  Copier(ITypeLib* source, ICreateTypeLib2* target, SHORT pointer_size)
+      : source_(source), target_(target), pointer_size_(pointer_size) {
     ITypeLib* stdole = nullptr;
     Check(LoadTypeLib(L"stdole2.tlb", &stdole), "LoadTypeLib(stdole2.tlb)");
     ITypeInfo* found[1] = {};
@@ -258,6 +259,9 @@ class Copier {
     copy.elemdescFunc.tdesc = *CopyTypeDesc(desc->elemdescFunc.tdesc, from, to);
     copy.lprgscode = nullptr;
     copy.cScodes = 0;
+    // The source's vtable offsets count this process's pointers; the target's
+    // count the target's (a 32-bit library written by this 64-bit tool).
+    copy.oVft = static_cast<SHORT>(desc->oVft / static_cast<SHORT>(sizeof(void*)) * pointer_size_);
     Check(to->AddFuncDesc(index, &copy), "AddFuncDesc");
     // A put's value argument has no name of its own.
     UINT named = count;
@@ -300,6 +304,7 @@ class Copier {
 
   ITypeLib* source_;
   ICreateTypeLib2* target_;
+  SHORT pointer_size_;
   ITypeInfo* ole_color_ = nullptr;
   std::vector<Type> types_;
   std::vector<ITypeInfo*> fresh_;
@@ -320,6 +325,6 @@ int wmain(int argc, wchar_t** argv) {
   DeleteFileW(argv[2]);
   ICreateTypeLib2* target = nullptr;
   Check(CreateTypeLib2(kind, argv[2], &target), "CreateTypeLib2");
-  Copier(source, target).Run();
+  Copier(source, target, kind == SYS_WIN32 ? 4 : 8).Run();
   return 0;
 }
