@@ -31,7 +31,7 @@ if [ ! -f "$ROOT/cmake/mingw-w64-x86_64.cmake" ]; then
   exit 2
 fi
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >"$BUILD.configure.log" 2>&1 &&
+  -DCMAKE_BUILD_TYPE=Release -DFOLIVAN_TOOLS_WINEPREFIX="$WINEPREFIX" >"$BUILD.configure.log" 2>&1 &&
   cmake --build "$BUILD" -j2 >"$BUILD.build.log" 2>&1
 if [ $? -eq 0 ]; then
   pass "x64 build (FolivanTabs.ocx and test programs)"
@@ -54,15 +54,17 @@ else
 fi
 
 # --- the prefix ---------------------------------------------------------------------
+# The build's own tool (finish_typelib.exe) runs in this prefix too and may
+# have created it: its settings are made every time.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "# creating the Wine prefix $WINEPREFIX"
   wine wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
-  cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/sserif*.fon \
-    "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-  wineserver -w
 fi
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
+cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/sserif*.fon \
+  "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+wineserver -w
 
 # --- registration ---------------------------------------------------------------------
 CLSID='{CD67B9D5-C49C-4443-964E-3A9896F48643}'
@@ -84,7 +86,14 @@ reg_value() {
 register() { (cd "$BIN" && wine regsvr32 /s FolivanTabs.ocx >/dev/null 2>&1); }
 unregister() { (cd "$BIN" && wine regsvr32 /s /u FolivanTabs.ocx >/dev/null 2>&1); }
 
+# The classes part of the registry, to compare before registering and after unregistering.
+snapshot() {
+  (cd "$BUILD" && wine reg export 'HKLM\Software\Classes' "$1.hklm.reg" /y >/dev/null 2>&1 &&
+    wine reg export 'HKCU\Software\Classes' "$1.hkcu.reg" /y >/dev/null 2>&1)
+}
+
 unregister
+snapshot classes-before
 if register; then pass "regsvr32 /s registers"; else fail "regsvr32 /s registers"; fi
 missing=""
 for key in "${KEYS[@]}"; do key_exists "$key" || missing="$missing $key"; done
@@ -100,11 +109,46 @@ else fail "registration keys missing:$missing"; fi
   pass "MiscStatus 1 = SIMPLEFRAME|ACTIVATEWHENVISIBLE|SETCLIENTSITEFIRST|INSIDEOUT|CANTLINKINSIDE|RECOMPOSEONRESIZE" ||
   fail "MiscStatus 1: $(reg_value "HKCR\\CLSID\\$CLSID\\MiscStatus\\1")"
 key_exists "HKCR\\CLSID\\$CLSID\\Control" && pass "Control key" || fail "Control key"
+toolbox=$(reg_value "HKCR\\CLSID\\$CLSID\\ToolboxBitmap32")
+case "$toolbox" in
+  *'\FolivanTabs.ocx, 100') pass "ToolboxBitmap32 names bitmap 100 of the module" ;;
+  *) fail "ToolboxBitmap32: [$toolbox]" ;;
+esac
+# Control, programmable, simple frame, property notification, property bag, stream.
+CATIDS='{40FC6ED4-2438-11CF-A3DB-080036F12502} {40FC6ED5-2438-11CF-A3DB-080036F12502}
+  {157083E1-2368-11CF-87B9-00AA006C8166} {157083E0-2368-11CF-87B9-00AA006C8166}
+  {0DE86A57-2BAA-11CF-A229-00AA003D7352} {0DE86A53-2BAA-11CF-A229-00AA003D7352}'
+missing=""
+for catid in $CATIDS; do
+  key_exists "HKCR\\CLSID\\$CLSID\\Implemented Categories\\$catid" &&
+    [ -n "$(reg_value "HKCR\\Component Categories\\$catid" 409)" ] || missing="$missing $catid"
+done
+[ -z "$missing" ] && pass "the class is registered in its six component categories, each described" ||
+  fail "component categories missing:$missing"
+flags=$(reg_value "HKCR\\TypeLib\\$LIBID\\1.0\\FLAGS")
+[ -n "$flags" ] && [ $(( flags & 2 )) -eq 2 ] &&
+  pass "the type library is registered as a control library (FLAGS has LIBFLAG_FCONTROL)" ||
+  fail "type library FLAGS: $(reg_value "HKCR\\TypeLib\\$LIBID\\1.0\\FLAGS")"
 
 if unregister; then pass "regsvr32 /s /u unregisters"; else fail "regsvr32 /s /u unregisters"; fi
 left=""
 for key in "${KEYS[@]}"; do key_exists "$key" && left="$left $key"; done
 if [ -z "$left" ]; then pass "unregistering leaves no key behind"; else fail "keys left behind:$left"; fi
+snapshot classes-after
+changed=""
+for hive in hklm hkcu; do
+  # (A hive without classes exports nothing, before and after.)
+  [ -e "$BUILD/classes-before.$hive.reg" ] || [ -e "$BUILD/classes-after.$hive.reg" ] || continue
+  if ! cmp -s "$BUILD/classes-before.$hive.reg" "$BUILD/classes-after.$hive.reg"; then
+    changed="$changed $hive"
+    diff <(iconv -f UTF-16LE -t UTF-8 "$BUILD/classes-before.$hive.reg") \
+      <(iconv -f UTF-16LE -t UTF-8 "$BUILD/classes-after.$hive.reg") | head -20 | sed 's/^/    /'
+  fi
+done
+[ -e "$BUILD/classes-before.hklm.reg" ] && [ -z "$changed" ] &&
+  pass "after unregistering, the classes of the registry are as before registering" ||
+  fail "the registry's classes differ after unregistering:$changed"
+rm -f "$BUILD"/classes-*.reg
 
 register || fail "registering again for the clients"
 
@@ -235,7 +279,7 @@ fi
 
 # --- the 32-bit build -----------------------------------------------------------------------
 cmake -S "$ROOT" -B "$BUILD32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >"$BUILD32.configure.log" 2>&1 &&
+  -DCMAKE_BUILD_TYPE=Release -DFOLIVAN_TOOLS_WINEPREFIX="$WINEPREFIX" >"$BUILD32.configure.log" 2>&1 &&
   cmake --build "$BUILD32" -j2 >"$BUILD32.build.log" 2>&1
 if [ $? -eq 0 ] && i686-w64-mingw32-objdump -p "$BUILD32/bin/FolivanTabs.ocx" | grep -q "\] DllRegisterServer$"; then
   pass "x86 build exports undecorated DllRegisterServer"

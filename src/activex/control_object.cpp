@@ -32,6 +32,13 @@ ControlObject::ControlObject() : host_(*this), events_(this), notify_(this) {
   // The wizard page's button pictures are bitmap resources of this module.
   win32::InstallModuleResourcePictures(ModuleInstance());
   core_ = std::make_unique<FolivanTab>(host_, system_);
+  // A change made through the font object is a write of Font.
+  font_ = std::make_unique<LiveFont>([this](const FontDesc& font) {
+    Call([&] {
+      core_->SetFont(font);
+      return S_OK;
+    });
+  });
   // Windows embedded in tabs sit on the control's window but are no contained controls.
   host_.is_own_window = [this](HWND hwnd) {
     if (!core_) return false;
@@ -44,6 +51,7 @@ ControlObject::ControlObject() : host_(*this), events_(this), notify_(this) {
 
 ControlObject::~ControlObject() {
   if (hwnd_) InPlaceDeactivate();
+  font_.reset();
   try {
     core_.reset();
   } catch (...) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "activex/connection_point.h"
+#include "activex/live_font.h"
 #include "activex/module.h"
 #include "core/folivan_tab.h"
 #include "platform/win32/win32_host.h"
@@ -288,6 +289,7 @@ class ControlObject final : public _FolivanTab,
   win32::Win32System system_;
   win32::Win32Host host_;
   std::unique_ptr<FolivanTab> core_;
+  std::unique_ptr<LiveFont> font_;  // the object Font gives; created with the control
   EventConnectionPoint events_;
   PropertyNotifyConnectionPoint notify_;
   ITypeInfo* type_info_ = nullptr;

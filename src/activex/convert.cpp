@@ -47,9 +47,16 @@ HRESULT ToVariant(const Variant& value, VARIANT* out) {
 }
 
 Variant FromVariant(const VARIANT& in) {
+  // A VARIANT by reference to another is read through; a NULL reference holds no value.
+  const VARIANT* source = &in;
+  for (int depth = 0; V_VT(source) == (VT_BYREF | VT_VARIANT); ++depth) {
+    if (!V_VARIANTREF(source) || depth == 2) throw vberr::TypeMismatch();
+    source = V_VARIANTREF(source);
+  }
+  if (V_ISBYREF(source) && !V_BYREF(source)) throw vberr::TypeMismatch();
   VARIANT value;
   VariantInit(&value);
-  if (FAILED(VariantCopyInd(&value, const_cast<VARIANT*>(&in)))) throw vberr::TypeMismatch();
+  if (FAILED(VariantCopyInd(&value, const_cast<VARIANT*>(source)))) throw vberr::TypeMismatch();
   Variant result;
   switch (V_VT(&value)) {
     case VT_EMPTY:
@@ -120,6 +127,7 @@ Variant FromVariantLike(const VARIANT& value, const Variant& like) {
   else if (like.Is<double>()) target = VT_R8;
   else if (like.Is<std::string>()) target = VT_BSTR;
   if (target == VT_EMPTY) return FromVariant(value);
+  if (V_ISBYREF(&value) && !V_BYREF(&value)) throw vberr::TypeMismatch();
   VARIANT coerced;
   VariantInit(&coerced);
   if (FAILED(VariantChangeType(&coerced, const_cast<VARIANT*>(&value), 0, target))) throw vberr::TypeMismatch();

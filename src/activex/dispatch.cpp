@@ -1,16 +1,12 @@
 // IDispatch and the members of _FolivanTab.
-#include <deque>
-#include <vector>
-
 #include "activex/control_object.h"
 #include "activex/convert.h"
+#include "activex/invoke.h"
 #include "platform/win32/com_picture.h"
 
 namespace folivan::activex {
 
 namespace {
-constexpr DISPID kDispidJumpToTab = 0x60030038;
-
 bool IsMissing(const VARIANT& v) { return V_VT(&v) == VT_ERROR && V_ERROR(&v) == DISP_E_PARAMNOTFOUND; }
 }  // namespace
 
@@ -38,135 +34,13 @@ STDMETHODIMP ControlObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT cou
   return DispGetIDsOfNames(type_info_, names, count, ids);
 }
 
-namespace {
-
-// The description of the member a dispatch call names, or nullptr. (A linear
-// search: index lookups by member id disagree with GetFuncDesc on the
-// dispatch view of a dual interface under Wine.)
-FUNCDESC* FindFunction(ITypeInfo* info, DISPID id, WORD flags, ITypeInfo** owner) {
-  INVOKEKIND kinds[2] = {INVOKE_FUNC, INVOKE_PROPERTYGET};
-  if (flags & DISPATCH_PROPERTYPUT) kinds[0] = kinds[1] = INVOKE_PROPERTYPUT;
-  if (flags & DISPATCH_PROPERTYPUTREF) kinds[0] = kinds[1] = INVOKE_PROPERTYPUTREF;
-  if (!(flags & DISPATCH_METHOD) && (flags & DISPATCH_PROPERTYGET)) kinds[0] = INVOKE_PROPERTYGET;
-  TYPEATTR* attr = nullptr;
-  if (FAILED(info->GetTypeAttr(&attr))) return nullptr;
-  const UINT count = attr->cFuncs;
-  info->ReleaseTypeAttr(attr);
-  for (INVOKEKIND kind : kinds) {
-    for (UINT i = 0; i < count; ++i) {
-      FUNCDESC* desc = nullptr;
-      if (FAILED(info->GetFuncDesc(i, &desc))) continue;
-      if (desc->memid == id && desc->invkind == kind) {
-        info->AddRef();
-        *owner = info;
-        return desc;
-      }
-      info->ReleaseFuncDesc(desc);
-    }
-  }
-  return nullptr;
-}
-
-// Script clients pass their variables as references to VARIANTs. A member
-// that takes, say, an Integer by reference gets a temporary of its own type,
-// and what the member leaves there goes back into the caller's variable.
-class ByRefBridge {
- public:
-  ByRefBridge() = default;
-  ByRefBridge(const ByRefBridge&) = delete;
-  ByRefBridge& operator=(const ByRefBridge&) = delete;
-  ~ByRefBridge() {
-    for (Slot& slot : slots_) VariantClear(&slot.temp);
-  }
-
-  // Rewrites args in place; on a value that does not convert, the conversion's
-  // error (DISP_E_TYPEMISMATCH, DISP_E_OVERFLOW) and the failing position.
-  HRESULT Prepare(const FUNCDESC& desc, std::vector<VARIANT>& args, UINT named, UINT* arg_err) {
-    const UINT count = static_cast<UINT>(args.size());
-    for (UINT j = named; j < count; ++j) {
-      const UINT param = count - 1 - j;
-      if (param >= static_cast<UINT>(desc.cParams)) continue;
-      const TYPEDESC& type = desc.lprgelemdescParam[param].tdesc;
-      VARIANT& arg = args[j];
-      if (type.vt != VT_PTR || !type.lptdesc || V_VT(&arg) != (VT_BYREF | VT_VARIANT)) continue;
-      const VARTYPE target = type.lptdesc->vt;
-      if (target == VT_VARIANT || target == VT_USERDEFINED || target == VT_PTR) continue;
-      VARIANT* source = V_VARIANTREF(&arg);
-      if (!source || V_ISBYREF(source)) continue;
-      slots_.push_back(Slot{source, {}});
-      Slot& slot = slots_.back();
-      VariantInit(&slot.temp);
-      if (HRESULT hr = VariantChangeType(&slot.temp, source, 0, target); FAILED(hr)) {
-        if (arg_err) *arg_err = j;
-        return hr == DISP_E_OVERFLOW ? hr : DISP_E_TYPEMISMATCH;
-      }
-      V_VT(&arg) = static_cast<VARTYPE>(VT_BYREF | target);
-      V_BYREF(&arg) = &V_I2(&slot.temp);  // the value part of the temporary
-    }
-    return S_OK;
-  }
-
-  // Hands the values the member left back to the caller's variables.
-  void WriteBack() {
-    for (Slot& slot : slots_) {
-      VariantClear(slot.source);
-      VariantCopy(slot.source, &slot.temp);
-    }
-  }
-
- private:
-  struct Slot {
-    VARIANT* source;
-    VARIANT temp;
-  };
-  std::deque<Slot> slots_;  // stable addresses while arguments point into them
-};
-
-}  // namespace
-
 STDMETHODIMP ControlObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    EXCEPINFO* excep, UINT* arg_err) {
   if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
   if (!type_info_) return TYPE_E_CANTLOADLIBRARY;
   if (!params) return E_INVALIDARG;
   SetErrorInfo(0, nullptr);
-
-  std::vector<VARIANT> args(params->rgvarg, params->rgvarg + params->cArgs);
-  // The type library records no default for JumpToTab's TabCaption (see the
-  // IDL): supply the missing trailing arguments here.
-  BSTR empty_caption = nullptr;
-  if (id == kDispidJumpToTab && params->cNamedArgs == 0 && params->cArgs < 2) {
-    empty_caption = SysAllocString(L"");
-    VARIANT caption;
-    VariantInit(&caption);
-    V_VT(&caption) = VT_BYREF | VT_BSTR;
-    V_BSTRREF(&caption) = &empty_caption;
-    if (args.empty()) {
-      VARIANT tab_no;
-      VariantInit(&tab_no);
-      V_VT(&tab_no) = VT_I2;
-      V_I2(&tab_no) = -1;
-      args.push_back(tab_no);
-    }
-    args.insert(args.begin(), caption);
-  }
-
-  ByRefBridge bridge;
-  ITypeInfo* owner = nullptr;
-  HRESULT hr = S_OK;
-  if (FUNCDESC* desc = FindFunction(type_info_, id, flags, &owner)) {
-    hr = bridge.Prepare(*desc, args, params->cNamedArgs, arg_err);
-    owner->ReleaseFuncDesc(desc);
-    owner->Release();
-  }
-  if (SUCCEEDED(hr)) {
-    DISPPARAMS call{args.empty() ? nullptr : args.data(), params->rgdispidNamedArgs, static_cast<UINT>(args.size()),
-                    params->cNamedArgs};
-    hr = DispInvoke(static_cast<_FolivanTab*>(this), type_info_, id, flags, &call, result, excep, arg_err);
-    if (SUCCEEDED(hr)) bridge.WriteBack();
-  }
-  SysFreeString(empty_caption);
-  return hr;
+  return InvokeMember(static_cast<_FolivanTab*>(this), type_info_, id, flags, *params, result, excep, arg_err);
 }
 
 // --- methods -------------------------------------------------------------------------------
@@ -329,7 +203,7 @@ STDMETHODIMP ControlObject::get_Font(IFontDisp** value) {
   if (!value) return E_POINTER;
   *value = nullptr;
   return Call([&] {
-    *value = ToFont(core_->Font());
+    *value = font_->Get(core_->Font());
     return *value ? S_OK : E_OUTOFMEMORY;
   });
 }

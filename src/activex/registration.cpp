@@ -1,9 +1,11 @@
-// Self-registration: DllRegisterServer writes the class, its ProgIDs and the
-// embedded type library; DllUnregisterServer removes every key it wrote.
+// Self-registration: DllRegisterServer writes the class, its ProgIDs, its
+// toolbox picture, its component categories and the embedded type library;
+// DllUnregisterServer removes every key it wrote.
 #include <shlwapi.h>
 
 #include <string>
 
+#include "activex/categories.h"
 #include "activex/control_object.h"
 #include "activex/property_page.h"
 
@@ -14,6 +16,7 @@ namespace {
 constexpr wchar_t kProgId[] = L"FolivanTabs.FolivanTab";
 constexpr wchar_t kVersionedProgId[] = L"FolivanTabs.FolivanTab.1";
 constexpr wchar_t kDescription[] = L"FolivanTab Control";
+constexpr int kToolboxBitmap = 100;  // BITMAP resource, 16 x 15
 
 std::wstring GuidText(REFGUID guid) {
   wchar_t text[40] = {};
@@ -49,6 +52,7 @@ HRESULT Register() {
       SetValue(clsid_key + L"\\ProgID", nullptr, kVersionedProgId),
       SetValue(clsid_key + L"\\VersionIndependentProgID", nullptr, kProgId),
       SetValue(clsid_key + L"\\Control", nullptr, L""),
+      SetValue(clsid_key + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(kToolboxBitmap)),
       SetValue(clsid_key + L"\\MiscStatus", nullptr, L"0"),
       SetValue(clsid_key + L"\\MiscStatus\\1", nullptr, std::to_wstring(kMiscStatus)),
       SetValue(clsid_key + L"\\TypeLib", nullptr, GuidText(LIBID_FolivanTabs)),
@@ -61,6 +65,7 @@ HRESULT Register() {
   };
   for (HRESULT hr : results)
     if (FAILED(hr)) return SELFREG_E_CLASS;
+  if (FAILED(RegisterCategories(CLSID_FolivanTab))) return SELFREG_E_CLASS;
 
   ITypeLib* typelib = TypeLibrary();
   if (!typelib) return SELFREG_E_TYPELIB;
@@ -75,6 +80,7 @@ HRESULT Unregister() {
   DeleteTree(L"TypeLib\\" + GuidText(LIBID_FolivanTabs));
   DeleteTree(L"Interface\\" + GuidText(IID__FolivanTab));
   DeleteTree(L"Interface\\" + GuidText(DIID___FolivanTab));
+  UnregisterCategories(CLSID_FolivanTab);  // reads the class's key: before it goes
   DeleteTree(L"CLSID\\" + GuidText(CLSID_FolivanTab));
   DeleteTree(kProgId);
   DeleteTree(kVersionedProgId);

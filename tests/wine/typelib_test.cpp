@@ -1,13 +1,19 @@
-// The type library embedded in FolivanTabs.ocx as compiled clients bind to it:
-// the dispatch identifier and kind of each of the 102 accessors of
-// _FolivanTab, and the 24 events of __FolivanTab with their identifiers and
-// arguments by reference. Reads the library from the module file, without
+// The type library embedded in FolivanTabs.ocx as compiled clients and object
+// browsers see it: the dispatch identifier and kind of each of the 102
+// accessors of _FolivanTab, every member's arguments (types, references,
+// optional arguments and their defaults) dumped from the library and compared
+// with the description below, the enum member names, the library and class
+// flags, the 24 events of __FolivanTab with their identifiers and arguments
+// by reference, and the toolbox bitmap. Reads the module file, without
 // registration.
 #include <windows.h>
 #include <ole2.h>
 
+#include <algorithm>
 #include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 #include <initguid.h>
 
@@ -18,6 +24,8 @@ using wine_check::Check;
 
 namespace {
 
+std::wstring win(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
 // The functions of a type info by name and invoke kind.
 std::map<std::pair<std::string, int>, FUNCDESC*> Functions(ITypeInfo* info) {
   std::map<std::pair<std::string, int>, FUNCDESC*> result;
@@ -25,7 +33,8 @@ std::map<std::pair<std::string, int>, FUNCDESC*> Functions(ITypeInfo* info) {
   info->GetTypeAttr(&attr);
   for (UINT i = 0; i < attr->cFuncs; ++i) {
     FUNCDESC* desc = nullptr;
-    info->GetFuncDesc(i, &desc);
+    // A dispinterface lists IDispatch's methods too, restricted.
+    if (FAILED(info->GetFuncDesc(i, &desc)) || (desc->wFuncFlags & FUNCFLAG_FRESTRICTED)) continue;
     BSTR name = nullptr;
     info->GetDocumentation(desc->memid, &name, nullptr, nullptr, nullptr);
     result[{wine_check::Narrow({name, SysStringLen(name)}), desc->invkind}] = desc;  // released with the process
@@ -102,6 +111,259 @@ void TestDispatchInterface(ITypeLib* lib) {
   dispatch_view->Release();
 }
 
+// --- the signatures, as an object browser shows them ---------------------------------
+
+std::string TypeName(ITypeInfo* owner, const TYPEDESC& desc) {
+  switch (desc.vt) {
+    case VT_PTR: {
+      // An object is named through one pointer; a second marks a reference.
+      const TYPEDESC& to = *desc.lptdesc;
+      bool object = false;
+      ITypeInfo* ref = nullptr;
+      TYPEATTR* attr = nullptr;
+      if (to.vt == VT_USERDEFINED && SUCCEEDED(owner->GetRefTypeInfo(to.hreftype, &ref)) &&
+          SUCCEEDED(ref->GetTypeAttr(&attr))) {
+        object = attr->typekind == TKIND_DISPATCH || attr->typekind == TKIND_INTERFACE ||
+                 (attr->typekind == TKIND_ALIAS && attr->tdescAlias.vt == VT_USERDEFINED);
+        ref->ReleaseTypeAttr(attr);
+      }
+      if (ref) ref->Release();
+      return TypeName(owner, to) + (object ? "" : "*");
+    }
+    case VT_USERDEFINED: {
+      ITypeInfo* ref = nullptr;
+      if (FAILED(owner->GetRefTypeInfo(desc.hreftype, &ref))) return "?";
+      BSTR name = nullptr;
+      ref->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+      std::string text = wine_check::Narrow({name, SysStringLen(name)});
+      SysFreeString(name);
+      ref->Release();
+      return text;
+    }
+    case VT_I2: return "short";
+    case VT_I4: return "long";
+    case VT_UI4: return "unsigned long";
+    case VT_BSTR: return "BSTR";
+    case VT_BOOL: return "VARIANT_BOOL";
+    case VT_VARIANT: return "VARIANT";
+    case VT_DISPATCH: return "IDispatch";
+    case VT_HRESULT: return "HRESULT";
+    default: return "vt" + std::to_string(desc.vt);
+  }
+}
+
+std::string DefaultText(const VARIANT& value) {
+  if (V_VT(&value) == VT_BSTR) {
+    std::string text = "\"";
+    text += wine_check::Narrow({V_BSTR(&value), SysStringLen(V_BSTR(&value))});
+    return text += '"';
+  }
+  VARIANT number;
+  VariantInit(&number);
+  if (FAILED(VariantChangeType(&number, const_cast<VARIANT*>(&value), 0, VT_I4))) return "?";
+  return std::to_string(V_I4(&number));
+}
+
+// "get Name(Index: short*) -> type", "put Name(Index: short*, type)",
+// "call Name(Arg: type* opt =default) -> type".
+std::string Signature(ITypeInfo* info, const FUNCDESC& desc) {
+  BSTR names[16] = {};
+  UINT count = 0;
+  info->GetNames(desc.memid, names, 16, &count);
+  std::string text = desc.invkind == INVOKE_FUNC ? "call " : desc.invkind == INVOKE_PROPERTYGET ? "get "
+                     : desc.invkind == INVOKE_PROPERTYPUT                                        ? "put "
+                                                                                                 : "putref ";
+  text += wine_check::Narrow({names[0], SysStringLen(names[0])}) + "(";
+  std::string result;
+  bool first = true;
+  const bool put = desc.invkind == INVOKE_PROPERTYPUT || desc.invkind == INVOKE_PROPERTYPUTREF;
+  for (SHORT p = 0; p < desc.cParams; ++p) {
+    const ELEMDESC& e = desc.lprgelemdescParam[p];
+    const USHORT flags = e.paramdesc.wParamFlags;
+    if (flags & PARAMFLAG_FRETVAL) {
+      result = " -> " + TypeName(info, *e.tdesc.lptdesc);
+      continue;
+    }
+    if (!first) text += ", ";
+    first = false;
+    const bool value = put && p == desc.cParams - 1;
+    if (!value && static_cast<UINT>(p) + 1 < count) text += wine_check::Narrow({names[p + 1], SysStringLen(names[p + 1])}) + ": ";
+    text += TypeName(info, e.tdesc);
+    if (flags & PARAMFLAG_FOPT) text += " opt";
+    if ((flags & PARAMFLAG_FHASDEFAULT) && e.paramdesc.pparamdescex) text += " =" + DefaultText(e.paramdesc.pparamdescex->varDefaultValue);
+  }
+  for (UINT i = 0; i < count; ++i) SysFreeString(names[i]);
+  return text + ")" + result;
+}
+
+// The members of _FolivanTab as the description gives them: the arguments of
+// each method, and the type and kind of accesses of each property.
+std::vector<std::string> Described() {
+  std::vector<std::string> lines = {
+      "call SetTabDimensions(Width: short*, Height: short*)",
+      "call JumpToTab(TabNo: short* opt =-1, TabCaption: BSTR* opt =\"\")",
+      "call RemoveTab(WhichToRemove: short)",
+      "call HideTab(Index: short)",
+      "call ShowHiddenTab(Index: short)",
+      "call InsertTab(AtIndex: VARIANT opt =-1)",
+      "call SwapTabs(Tab1: short*, Tab2: short*)",
+      "call Refresh()",
+      "call InsertControl(Ctl: IDispatch*, AtIndex: short, Left: VARIANT* opt, Top: VARIANT* opt, Width: VARIANT* opt, "
+      "Height: VARIANT* opt, Stretch: VARIANT_BOOL* opt =0)",
+      "call InsertWindow(Form: IDispatch, TabNo: short)",
+      "call EmbedWindow(cHwnd: long, TabNo: short)",
+      "call GetControlDimensions(Left: VARIANT*, Top: VARIANT*, Width: VARIANT*, Height: VARIANT*) -> VARIANT",
+  };
+  struct Property {
+    const char* name;
+    const char* type;
+    const char* puts;   // "put", "putref" or "" (read-only)
+    const char* index;  // the index argument of a per-tab property
+  };
+  const Property properties[] = {
+      {"Appearance", "Appearances", "put", nullptr},
+      {"BackgroundPicture", "Picture", "putref", nullptr},
+      {"Color", "Colors", "put", nullptr},
+      {"ColorSystem", "ColorSystems", "put", nullptr},
+      {"BackColor", "OLE_COLOR", "put", nullptr},
+      {"GetClientAreaColor", "OLE_COLOR", "", nullptr},
+      {"TabColorForeGround", "OLE_COLOR", "put", nullptr},
+      {"TabColorShadow", "OLE_COLOR", "put", nullptr},
+      {"TabColorLight", "OLE_COLOR", "put", nullptr},
+      {"TabColorDarkShadow", "OLE_COLOR", "put", nullptr},
+      {"TabColorHighLight", "OLE_COLOR", "put", nullptr},
+      {"ForeColor", "OLE_COLOR", "put", nullptr},
+      {"ToolTipStyle", "ToolTipTypes", "put", nullptr},
+      {"FocusRect", "VARIANT_BOOL", "put", nullptr},
+      {"ClientArea", "VARIANT_BOOL", "put", nullptr},
+      {"WizardDetails", "VARIANT_BOOL", "put", nullptr},
+      {"WizardPictures", "VARIANT_BOOL", "put", nullptr},
+      {"Enabled", "VARIANT_BOOL", "put", nullptr},
+      {"Tabs", "short", "put", nullptr},
+      {"Font", "Font", "putref", nullptr},
+      {"CurrentTab", "short", "put", nullptr},
+      {"HotTracking", "VARIANT_BOOL", "put", nullptr},
+      {"ShowToolTip", "VARIANT_BOOL", "put", nullptr},
+      {"BoldSelected", "VARIANT_BOOL", "put", nullptr},
+      {"LunaColors", "VARIANT_BOOL", "put", nullptr},
+      {"NoteOneColors", "VARIANT_BOOL", "put", nullptr},
+      {"AutoFocusControls", "VARIANT_BOOL", "put", nullptr},
+      {"AutoResizeControls", "VARIANT_BOOL", "put", nullptr},
+      {"PlainTab", "VARIANT_BOOL", "put", nullptr},
+      {"hwnd", "long", "", nullptr},
+      {"hdc", "long", "", nullptr},
+      {"HasDC", "VARIANT_BOOL", "", nullptr},
+      {"IControls", "IDispatch", "putref", nullptr},
+      {"SpreadToContainer", "VARIANT_BOOL", "put", nullptr},
+      {"Caption", "BSTR", "put", nullptr},
+      {"TabEnabled", "VARIANT_BOOL", "put", nullptr},
+      {"TabPicture", "Picture", "putref", nullptr},
+      {"cTabStartColor", "OLE_COLOR", "put", nullptr},
+      {"cTabEndColor", "OLE_COLOR", "put", nullptr},
+      {"TabCaption", "BSTR", "put", "iIndex"},
+      {"TabPassword", "BSTR", "put", "iIndex"},
+      {"TagVariant", "VARIANT", "put", "iIndex"},
+      {"TabToolTip", "BSTR", "put", "iIndex"},
+      {"iTabEnabled", "VARIANT_BOOL", "put", "iTabIndex"},
+      {"iTabPicture", "Picture", "putref", "iTabIndex"},
+      {"TabStartColor", "OLE_COLOR", "put", "Index"},
+      {"TabEndColor", "OLE_COLOR", "put", "Index"},
+  };
+  for (const Property& p : properties) {
+    const std::string index = p.index ? std::string(p.index) + ": short*" : "";
+    lines.push_back("get " + std::string(p.name) + "(" + index + ") -> " + p.type);
+    if (*p.puts) lines.push_back(std::string(p.puts) + " " + p.name + "(" + (p.index ? index + ", " : "") + p.type + ")");
+  }
+  return lines;
+}
+
+void TestSignatures(ITypeLib* lib) {
+  ITypeInfo* dispatch_view = nullptr;
+  ITypeInfo* info = nullptr;
+  HREFTYPE href = 0;
+  if (SUCCEEDED(lib->GetTypeInfoOfGuid(IID__FolivanTab, &dispatch_view)) &&
+      SUCCEEDED(dispatch_view->GetRefTypeOfImplType(static_cast<UINT>(-1), &href)))
+    dispatch_view->GetRefTypeInfo(href, &info);
+  if (!info) return Check(false, "the vtable view of _FolivanTab");
+  std::set<std::string> actual;
+  TYPEATTR* attr = nullptr;
+  info->GetTypeAttr(&attr);
+  for (UINT i = 0; i < attr->cFuncs; ++i) {
+    FUNCDESC* desc = nullptr;
+    info->GetFuncDesc(i, &desc);
+    actual.insert(Signature(info, *desc));
+    info->ReleaseFuncDesc(desc);
+  }
+  info->ReleaseTypeAttr(attr);
+  std::string missing, extra;
+  const std::vector<std::string> described = Described();
+  for (const std::string& line : described)
+    if (!actual.count(line)) missing += "\n    described: " + line;
+  for (const std::string& line : actual)
+    if (std::find(described.begin(), described.end(), line) == described.end()) extra += "\n    in library: " + line;
+  Check(missing.empty() && extra.empty(),
+        "every member of _FolivanTab has the described arguments, flags, defaults and type", missing + extra);
+  info->Release();
+  dispatch_view->Release();
+}
+
+// Enum members by value, with the names an object browser shows.
+void TestEnums(ITypeLib* lib) {
+  const std::map<std::string, std::string> described = {
+      {"Appearances",
+       "1 Windows Xp, 2 Property Page, 3 Visual Studio, 4 Office 2003, 5 Property Page Selected, 6 Visio, "
+       "7 State Buttons, 8 Flat, 9 ssTab, 10 Ms Excel, 11 Rounded, 12 Wizard, 13 System"},
+      {"Colors", "1 Color Default, 2 Color Office-2003, 3 Color VisualStudio"},
+      {"ColorSystems", "1 Default Colors, 2 Customized Colors"},
+      {"ToolTipTypes", "1 Standard, 2 Balloon"},
+  };
+  std::map<std::string, std::string> actual;
+  for (UINT i = 0; i < lib->GetTypeInfoCount(); ++i) {
+    TYPEKIND kind;
+    ITypeInfo* info = nullptr;
+    if (FAILED(lib->GetTypeInfoType(i, &kind)) || kind != TKIND_ENUM || FAILED(lib->GetTypeInfo(i, &info))) continue;
+    BSTR name = nullptr;
+    info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+    std::string& text = actual[wine_check::Narrow({name, SysStringLen(name)})];
+    SysFreeString(name);
+    TYPEATTR* attr = nullptr;
+    info->GetTypeAttr(&attr);
+    for (UINT v = 0; v < attr->cVars; ++v) {
+      VARDESC* var = nullptr;
+      info->GetVarDesc(v, &var);
+      BSTR member = nullptr;
+      info->GetDocumentation(var->memid, &member, nullptr, nullptr, nullptr);
+      text += (v ? ", " : "") + std::to_string(V_I4(var->lpvarValue)) + " " +
+              wine_check::Narrow({member, SysStringLen(member)});
+      SysFreeString(member);
+      info->ReleaseVarDesc(var);
+    }
+    info->ReleaseTypeAttr(attr);
+    info->Release();
+  }
+  for (const auto& [name, members] : described)
+    wine_check::EqualText(win(actual[name]), win(members), "enum " + name + " has the described member names");
+  Check(actual.size() == described.size(), "the library has the four enums");
+}
+
+// The library is a control library and the class a creatable control.
+void TestFlags(ITypeLib* lib) {
+  TLIBATTR* attr = nullptr;
+  lib->GetLibAttr(&attr);
+  Check(attr && (attr->wLibFlags & LIBFLAG_FCONTROL), "the library is flagged as a control library");
+  if (attr) lib->ReleaseTLibAttr(attr);
+  ITypeInfo* coclass = nullptr;
+  TYPEATTR* type = nullptr;
+  if (SUCCEEDED(lib->GetTypeInfoOfGuid(CLSID_FolivanTab, &coclass)) && SUCCEEDED(coclass->GetTypeAttr(&type))) {
+    Check((type->wTypeFlags & (TYPEFLAG_FCONTROL | TYPEFLAG_FCANCREATE)) == (TYPEFLAG_FCONTROL | TYPEFLAG_FCANCREATE),
+          "FolivanTab is a creatable control");
+    coclass->ReleaseTypeAttr(type);
+  } else {
+    Check(false, "FolivanTab is in the library");
+  }
+  if (coclass) coclass->Release();
+}
+
 void TestEvents(ITypeLib* lib) {
   ITypeInfo* events = nullptr;
   lib->GetTypeInfoOfGuid(DIID___FolivanTab, &events);
@@ -128,6 +390,18 @@ void TestEvents(ITypeLib* lib) {
   events->Release();
 }
 
+// The picture a designer's toolbox shows: bitmap 100, 16 x 15.
+void TestToolboxBitmap() {
+  HMODULE module = LoadLibraryExW(L"FolivanTabs.ocx", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HANDLE bitmap = module ? LoadImageW(module, MAKEINTRESOURCEW(100), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION) : nullptr;
+  BITMAP info{};
+  if (bitmap) GetObjectW(bitmap, sizeof(info), &info);
+  Check(info.bmWidth == 16 && info.bmHeight == 15, "the module holds the 16 x 15 toolbox bitmap 100",
+        std::to_string(info.bmWidth) + " x " + std::to_string(info.bmHeight));
+  if (bitmap) DeleteObject(bitmap);
+  if (module) FreeLibrary(module);
+}
+
 }  // namespace
 
 int wmain() {
@@ -138,6 +412,10 @@ int wmain() {
   if (lib) {
     TestDispatchInterface(lib);
     TestEvents(lib);
+    TestSignatures(lib);
+    TestEnums(lib);
+    TestFlags(lib);
+    TestToolboxBitmap();
     lib->Release();
   }
   CoUninitialize();
