@@ -469,6 +469,14 @@ LRESULT ControlObject::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CHAR:
       Notify([&] { core_->KeyPress(static_cast<int16_t>(wparam)); });
       return 0;
+    case WM_TIMER:
+      // The system calls a timer's procedure itself; a WM_TIMER without one
+      // (lParam 0) still names the timer that fired.
+      if (lparam == 0) {
+        win32::Win32System::DispatchTimer(hwnd_, wparam);
+        return 0;
+      }
+      return DefWindowProcW(hwnd_, message, wparam, lparam);
     default:
       return DefWindowProcW(hwnd_, message, wparam, lparam);
   }

@@ -32,7 +32,7 @@ void UpdateScrollButtonStates(FolivanTab& control);
 void ScrollButtonsMove(FolivanTab& control, int16_t button, int16_t shift, float x, float y);
 // A press, at the position of the last move; also the step of the auto-repeat.
 void ScrollButtonsPress(FolivanTab& control, int16_t button, int16_t shift, float x, float y);
-// The repeat timer fired (`timer_id` as the window's "TimerID" property holds it).
+// The repeat timer (`timer_id`) fired.
 void RepeatScrollButtonPress(FolivanTab& control, uint32_t timer_id);
 // Clears the pressed state of both buttons (the mouse was released or left).
 void ReleaseScrollButtons(FolivanTab& control);
