@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
   render->add_option("--size", render_size, "Size of a new control in pixels, WxH (default 400x300)");
   render->add_option("--theme", render_options.theme, "Colour scheme of the visual style (NormalColor, Metallic, HomeStead, ...)");
   render->add_flag("--no-controls", no_controls, "Leave out the contained controls");
+  render->add_flag("--as-shown", render_options.as_shown,
+                   "The window as it is after the script (hot looks included), without a repaint first");
   render->add_option("-o,--output", render_options.output_path, "The PNG file to write")->required();
 
   try {

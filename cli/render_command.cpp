@@ -86,14 +86,16 @@ void SetThemeColorScheme(Session& session, const std::string& color_scheme) {
   session.System().SetTheme(ThemeName{"Luna.msstyles", color_scheme});
 }
 
-void RenderToPng(Session& session, const std::string& path, bool draw_controls) {
+void RenderToPng(Session& session, const std::string& path, bool draw_controls, bool as_shown) {
   auto* surface = dynamic_cast<HeadlessSurface*>(&session.GetSurface());
   if (surface == nullptr) throw std::runtime_error("the session's surface has no pixels");
 
   // What the host's Paint notification does: the control draws itself, and the
   // window shows the persistent image.
-  Repaint(session.Control());
-  if (surface->AutoRedraw()) surface->Refresh();
+  if (!as_shown) {
+    Repaint(session.Control());
+    if (surface->AutoRedraw()) surface->Refresh();
+  }
 
   PixelImage image = surface->WindowImage();
   if (draw_controls) {
@@ -128,7 +130,7 @@ int RunRender(const RenderOptions& options, std::ostream& out, std::ostream& err
       Player player(session, out);
       player.Run(*script);
     }
-    RenderToPng(session, options.output_path, options.draw_controls);
+    RenderToPng(session, options.output_path, options.draw_controls, options.as_shown);
   } catch (const ScriptError& e) {
     out.flush();
     err << name << ":" << e.line << ": " << e.message << "\n";

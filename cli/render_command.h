@@ -14,6 +14,7 @@ struct RenderOptions {
   std::string script_path;      // run this script first (- for standard input)
   std::string theme;            // colour scheme the system reports ("NormalColor", ...); empty: no visual style
   bool draw_controls = true;    // draw the contained controls in sight on top
+  bool as_shown = false;        // the window as it is, without the repaint of a Paint notification
   std::string output_path;
 };
 
@@ -26,8 +27,9 @@ void SetThemeColorScheme(Session& session, const std::string& color_scheme);
 // Repaints the control as the host's Paint notification does and writes what
 // the window shows to a PNG; with draw_controls the contained controls in sight
 // are drawn over it as outlines with their names (the control's own surface is
-// not touched by them).
-void RenderToPng(Session& session, const std::string& path, bool draw_controls);
+// not touched by them). With as_shown there is no repaint: the picture is the
+// window at this moment, hot looks drawn straight to it included.
+void RenderToPng(Session& session, const std::string& path, bool draw_controls, bool as_shown = false);
 
 // Returns the exit status: 0, or 2 for a bad option, a script or form error, or
 // a file that cannot be written.
