@@ -279,8 +279,11 @@ void DrawSystemTabs(FolivanTab& control) {
   const StripCanvas canvas(control);
   const VisibleTabs shown = VisibleTabs::Of(s);
   const int32_t H = s.StripH;
+  // A part counts as drawn when the call neither threw nor failed.
   const auto draw = [&](int part, int state, const Rect& area) {
-    return step([&] { system.DrawThemeBackground(theme, surface.Hdc(), part, state, area); });
+    bool drawn = false;
+    step([&] { drawn = system.DrawThemeBackground(theme, surface.Hdc(), part, state, area); });
+    return drawn;
   };
 
   step([&] { surface.SetBackColor(kButtonFace); });
