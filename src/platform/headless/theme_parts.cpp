@@ -213,6 +213,15 @@ constexpr Chevron kRightChevron{{
 }};
 constexpr int32_t kChevronFirstRow = 2;
 
+// The hot and the disabled chevrons are a little lighter where the upper arm
+// meets the tip (row 5, column 6 of the cell).
+constexpr Chevron Lightened(Chevron chevron, size_t k, uint8_t coverage) {
+  chevron[3].coverage[k] = coverage;
+  return chevron;
+}
+constexpr Chevron kLeftChevronLight = Lightened(kLeftChevron, 1, 0x60);
+constexpr Chevron kRightChevronLight = Lightened(kRightChevron, 0, 0x61);
+
 int BlendChannel(int glyph, int under, int coverage) {
   return (glyph * coverage + under * (255 - coverage) + 127) / 255;
 }
@@ -253,7 +262,9 @@ bool DrawArrowButton(Surface& s, int state, const Rect& r) {
   const int look = (state - 9) % 4;  // 0 normal, 1 hot, 2 pressed, 3 disabled
   static constexpr RgbColor kGlyphColors[] = {Hex(0x000000), Hex(0x3096FA), kWhite, Hex(0xAEAEAE)};
   DrawRoundedFrame(s, look == 1 ? kArrowButtonHot : look == 2 ? kArrowButtonPressed : kArrowButton, r);
-  DrawChevron(s, left ? kLeftChevron : kRightChevron, kGlyphColors[look], r);
+  const bool light = look == 1 || look == 3;
+  const Chevron& chevron = left ? (light ? kLeftChevronLight : kLeftChevron) : (light ? kRightChevronLight : kRightChevron);
+  DrawChevron(s, chevron, kGlyphColors[look], r);
   return true;
 }
 
