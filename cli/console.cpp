@@ -6,6 +6,7 @@
 
 #include "core/dispatch.h"
 #include "core/text.h"
+#include "platform/headless/surface_headless.h"
 #include "platform/vb_runtime.h"
 #include "render_command.h"
 #include "script_values.h"
@@ -132,7 +133,19 @@ void Player::RunLine(const std::string& raw, int number) {
   Line context{*this, session_, out_, number, words};
   const Verb* found = FindVerb(words[0]);
   if (found == nullptr) context.Fail("unknown command: " + words[0]);
-  found->run(context);
+  ++depth_;
+  try {
+    found->run(context);
+  } catch (...) {
+    --depth_;
+    throw;
+  }
+  --depth_;
+  // Between two lines of the script the host's message loop runs: the window
+  // gets the Paint of what was drawn into the persistent image.
+  if (depth_ == 0) {
+    if (auto* surface = dynamic_cast<HeadlessSurface*>(&session_.GetSurface())) surface->PaintIfInvalid();
+  }
 }
 
 void Player::SetHandler(std::string_view event, Handler handler) { handlers_[std::string(event)] = std::move(handler); }

@@ -84,6 +84,7 @@ class Player {
   std::ostream& out_;
   std::map<std::string, Handler> handlers_;  // by event name
   int line_ = 0;
+  int depth_ = 0;  // lines running: a handler's line runs inside the line that raised the event
 };
 
 // `folivantab play`: returns the exit status (0, or 2 for a script or form error).

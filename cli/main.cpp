@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
   render->add_flag("--no-controls", no_controls, "Draw the contained controls as outlines with their names");
   render->add_option("--property-page", render_options.property_page,
                      "Draw the property page on this tab (General, Extended, Preview, About, Controls)");
+  render->add_flag("--as-shown", render_options.as_shown,
+                   "The window as it is after the script (hot looks included), without a repaint first");
   render->add_option("-o,--output", render_options.output_path, "The PNG file to write")->required();
 
   try {

@@ -182,14 +182,16 @@ void SetThemeColorScheme(Session& session, const std::string& color_scheme) {
   session.System().SetTheme(ThemeName{"Luna.msstyles", color_scheme});
 }
 
-void RenderToPng(Session& session, const std::string& path, bool draw_controls) {
+void RenderToPng(Session& session, const std::string& path, bool draw_controls, bool as_shown) {
   auto* surface = dynamic_cast<HeadlessSurface*>(&session.GetSurface());
   if (surface == nullptr) throw std::runtime_error("the session's surface has no pixels");
 
   // What the host's Paint notification does: the control draws itself, and the
   // window shows the persistent image.
-  Repaint(session.Control());
-  if (surface->AutoRedraw()) surface->Refresh();
+  if (!as_shown) {
+    Repaint(session.Control());
+    if (surface->AutoRedraw()) surface->Refresh();
+  }
 
   PixelImage image = surface->WindowImage();
   SizedFont& font = FontEngine::Shared()->Get(FontDesc{"Tahoma", 8.25});
@@ -245,7 +247,7 @@ int RunRender(const RenderOptions& options, std::ostream& out, std::ostream& err
       player.Run(*script);
     }
     if (options.property_page.empty()) {
-      RenderToPng(session, options.output_path, options.draw_controls);
+      RenderToPng(session, options.output_path, options.draw_controls, options.as_shown);
     } else {
       RenderPageToPng(session, options.property_page, options.output_path, out);
     }

@@ -15,6 +15,7 @@ struct RenderOptions {
   std::string theme;            // colour scheme the system reports ("NormalColor", ...); empty: no visual style
   bool draw_controls = true;    // contained controls as Windows draws them (false: outlines with names)
   std::string property_page;    // draw the property page on this tab instead of the control
+  bool as_shown = false;        // the window as it is, without the repaint of a Paint notification
   std::string output_path;
 };
 
@@ -28,7 +29,9 @@ void SetThemeColorScheme(Session& session, const std::string& color_scheme);
 // the window shows to a PNG, the contained controls in sight drawn over it as
 // Windows draws them in the classic look, or as outlines with their names
 // without draw_controls (the control's own surface is not touched by them).
-void RenderToPng(Session& session, const std::string& path, bool draw_controls);
+// With as_shown there is no repaint: the picture is the window at this moment,
+// hot looks drawn straight to it included.
+void RenderToPng(Session& session, const std::string& path, bool draw_controls, bool as_shown = false);
 
 // The property page opened on the session's control (opened now unless a
 // script did), showing the tab of that name, written to a PNG.

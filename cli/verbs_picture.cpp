@@ -19,11 +19,14 @@ namespace folivan::console {
 
 namespace {
 
+// render FILE.png [as-shown]: as-shown pictures the window as it is, without
+// the repaint that wipes the hot looks.
 void RunRender(Line& line) {
-  if (line.words.size() != 2) line.Fail("expected: render FILE.png");
+  const bool as_shown = line.words.size() == 3 && line.words[2] == "as-shown";
+  if (line.words.size() != 2 && !as_shown) line.Fail("expected: render FILE.png [as-shown]");
   std::string path = line.words[1];
   if (path.size() >= 2 && path.front() == '"') path = line.Value(path).As<std::string>();
-  line.Reporting([&] { RenderToPng(line.session, path, true); });
+  line.Reporting([&] { RenderToPng(line.session, path, true, as_shown); });
 }
 
 void RunTip(Line& line) {

@@ -277,6 +277,28 @@ else
   fail "pixels_dump.exe under Wine and the headless build of test_raster"
 fi
 
+# --- the visual style: the same program with the prefix's style on draws the themed parts
+# through Wine's uxtheme (its "light" style); the headless rendition of them must match.
+THEME_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+rm -rf "$BUILD/theme-pixels"
+wine reg add "$THEME_KEY" /v ThemeActive /d 1 /f >/dev/null 2>&1
+(cd "$BIN" && timeout 120 wine pixels_dump.exe "$(winepath -w "$BUILD/theme-pixels")" themed >/dev/null 2>&1)
+dumped=$?
+wine reg add "$THEME_KEY" /v ThemeActive /d 0 /f >/dev/null 2>&1
+wineserver -w
+if [ $dumped -eq 0 ] && grep -q '^theme .*light' "$BUILD/theme-pixels/environment.txt" 2>/dev/null; then
+  out=$(FOLIVAN_THEME_REFERENCE_DIR="$BUILD/theme-pixels" "$ROOT/build/tests/test_raster" \
+          --gtest_filter='*theme_reference*' 2>&1)
+  echo "$out" | grep -E 'differ from GDI|^\[  FAILED  \] cases' | sed 's/^/    /'
+  passed=$(echo "$out" | awk '/^\[  PASSED  \]/ {print $4}' | head -1)
+  failed=$(echo "$out" | awk '/^\[  FAILED  \] [0-9]+ test/ {print $4}' | head -1)
+  PASSED=$((PASSED + ${passed:-0}))
+  FAILED=$((FAILED + ${failed:-0}))
+  [ -n "$passed$failed" ] || fail "the theme_reference tests ran to their end"
+else
+  fail "pixels_dump.exe themed under Wine with its light style on"
+fi
+
 # --- the 32-bit build -----------------------------------------------------------------------
 cmake -S "$ROOT" -B "$BUILD32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DFOLIVAN_TOOLS_WINEPREFIX="$WINEPREFIX" >"$BUILD32.configure.log" 2>&1 &&

@@ -473,6 +473,13 @@ LRESULT ControlObject::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_GETOBJECT:
       if (static_cast<LONG>(lparam) == OBJID_CLIENT) return AnswerAccessibleObject(*this, wparam);
+    case WM_TIMER:
+      // The system calls a timer's procedure itself; a WM_TIMER without one
+      // (lParam 0) still names the timer that fired.
+      if (lparam == 0) {
+        win32::Win32System::DispatchTimer(hwnd_, wparam);
+        return 0;
+      }
       return DefWindowProcW(hwnd_, message, wparam, lparam);
     default:
       return DefWindowProcW(hwnd_, message, wparam, lparam);

@@ -132,19 +132,19 @@ void StartControlTimer(FolivanTab& control, uint32_t id, uint32_t period_ms) {
   system.SetTimer(hwnd, id, period_ms, ControlTimerProc);
 }
 
-// Which timer this is comes from the window's "TimerID" property, not from the
-// identifier the system passes: the property holds the timer started last.
-void ControlTimerProc(WindowHandle hwnd, uint32_t) {
+// Each timer's procedure call carries the identifier of the timer that fired:
+// the hover timer and the repeat timer run side by side on the same window
+// (the "TimerID" property only holds the one started last).
+void ControlTimerProc(WindowHandle hwnd, uint32_t id) {
   auto it = TimerWindows().find(hwnd);
   if (it == TimerWindows().end()) return;
   System& system = *it->second;
   auto* control = reinterpret_cast<FolivanTab*>(system.GetProp(hwnd, "ClassID"));
   if (control == nullptr) return;
-  const auto timer_id = static_cast<uint32_t>(system.GetProp(hwnd, "TimerID"));
-  if (timer_id == kHoverTimerId) {
-    CheckMouseExit(*control, timer_id);
-  } else if (timer_id == kRepeatTimerId) {
-    RepeatScrollButtonPress(*control, timer_id);
+  if (id == kHoverTimerId) {
+    CheckMouseExit(*control, id);
+  } else if (id == kRepeatTimerId) {
+    RepeatScrollButtonPress(*control, id);
   }
 }
 

@@ -37,8 +37,8 @@ bool CursorOverControl(FolivanTab& control);
 void CheckMouseExit(FolivanTab& control, uint32_t timer_id);
 
 // The timer procedure of the control's timers: finds the control through the
-// window properties "ClassID" and "TimerID" and runs the exit check (237) or
-// the scroll-button repeat (235).
+// window property "ClassID" and runs, by the identifier of the timer that
+// fired, the exit check (237) or the scroll-button repeat (235).
 void ControlTimerProc(WindowHandle hwnd, uint32_t id);
 
 // Stores the control in the window properties "ClassID" and "TimerID" and

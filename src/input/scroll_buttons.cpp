@@ -51,15 +51,18 @@ bool IsLunaLook(const ControlState& s) {
 
 // Draws the buttons whose states are given (0 leaves that button alone) with
 // the "SCROLLBAR" theme of the control's window; false when the theme cannot
-// be opened, so that the classic look is drawn instead.
+// be opened or does not draw a button, so that the classic look is drawn instead.
 bool DrawThemedButtons(FolivanTab& control, const Rect& left, int left_state, const Rect& right, int right_state) {
   System& system = control.GetSystem();
   const ThemeHandle theme = system.OpenThemeData(control.hwnd(), "SCROLLBAR");
   if (theme == 0) return false;
-  if (left_state != 0) system.DrawThemeBackground(theme, control.hdc(), kArrowButtonPart, left_state, left);
-  if (right_state != 0) system.DrawThemeBackground(theme, control.hdc(), kArrowButtonPart, right_state, right);
+  bool drawn = true;
+  if (left_state != 0) drawn = system.DrawThemeBackground(theme, control.hdc(), kArrowButtonPart, left_state, left);
+  if (right_state != 0 && drawn) {
+    drawn = system.DrawThemeBackground(theme, control.hdc(), kArrowButtonPart, right_state, right);
+  }
   system.CloseThemeData(theme);
-  return true;
+  return drawn;
 }
 
 // Five one-pixel vertical lines in black, the longest at x0, each further one

@@ -36,7 +36,7 @@ void ScrollButtonsPress(FolivanTab& control, int16_t button, int16_t shift, floa
 // wherever the press comes from: the strip moved by one tab and the scroll
 // events, or nothing when there is nothing to scroll that way.
 void PressScrollButton(FolivanTab& control, bool right);
-// The repeat timer fired (`timer_id` as the window's "TimerID" property holds it).
+// The repeat timer (`timer_id`) fired.
 void RepeatScrollButtonPress(FolivanTab& control, uint32_t timer_id);
 // Clears the pressed state of both buttons (the mouse was released or left).
 void ReleaseScrollButtons(FolivanTab& control);

@@ -152,6 +152,9 @@ void LayoutVisioTabs(FolivanTab& control, int16_t& i) {
     tab().AT = CheckedAdd(tab().TAT, -2);
     tab().AB = bottom ? SH : CheckedAdd(tab().TAB, 2);
   }
+
+  // Every bar is laid out and shows its caption, whenever the tabs came.
+  s.HiddR = static_cast<int16_t>(s.Tabs - 1);
 }
 
 void LayoutVisioTabs(FolivanTab& control) {

@@ -81,7 +81,8 @@ class System {
   // 0 when the class has no theme data (styles off).
   virtual ThemeHandle OpenThemeData(WindowHandle hwnd, const std::string& class_list) = 0;
   virtual void CloseThemeData(ThemeHandle theme) = 0;
-  virtual void DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) = 0;
+  // False when the part was not drawn (the HRESULT failed).
+  virtual bool DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) = 0;
 
   // Windows.
   virtual WindowHandle SetParent(WindowHandle child, WindowHandle parent) = 0;

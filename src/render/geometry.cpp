@@ -10,7 +10,9 @@ namespace folivan {
 VisibleTabs VisibleTabs::Of(const ControlState& s) {
   const int32_t records = static_cast<int32_t>(s.tabs.size());
   const int32_t last = std::min<int32_t>(s.HiddR, records - 1);
-  return {s.Hidd, static_cast<int16_t>(std::max<int32_t>(last, -1))};
+  // The Visio bars never scroll: all of them are in sight.
+  const int16_t first = s.Appearance == static_cast<int32_t>(Appearances::kVisio) ? 0 : s.Hidd;
+  return {first, static_cast<int16_t>(std::max<int32_t>(last, -1))};
 }
 
 void Canvas::Line(Point from, Point to, RgbColor color) const {

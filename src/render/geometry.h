@@ -37,7 +37,8 @@ struct TextSize {
   int32_t height = 0;
 };
 
-// The tabs the strip shows, Hidd to HiddR. Indices without a record are left
+// The tabs the strip shows, Hidd to HiddR (every bar from 0 in the Visio
+// style). Indices without a record are left
 // out, so a renderer never reaches past the tab array.
 struct VisibleTabs {
   int16_t first = 0;

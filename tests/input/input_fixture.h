@@ -83,9 +83,9 @@ class SpySystem : public HeadlessSystem {
     opened.push_back(class_list);
     return HeadlessSystem::OpenThemeData(hwnd, class_list);
   }
-  void DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) override {
+  bool DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) override {
     themed.push_back(ThemedDraw{part, state, rect});
-    HeadlessSystem::DrawThemeBackground(theme, hdc, part, state, rect);
+    return HeadlessSystem::DrawThemeBackground(theme, hdc, part, state, rect);
   }
   std::vector<std::string> opened;
   std::vector<ThemedDraw> themed;

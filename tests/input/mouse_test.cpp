@@ -1,6 +1,7 @@
 // Run-time mouse handling beyond what the play scenarios mouse_*.play walk
-// through (tooltips are pinned by tooltips.play and tests/tooltip): the timer
-// procedure, hit testing at its edges, the shared hover flags, and presses.
+// through (tooltips are pinned by tooltips.play and tests/tooltip): the exit
+// check while a password is asked, hit testing at its edges, the shared hover
+// flags, and presses.
 #include <gtest/gtest.h>
 
 #include "input/mouse.h"
@@ -10,18 +11,6 @@ namespace folivan {
 namespace {
 
 class MouseTest : public InputFixture {};
-
-TEST_F(MouseTest, TheTimerProcedureGoesByTheTimerIdProperty) {
-  MoveOver(1);
-  // A scroll-button press at run time leaves 235 in the property.
-  system.SetProp(control.hwnd(), "TimerID", 235);
-  system.SetCursorPos(Point{-5, -5});
-  system.AdvanceClock(200);
-  EXPECT_EQ(S().input.MouseInside, 1);
-  system.SetProp(control.hwnd(), "TimerID", 237);
-  system.AdvanceClock(50);
-  EXPECT_EQ(S().input.MouseInside, 0);
-}
 
 TEST_F(MouseTest, AnExitWhileAPasswordIsAskedKeepsTheHotTab) {
   control.SetTabPassword(2, "pw");

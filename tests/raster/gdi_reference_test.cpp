@@ -119,7 +119,7 @@ struct Drawn {
   std::vector<double> caption_widths;  // TextWidth of each tab's caption
 };
 
-Drawn DrawHeadless(const DrawingCase& c, const fs::path& environment) {
+Drawn DrawHeadless(const DrawingCase& c, const fs::path& environment, bool themed = false) {
   SharedThemePalette() = ThemePalette{};
   SharedPlatformFlags() = PlatformFlags{};
   HeadlessSystem system;
@@ -129,7 +129,11 @@ Drawn DrawHeadless(const DrawingCase& c, const fs::path& environment) {
   FolivanTab control(host, system);
   control.InitProperties();
   surface.text_rects.clear();
-  drawing_list::DrawCase(c, surface, control);
+  if (themed) {
+    drawing_list::DrawThemedCase(c, surface, control);
+  } else {
+    drawing_list::DrawCase(c, surface, control);
+  }
   Drawn drawn{surface.PersistentImage(), surface.text_rects, {}, {}};
   if (c.kind == CaseKind::kControl) {
     for (const TabRecord& t : control.State().tabs) {
@@ -157,7 +161,14 @@ std::string Hex(RgbColor c) {
   return buffer;
 }
 
-::testing::AssertionResult SamePixels(const DrawingCase& c, const Drawn& drawn, PixelImage reference) {
+// Equal within `tolerance` levels on each channel (0: exactly).
+bool Near(RgbColor a, RgbColor b, int tolerance) {
+  return std::abs(RedOf(a) - RedOf(b)) <= tolerance && std::abs(GreenOf(a) - GreenOf(b)) <= tolerance &&
+         std::abs(BlueOf(a) - BlueOf(b)) <= tolerance;
+}
+
+::testing::AssertionResult SamePixels(const DrawingCase& c, const Drawn& drawn, PixelImage reference,
+                                      int tolerance = 0) {
   const PixelImage& actual = drawn.image;
   for (int32_t y = 0; y < reference.height(); ++y) {
     for (int32_t x = 0; x < reference.width(); ++x) reference.Ref(x, y) &= 0x00FFFFFFu;
@@ -181,7 +192,7 @@ std::string Hex(RgbColor c) {
       }
       ++compared;
       const RgbColor g = reference.At(x, y);
-      if (a == g) {
+      if (Near(a, g, tolerance)) {
         diff.Set(x, y, Rgb(RedOf(a) / 3, GreenOf(a) / 3, BlueOf(a) / 3));
         continue;
       }
@@ -203,6 +214,36 @@ std::string Hex(RgbColor c) {
                                        << " pixels differ from GDI, within (" << box.left << "," << box.top
                                        << ")-(" << box.right << "," << box.bottom << "); first:" << first.str()
                                        << " images in " << out.string();
+}
+
+// Adds GDI's text and caption rectangles of a control case (written by
+// pixels_dump.exe next to its image) to the rectangles left out.
+void LeaveOutGdiText(const DrawingCase& c, const fs::path& dir, Drawn& drawn) {
+  if (c.kind == CaseKind::kControl) {
+    // GDI's caption rectangles are left out too; where they differ from ours the
+    // text was measured differently.
+    std::ifstream rects(dir / (c.name + ".txt"));
+    std::string word;
+    size_t tab = 0;
+    while (rects >> word) {
+      Rect r;
+      rects >> r.left >> r.top >> r.right >> r.bottom;
+      drawn.text_rects.push_back(r);
+      if (word != "tab") continue;
+      double width = 0;
+      rects >> width;
+      if (tab < drawn.tab_rects.size()) {
+        const Rect& ours = drawn.tab_rects[tab];
+        if (!(r == ours)) {
+          std::printf("note: %s: caption rectangle of tab %zu: GDI (%d,%d)-(%d,%d), headless (%d,%d)-(%d,%d); "
+                      "GDI measures the caption %g pixels wide, the headless surface %g\n",
+                      c.name.c_str(), tab, r.left, r.top, r.right, r.bottom, ours.left, ours.top, ours.right,
+                      ours.bottom, width, drawn.caption_widths[tab]);
+        }
+      }
+      ++tab;
+    }
+  }
 }
 
 class GdiReference : public ::testing::TestWithParam<DrawingCase> {};
@@ -229,35 +270,34 @@ TEST_P(gdi_reference, SamePixelsAsGdi) {
   }
 
   Drawn drawn = DrawHeadless(c, source.dir / "environment.txt");
-  if (c.kind == CaseKind::kControl) {
-    // GDI's caption rectangles are left out too; where they differ from ours the
-    // text was measured differently.
-    std::ifstream rects(source.dir / (c.name + ".txt"));
-    std::string word;
-    size_t tab = 0;
-    while (rects >> word) {
-      Rect r;
-      rects >> r.left >> r.top >> r.right >> r.bottom;
-      drawn.text_rects.push_back(r);
-      if (word != "tab") continue;
-      double width = 0;
-      rects >> width;
-      if (tab < drawn.tab_rects.size()) {
-        const Rect& ours = drawn.tab_rects[tab];
-        if (!(r == ours)) {
-          std::printf("note: %s: caption rectangle of tab %zu: GDI (%d,%d)-(%d,%d), headless (%d,%d)-(%d,%d); "
-                      "GDI measures the caption %g pixels wide, the headless surface %g\n",
-                      c.name.c_str(), tab, r.left, r.top, r.right, r.bottom, ours.left, ours.top, ours.right,
-                      ours.bottom, width, drawn.caption_widths[tab]);
-        }
-      }
-      ++tab;
-    }
-  }
+  LeaveOutGdiText(c, source.dir, drawn);
   EXPECT_TRUE(SamePixels(c, drawn, reference));
 }
 
 INSTANTIATE_TEST_SUITE_P(cases, gdi_reference, ::testing::ValuesIn(drawing_list::DrawingCases()),
+                         [](const ::testing::TestParamInfo<DrawingCase>& param) { return param.param.name; });
+
+// The visual style's parts against Wine's uxtheme drawing Wine's "light" style:
+// FOLIVAN_THEME_REFERENCE_DIR holds what `pixels_dump.exe DIR themed` wrote with
+// the style on (scripts/wine-tests.sh). Wine stretches its bitmaps with
+// halftoning, which leaves ramps of one or two levels along the pane's stretched
+// edges; the rendition draws the edges flat, so a channel may differ by 2.
+class ThemeReference : public ::testing::TestWithParam<DrawingCase> {};
+using theme_reference = ThemeReference;
+
+TEST_P(theme_reference, SamePixelsAsWineTheme) {
+  const DrawingCase& c = GetParam();
+  const char* dir = std::getenv("FOLIVAN_THEME_REFERENCE_DIR");
+  if (dir == nullptr || *dir == 0) GTEST_SKIP() << "compared with Wine's theme drawing only (scripts/wine-tests.sh)";
+  const fs::path reference_path = fs::path(dir) / (c.name + ".bmp");
+  ASSERT_TRUE(fs::exists(reference_path)) << "no reference image " << reference_path;
+  Drawn drawn = DrawHeadless(c, fs::path(dir) / "environment.txt", true);
+  LeaveOutGdiText(c, dir, drawn);
+  constexpr int kHalftoneLevels = 2;
+  EXPECT_TRUE(SamePixels(c, drawn, ReadImageFile(reference_path.string()), kHalftoneLevels));
+}
+
+INSTANTIATE_TEST_SUITE_P(cases, theme_reference, ::testing::ValuesIn(drawing_list::ThemedCases()),
                          [](const ::testing::TestParamInfo<DrawingCase>& param) { return param.param.name; });
 
 }  // namespace

@@ -85,6 +85,22 @@ TEST_F(render_command, ScriptRunsBeforeTheRender) {
   EXPECT_NE(image.At(20, 0) & 0xFFFFFF, Rgb(230, 139, 44));  // tab 0 no longer selected
 }
 
+// The hot band that the mouse handling draws on tab 1 stays in the picture
+// only as shown: the repaint of a Paint notification wipes it.
+TEST_F(render_command, AsShownKeepsTheHotLook) {
+  const std::string script = PathOf("hot.play");
+  std::ofstream(script) << "show\ncursor 60 10\nmousemove 0 0 60 10\n";
+  RenderOptions options;
+  options.script_path = script;
+  options.output_path = PathOf("hot.png");
+  options.as_shown = true;
+  ASSERT_EQ(Run(options), 0) << err_.str();
+  EXPECT_EQ(ReadPng(options.output_path).At(60, 2) & 0xFFFFFF, Rgb(230, 139, 44));
+  options.as_shown = false;
+  ASSERT_EQ(Run(options), 0) << err_.str();
+  EXPECT_NE(ReadPng(options.output_path).At(60, 2) & 0xFFFFFF, Rgb(230, 139, 44));
+}
+
 TEST_F(render_command, FailuresGiveStatusTwoAndWriteNothing) {
   RenderOptions options;
   options.output_path = PathOf("none.png");
@@ -131,6 +147,7 @@ TEST_F(render_command, ConsoleLineWritesTheImage) {
   player.RunLine("render \"" + PathOf("line.png") + "\"", 1);
   EXPECT_TRUE(fs::exists(PathOf("line.png")));
   EXPECT_THROW(player.RunLine("render", 2), console::ScriptError);
+  EXPECT_THROW(player.RunLine("render \"" + PathOf("line.png") + "\" as-seen", 3), console::ScriptError);
 }
 
 }  // namespace

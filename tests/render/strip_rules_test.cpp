@@ -153,8 +153,9 @@ class ThemeRecordingSystem : public HeadlessSystem {
     Rect rect;
     friend bool operator==(const Call&, const Call&) = default;
   };
-  void DrawThemeBackground(ThemeHandle, DeviceHandle, int part, int state, const Rect& rect) override {
+  bool DrawThemeBackground(ThemeHandle, DeviceHandle, int part, int state, const Rect& rect) override {
     calls.push_back({part, state, rect});
+    return true;
   }
   std::vector<Call> calls;
 };

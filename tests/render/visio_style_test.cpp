@@ -54,9 +54,28 @@ TEST_F(render_visio, UpperStackFromTheTopLowerStackFromTheBottom) {
     EXPECT_EQ(Tab(i).TAL, 10) << i;
   }
   EXPECT_EQ(Tab(2).TAR, 399);
-  // The strip's results stay as they were.
+  // The strip's height stays as it was; every bar is laid out.
   EXPECT_EQ(S().StripH, 77);
+  EXPECT_EQ(S().HiddR, 4);
+}
+
+// Bars added after the switch to Visio get their captions as the bars of a
+// control that had its tabs first, and bars scrolled out of another style's
+// strip come back with theirs.
+TEST_F(render_visio, EveryBarIsCaptionedWhateverTheOrderOfTheWrites) {
+  control.SetAppearance(1);
+  control.SetTabs(2);
+  control.SetTabs(4);
+  control.SetAppearance(6);
+  const PixelImage tabs_first = Image();
+
+  control.SetTabs(2);
+  control.SetAppearance(1);
+  S().Hidd = 1;
+  control.SetAppearance(6);
+  control.SetTabs(4);
   EXPECT_EQ(S().HiddR, 3);
+  EXPECT_TRUE(Image() == tabs_first);
 }
 
 TEST_F(render_visio, APictureMovesTheCaptionByItsHeightWithoutAGap) {

@@ -386,4 +386,60 @@ inline void DrawCase(const DrawingCase& c, Surface& surface, FolivanTab& control
   else if (n == "pixels_and_invalid_colour") detail::PixelsAndInvalid(surface);
 }
 
+// --- with a visual style ----------------------------------------------------------------------
+//
+// Drawn in a second run, with the visual style on (Wine's "light" style under
+// Wine, the headless rendition of it here): the themed parts one by one, and
+// the two Appearances that take them, with the scroll buttons shown.
+
+inline std::vector<DrawingCase> ThemedCases() {
+  return {
+      {"themed_parts", 240, 150, CaseKind::kPrimitive, 0},
+      {"themed_appearance_1", 220, 120, CaseKind::kControl, 1},
+      {"themed_appearance_13", 220, 120, CaseKind::kControl, 13},
+  };
+}
+
+namespace detail {
+
+// Each part and state that the control draws, in a grid over the background.
+inline void ThemeParts(Surface& s, FolivanTab& control) {
+  System& system = control.GetSystem();
+  const auto draw = [&](const char* class_name, int part, int state, const Rect& r) {
+    const ThemeHandle theme = system.OpenThemeData(control.hwnd(), class_name);
+    if (theme == 0) return;
+    system.DrawThemeBackground(theme, s.Hdc(), part, state, r);
+    system.CloseThemeData(theme);
+  };
+  // Tab items, normal, hot, selected, disabled and focused; the selected one a size larger.
+  for (int state = 1; state <= 5; ++state) draw("TAB", 1, state, Rect{4 + (state - 1) * 46, 4, 44 + (state - 1) * 46, 23});
+  draw("TAB", 1, 3, Rect{4, 28, 48, 51});
+  // The pane.
+  draw("TAB", 9, 1, Rect{100, 28, 160, 68});
+  // Arrow buttons, left and right in every state, at the sizes of the scroll buttons.
+  for (int state = 9; state <= 16; ++state) {
+    draw("SCROLLBAR", 1, state, Rect{4 + (state - 9) * 22, 72, 21 + (state - 9) * 22, 89});
+    draw("SCROLLBAR", 1, state, Rect{4 + (state - 9) * 25, 94, 24 + (state - 9) * 25, 114});
+  }
+  draw("SCROLLBAR", 1, 13, Rect{4, 120, 22, 138});
+  draw("SCROLLBAR", 1, 14, Rect{26, 120, 44, 138});
+}
+
+}  // namespace detail
+
+// Draws a themed case as DrawCase does; the controls have six tabs, the
+// second selected and the fourth disabled, so that the strip overflows.
+inline void DrawThemedCase(const DrawingCase& c, Surface& surface, FolivanTab& control) {
+  if (c.kind == CaseKind::kControl) {
+    control.SetTabs(6);
+    control.SetiTabEnabled(3, false);
+    control.SetCurrentTab(1);
+    control.SetAppearance(c.appearance);
+    return;
+  }
+  surface.SetBackColor(static_cast<OleColor>(kBackground));
+  surface.Cls();
+  detail::ThemeParts(surface, control);
+}
+
 }  // namespace folivan::drawing_list

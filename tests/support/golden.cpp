@@ -60,7 +60,7 @@ std::string GoldenDiffDirectory() {
   const fs::path diff_dir = GoldenDiffDirectory();
   const std::string actual_path = (diff_dir / (name + ".actual.png")).string();
   auto write_actual = [&] {
-    fs::create_directories(diff_dir);
+    fs::create_directories(fs::path(actual_path).parent_path());
     WritePng(image, actual_path);
   };
 

@@ -1,4 +1,5 @@
-// pixels_dump.exe OUTDIR: draws every case of tests/support/drawing_list.h with
+// pixels_dump.exe OUTDIR [themed]: draws every case of tests/support/drawing_list.h
+// (with "themed", the themed cases, for a run with the visual style on) with
 // the Win32 GDI surface (a memory bitmap compatible with the screen, as the
 // control's persistent image is) and writes each image as OUTDIR/<case>.bmp
 // (32 bits per pixel, top-down). OUTDIR/environment.txt records what the
@@ -146,7 +147,7 @@ void WriteTextRects(const std::string& path, FolivanTab& control, testing::Recor
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pixels_dump OUTDIR\n");
+    std::fprintf(stderr, "usage: pixels_dump OUTDIR [themed]\n");
     return 2;
   }
   const std::string dir = win32::Narrow(argv[1]);
@@ -158,9 +159,11 @@ int wmain(int argc, wchar_t** argv) {
   win32::Win32System system;
   WriteEnvironment(dir + "/environment.txt", system);
 
+  // "themed": the cases drawn with the visual style on (the prefix's ThemeActive set).
+  const bool themed = argc >= 3 && std::wstring(argv[2]) == L"themed";
   int written = 0;
   int failed = 0;
-  for (const drawing_list::DrawingCase& c : drawing_list::DrawingCases()) {
+  for (const drawing_list::DrawingCase& c : themed ? drawing_list::ThemedCases() : drawing_list::DrawingCases()) {
     SharedThemePalette() = ThemePalette{};
     SharedPlatformFlags() = PlatformFlags{};
     SilentContainer container;
@@ -173,7 +176,11 @@ int wmain(int argc, wchar_t** argv) {
       FolivanTab control(host, system);
       control.InitProperties();
       host.surface.text_rects.clear();
-      drawing_list::DrawCase(c, host.surface, control);
+      if (themed) {
+        drawing_list::DrawThemedCase(c, host.surface, control);
+      } else {
+        drawing_list::DrawCase(c, host.surface, control);
+      }
       if (c.kind == drawing_list::CaseKind::kControl) {
         WriteTextRects(dir + "/" + c.name + ".txt", control, host.surface);
       }

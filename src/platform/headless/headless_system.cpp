@@ -32,13 +32,28 @@ std::optional<RgbColor> HeadlessSystem::OleTranslateColor(OleColor color, intptr
   }
 }
 
-ThemeHandle HeadlessSystem::OpenThemeData(WindowHandle, const std::string&) {
-  return theme_ ? next_theme_++ : 0;
+// Only the classes the rendition has open, and only while a style is active.
+ThemeHandle HeadlessSystem::OpenThemeData(WindowHandle, const std::string& class_list) {
+  if (!theme_) return 0;
+  const auto theme_class = theme_parts::ClassOf(class_list);
+  if (!theme_class) return 0;
+  const ThemeHandle handle = next_theme_++;
+  open_themes_[handle] = *theme_class;
+  return handle;
 }
 
-void HeadlessSystem::CloseThemeData(ThemeHandle) {}
+void HeadlessSystem::CloseThemeData(ThemeHandle theme) { open_themes_.erase(theme); }
 
-void HeadlessSystem::DrawThemeBackground(ThemeHandle, DeviceHandle, int, int, const Rect&) {}
+bool HeadlessSystem::DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) {
+  const auto open = open_themes_.find(theme);
+  const auto device = devices_.find(hdc);
+  if (open == open_themes_.end() || device == devices_.end()) return false;
+  return theme_parts::DrawPart(*device->second, open->second, part, state, rect);
+}
+
+void HeadlessSystem::AttachDevice(DeviceHandle hdc, Surface* surface) { devices_[hdc] = surface; }
+
+void HeadlessSystem::DetachDevice(DeviceHandle hdc) { devices_.erase(hdc); }
 
 WindowHandle HeadlessSystem::CreateWindow(const std::string& class_name, WindowHandle parent, const Rect& rect,
                                           bool visible) {

@@ -1,5 +1,6 @@
 // The system services of the headless platform: Windows XP's default blue
-// colour scheme, a visual style that is off unless told otherwise, a stand-in
+// colour scheme, a visual style that is off unless told otherwise (when on, its
+// parts are drawn by the built-in rendition of theme_parts.h), a stand-in
 // window system, and timers that fire only when the virtual clock is advanced.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/headless/headless_tooltips.h"
+#include "platform/headless/theme_parts.h"
 #include "platform/system.h"
 
 namespace folivan {
@@ -27,7 +29,7 @@ class HeadlessSystem : public System {
   std::optional<ThemeName> GetCurrentThemeName() const override { return theme_; }
   ThemeHandle OpenThemeData(WindowHandle hwnd, const std::string& class_list) override;
   void CloseThemeData(ThemeHandle theme) override;
-  void DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) override;
+  bool DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) override;
   WindowHandle SetParent(WindowHandle child, WindowHandle parent) override;
   bool MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint) override;
   bool ShowWindow(WindowHandle hwnd, int command) override;
@@ -66,6 +68,9 @@ class HeadlessSystem : public System {
   // --- what tests and the console steer ---
   void SetSysColor(int index, RgbColor color) { colors_.at(static_cast<size_t>(index)) = color; }
   void SetTheme(std::optional<ThemeName> theme) { theme_ = std::move(theme); }
+  // The surfaces whose device contexts the visual style can draw on.
+  void AttachDevice(DeviceHandle hdc, Surface* surface);
+  void DetachDevice(DeviceHandle hdc);
   void SetVersion(WindowsVersion version) { version_ = version; }
   void SetCursorPos(Point screen) { cursor_ = screen; }
   uint64_t Now() const { return now_ms_; }
@@ -93,6 +98,8 @@ class HeadlessSystem : public System {
   Point cursor_{-1, -1};
   int32_t loaded_libraries_ = 0;
   ThemeHandle next_theme_ = 0x7000;
+  std::map<ThemeHandle, theme_parts::ThemeClass> open_themes_;
+  std::map<DeviceHandle, Surface*> devices_;
   HeadlessTooltips tooltips_{*this};
 };
 

@@ -12,9 +12,13 @@ HostedSurface::HostedSurface(HeadlessSystem& system, int32_t width_px, int32_t h
   // relies on both without setting them.
   SetAutoRedraw(true);
   SetScaleMode(ScaleMode::kPixels);
+  system_.AttachDevice(Hdc(), this);
 }
 
-HostedSurface::~HostedSurface() { system_.DestroyWindow(window_); }
+HostedSurface::~HostedSurface() {
+  system_.DetachDevice(Hdc());
+  system_.DestroyWindow(window_);
+}
 
 bool HostedSurface::SetFocus() {
   HeadlessSurface::SetFocus();

@@ -163,7 +163,10 @@ void HeadlessSurface::SetForeColor(OleColor color) {
 
 void HeadlessSurface::Cls() { Target().Fill(GdiColor(translate_(back_color_))); }
 
-void HeadlessSurface::Refresh() { window_ = persistent_; }
+void HeadlessSurface::Refresh() {
+  window_ = persistent_;
+  window_invalid_ = false;
+}
 
 bool HeadlessSurface::SetFocus() {
   has_focus_ = true;

@@ -120,6 +120,12 @@ class HeadlessSurface : public Surface {
   int32_t DrawTextCalc(std::string_view text, Rect& rect, uint32_t flags);
   // The host's Paint notification: the window shows the persistent image again.
   void Paint() { Refresh(); }
+  // The host's message loop once idle: a window whose persistent image was
+  // drawn on since it last showed it gets its Paint (what was drawn straight
+  // to the window after that drawing stays until then).
+  void PaintIfInvalid() {
+    if (window_invalid_) Refresh();
+  }
   // Resizes both images (new pixels take the back colour).
   void ResizePixels(int32_t width, int32_t height);
   int32_t PixelWidth() const { return persistent_.width(); }
@@ -143,7 +149,10 @@ class HeadlessSurface : public Surface {
   SizedFont& CurrentFont() const;
 
  private:
-  PixelImage& Target() { return auto_redraw_ ? persistent_ : window_; }
+  PixelImage& Target() {
+    window_invalid_ = window_invalid_ || auto_redraw_;
+    return auto_redraw_ ? persistent_ : window_;
+  }
   double UnitsPerPixel(ScaleMode mode, bool vertical) const;
   double TextExtent(std::string_view text, bool height) const;
 
@@ -151,6 +160,7 @@ class HeadlessSurface : public Surface {
   std::shared_ptr<FontEngine> fonts_;
   PixelImage persistent_;
   PixelImage window_;
+  bool window_invalid_ = false;  // the persistent image changed since the window last showed it
   WindowHandle hwnd_;
   DeviceHandle hdc_;
   ScaleMode scale_mode_ = ScaleMode::kTwips;

@@ -60,9 +60,10 @@ ThemeHandle Win32System::OpenThemeData(WindowHandle hwnd, const std::string& cla
 
 void Win32System::CloseThemeData(ThemeHandle theme) { ::CloseThemeData(reinterpret_cast<HTHEME>(theme)); }
 
-void Win32System::DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) {
+bool Win32System::DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) {
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
-  ::DrawThemeBackground(reinterpret_cast<HTHEME>(theme), reinterpret_cast<HDC>(hdc), part, state, &r, nullptr);
+  return SUCCEEDED(
+      ::DrawThemeBackground(reinterpret_cast<HTHEME>(theme), reinterpret_cast<HDC>(hdc), part, state, &r, nullptr));
 }
 
 WindowHandle Win32System::SetParent(WindowHandle child, WindowHandle parent) {
@@ -105,6 +106,8 @@ bool Win32System::KillTimer(WindowHandle hwnd, uint32_t id) {
   Timers().erase({H(hwnd), id});
   return ::KillTimer(H(hwnd), id) != FALSE;
 }
+
+void Win32System::DispatchTimer(HWND hwnd, UINT_PTR id) { TimerTrampoline(hwnd, WM_TIMER, id, 0); }
 
 void Win32System::ForgetTimers(HWND hwnd) {
   auto& timers = Timers();

@@ -16,7 +16,7 @@ class Win32System : public System {
   std::optional<ThemeName> GetCurrentThemeName() const override;
   ThemeHandle OpenThemeData(WindowHandle hwnd, const std::string& class_list) override;
   void CloseThemeData(ThemeHandle theme) override;
-  void DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) override;
+  bool DrawThemeBackground(ThemeHandle theme, DeviceHandle hdc, int part, int state, const Rect& rect) override;
   WindowHandle SetParent(WindowHandle child, WindowHandle parent) override;
   bool MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint) override;
   bool ShowWindow(WindowHandle hwnd, int command) override;
@@ -35,6 +35,9 @@ class Win32System : public System {
 
   // Drops the timer procedures of a window that goes away (its timers die with it).
   static void ForgetTimers(HWND hwnd);
+  // A WM_TIMER that reached the window itself (one posted without a timer
+  // procedure): runs the procedure of that window's timer `id`, with `id`.
+  static void DispatchTimer(HWND hwnd, UINT_PTR id);
 
  private:
   Win32Tooltips tooltips_;
