@@ -11,7 +11,7 @@ namespace folivan::console {
 const Verb* FindVerb(std::string_view name) {
   static const std::vector<Verb> table = [] {
     std::vector<Verb> all;
-    for (std::span<const Verb> family : {MemberVerbs(), FormVerbs(), InputVerbs(), PictureVerbs()}) {
+    for (std::span<const Verb> family : {MemberVerbs(), FormVerbs(), InputVerbs(), PictureVerbs(), WindowVerbs()}) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;
@@ -43,6 +43,9 @@ Variant Line::Value(const std::string& text) const {
     } catch (const std::exception& e) {
       Fail(e.what());
     }
+  }
+  if (auto call = ParseCallValue(text)) {
+    if (auto object = HostValue(*this, *call)) return *object;
   }
   auto v = ParseValue(text);
   if (!v) Fail("bad value: " + text);

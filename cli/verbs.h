@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console.h"
+#include "script_values.h"
 
 namespace folivan::console {
 
@@ -25,7 +26,8 @@ struct Line {
   FolivanTab& Control() const { return session.Control(); }
   // Stops the play with a message naming this line.
   [[noreturn]] void Fail(const std::string& message) const;
-  // A literal, or LoadPicture("file.png").
+  // A literal, LoadPicture("file.png"), or an object of the host's form:
+  // Window("NAME"), Control("NAME"[, INDEX]), Form("NAME").
   Variant Value(const std::string& text) const;
   // Runs a member; its own run-time error prints as `error N "text"` and the script goes on.
   void Reporting(const std::function<void()>& fn) const;
@@ -41,6 +43,13 @@ std::span<const Verb> MemberVerbs();   // set, get, call, on, state
 std::span<const Verb> FormVerbs();     // add, show, controls, focus, save, answer, accesskey
 std::span<const Verb> InputVerbs();    // mouse, click, keys, cursor, clicktab, size, wait
 std::span<const Verb> PictureVerbs();  // render, tip
+std::span<const Verb> WindowVerbs();   // window, form, windows
+
+// Window("NAME") (its handle), Control("NAME"[, INDEX]) and Form("NAME")
+// (objects); nullopt for any other call.
+std::optional<Variant> HostValue(const Line& line, const CallValue& call);
+// `call GetControlDimensions` prints its four results.
+void PrintDimensions(const Line& line, std::span<const Variant> args);
 
 // The verb of that name, or nullptr.
 const Verb* FindVerb(std::string_view name);
