@@ -135,9 +135,11 @@ void FolivanTab::InsertWindow(const ObjectPtr& form, int16_t tab_no) {
 void FolivanTab::EmbedWindow(WindowHandle window, int16_t tab_no) {
   if (!s_.IsValidTab(tab_no)) return;
   s_.tabs[static_cast<size_t>(tab_no)].Window = window;
-  // Exactly WS_CHILD: every other style bit (WS_VISIBLE, the caption, the frame) goes.
-  system_.SetWindowLong(window, gwl::kStyle, static_cast<int32_t>(ws::kChild));
+  // Exactly WS_CHILD: every other style bit (WS_VISIBLE, the caption, the
+  // frame) goes. The window becomes a child first: Windows keeps
+  // WS_CLIPSIBLINGS in the style of a window that is still top-level.
   system_.SetParent(window, hwnd());
+  system_.SetWindowLong(window, gwl::kStyle, static_cast<int32_t>(ws::kChild));
   PlaceEmbeddedWindows(*this);
 }
 

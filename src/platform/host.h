@@ -22,7 +22,7 @@ namespace folivan {
 // the caller then skips that one step.
 // The same interface serves any object the host hands to the control (a form
 // given to InsertWindow, the control given to InsertControl).
-class ContainedControl : public Object {
+class ContainedControl : public virtual Object {
  public:
   enum class Kind { kControl, kForm, kLabel, kLine, kShape };
   virtual Kind GetKind() const = 0;
@@ -39,7 +39,7 @@ using ContainedControlPtr = std::shared_ptr<ContainedControl>;
 
 // A collection of the host's controls (a form's Controls, the control's
 // IControls): its members in the host's order.
-class ControlCollection : public Object {
+class ControlCollection : public virtual Object {
  public:
   virtual std::vector<ContainedControlPtr> Items() = 0;
 };
