@@ -51,6 +51,7 @@ HeadlessHost::HeadlessHost(Surface& surface, HeadlessSystem& system) : surface_(
   extender_["Visible"] = Variant::Bool(true);
   extender_["Align"] = Variant(int16_t{0});
   parent_["Name"] = Variant("Form1");
+  parent_["ScaleWidth"] = Variant(6600.0);  // twips, as a new form has it
   InstallHeadlessResourcePictures();
 }
 
