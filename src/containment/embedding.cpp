@@ -65,7 +65,8 @@ void FolivanTab::InsertControl(const ContainedControlPtr& ctl, int16_t at_index,
   // tab saved for it (the switcher disabled it), leaves that tab's list and
   // the common list, and counts from its visible place.
   std::optional<double> current_left = NumberOf(c, "Left");
-  if (current_left && *current_left <= HiddenThreshold) {
+  const bool was_hidden = current_left && *current_left <= HiddenThreshold;
+  if (was_hidden) {
     *current_left += HideOffset;
     for (TabRecord& tab : s_.tabs) {
       if (!tab.ControlDetails) continue;
@@ -113,6 +114,12 @@ void FolivanTab::InsertControl(const ContainedControlPtr& ctl, int16_t at_index,
   if (new_left) {
     if (at_index != s_.CurrentTab) *new_left -= HideOffset;
     c.Set("Left", Variant(*new_left));
+  }
+  // Brought from a hidden place into sight at run time, it gets back the
+  // values it had before it was hidden, as the switcher gives them.
+  if (was_hidden && at_index == s_.CurrentTab && UserMode()) {
+    c.Set("Enabled", Variant::Bool(details.CtlEnabled));
+    c.Set("TabStop", Variant::Bool(details.TabStop));
   }
 
   TabRecord& tab = s_.tabs[static_cast<size_t>(at_index)];
