@@ -5,6 +5,7 @@
 #include "activex/control_object.h"
 #include "activex/convert.h"
 #include "activex/object_dispatch.h"
+#include "platform/win32/window_controls.h"
 #include "platform/win32/com_picture.h"
 
 namespace folivan::activex {
@@ -263,6 +264,8 @@ STDMETHODIMP ControlObject::InsertControl(IDispatch** ctl, short at_index, VARIA
                                           VARIANT* width, VARIANT* height, VARIANT_BOOL* stretch) {
   return Call([&] {
     auto control = std::dynamic_pointer_cast<ContainedControl>(HostObject(ctl ? *ctl : nullptr));
+    // On the control's window the child is known by the name its host gives it.
+    if (control) win32::NameChildWindow(*control);
     core_->InsertControl(control, at_index, OptionalArg(left), OptionalArg(top), OptionalArg(width),
                          OptionalArg(height), stretch && FromVariantBool(*stretch));
     return S_OK;

@@ -4,7 +4,8 @@
 // Each is hidden while tab 0 is current, a visible child over the client
 // area of tab 1 when that tab is selected, hidden again on tab 0, re-placed
 // after a resize, and keys typed into its edit box reach it; the same in the
-// Visio style. IControls is a collection with Count, Item and _NewEnum.
+// Visio style. InsertControl moves a control of the host onto a tab; IControls
+// is a collection with Count, Item and _NewEnum.
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -63,6 +64,64 @@ class FormObject : public com::Dispatch<> {
     if (id != 1 || !(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
     V_VT(result) = VT_I4;
     V_I4(result) = static_cast<LONG>(reinterpret_cast<INT_PTR>(window_));
+    return S_OK;
+  }
+
+ protected:
+  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
+
+ private:
+  HWND window_;
+};
+
+// A windowed control of the host as its extender shows it: Name, hwnd, and a
+// place in twips (15 a pixel) that moves its window.
+class HostControl : public com::Dispatch<> {
+ public:
+  explicit HostControl(HWND window) : window_(window) {}
+  double place[4] = {150, 150, 1500, 300};  // Left, Top, Width, Height
+  bool enabled = true;
+
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+    static const wchar_t* const known[] = {L"Left", L"Top", L"Width", L"Height", L"Name", L"hwnd", L"Enabled"};
+    for (DISPID id = 0; id < 7; ++id) {
+      if (count == 1 && _wcsicmp(names[0], known[id]) == 0) {
+        ids[0] = id + 1;
+        return S_OK;
+      }
+    }
+    return DISP_E_UNKNOWNNAME;
+  }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                      UINT*) override {
+    if (flags & DISPATCH_PROPERTYPUT) {
+      VARIANT value;
+      VariantInit(&value);
+      if (params->cArgs != 1 || FAILED(VariantChangeType(&value, &params->rgvarg[0], 0, VT_R8))) return DISP_E_TYPEMISMATCH;
+      if (id >= 1 && id <= 4) place[id - 1] = V_R8(&value);
+      else if (id == 7) enabled = V_R8(&value) != 0;
+      else return DISP_E_MEMBERNOTFOUND;
+      MoveWindow(window_, static_cast<int>(place[0] / 15), static_cast<int>(place[1] / 15),
+                 static_cast<int>(place[2] / 15), static_cast<int>(place[3] / 15), TRUE);
+      return S_OK;
+    }
+    if (!result) return E_POINTER;
+    VariantInit(result);
+    if (id >= 1 && id <= 4) {
+      V_VT(result) = VT_R8;
+      V_R8(result) = place[id - 1];
+    } else if (id == 5) {
+      V_VT(result) = VT_BSTR;
+      V_BSTR(result) = SysAllocString(L"Text1");
+    } else if (id == 6) {
+      V_VT(result) = VT_I4;
+      V_I4(result) = static_cast<LONG>(reinterpret_cast<INT_PTR>(window_));
+    } else if (id == 7) {
+      V_VT(result) = VT_BOOL;
+      V_BOOL(result) = enabled ? VARIANT_TRUE : VARIANT_FALSE;
+    } else {
+      return DISP_E_MEMBERNOTFOUND;
+    }
     return S_OK;
   }
 
@@ -196,6 +255,51 @@ void TestEmbedding(bool insert_window, bool visio) {
   Pump(20);
 }
 
+// InsertControl of a text box of the frame onto tab 1 while tab 0 is current:
+// it becomes a child of the control, 75000 twips to the left, and comes into
+// sight below the strip when tab 1 is selected.
+void TestInsertControl() {
+  if (!get_control) return;
+  HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 500, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND host = CreateWindowExW(0, L"AtlAxWin", L"FolivanTabs.FolivanTab", WS_CHILD | WS_VISIBLE, 10, 10, 400, 300,
+                              frame, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 100, 20, frame, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  IUnknown* unknown = nullptr;
+  if (host) get_control(host, &unknown);
+  com::Ref<_FolivanTab> tabs = com::Query<_FolivanTab>(unknown, IID__FolivanTab);
+  HWND control = host ? FindWindowExW(host, nullptr, L"FolivanTabWindow", nullptr) : nullptr;
+  if (tabs && control && edit) {
+    auto* text = new HostControl(edit);
+    IDispatch* ctl = text;
+    VARIANT missing;
+    VariantInit(&missing);
+    V_VT(&missing) = VT_ERROR;
+    V_ERROR(&missing) = DISP_E_PARAMNOTFOUND;
+    VARIANT l = missing, t = missing, w = missing, h = missing;
+    VARIANT_BOOL stretch = VARIANT_FALSE;
+    wine_check::Succeeded(tabs->InsertControl(&ctl, 1, &l, &t, &w, &h, &stretch), "InsertControl on tab 1");
+    Check(GetAncestor(edit, GA_PARENT) == control && text->place[0] == 150 - 75000,
+          "the inserted text box is a child of the control, 75000 twips to the left while tab 0 is current");
+    tabs->put_CurrentTab(1);
+    RECT placed = PlaceIn(edit, control);
+    Check(placed.left == 10 && placed.top > 13 && IsWindowEnabled(edit),
+          "selecting tab 1 brings it into sight below the strip, enabled", Describe(placed));
+    tabs->put_CurrentTab(0);
+    placed = PlaceIn(edit, control);
+    Check(placed.left < -4000, "back on tab 0 it is out of sight again", Describe(placed));
+    text->Release();
+  } else {
+    Check(false, "a control in the ATL host and a text box of the frame");
+  }
+  tabs.Reset();
+  if (unknown) unknown->Release();
+  DestroyWindow(host);
+  DestroyWindow(frame);
+  Pump(20);
+}
+
 // IControls of a control with two child windows of the container: Count,
 // Item by number and by name, and _NewEnum.
 void TestControlsCollection() {
@@ -283,6 +387,7 @@ int wmain() {
     TestEmbedding(false, visio);
     TestEmbedding(true, visio);
   }
+  TestInsertControl();
   TestControlsCollection();
   CoUninitialize();
   return wine_check::Finish();
