@@ -1,10 +1,12 @@
 #include "script_values.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "core/text.h"
+#include "platform/host.h"
 
 namespace folivan::console {
 
@@ -15,7 +17,10 @@ std::optional<std::vector<std::string>> SplitWords(std::string_view line) {
     while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
     if (i >= line.size()) break;
     std::string word;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+    int depth = 0;  // a word with an open parenthesis goes on to its closing one, spaces and all
+    while (i < line.size() && (depth > 0 || (line[i] != ' ' && line[i] != '\t'))) {
+      if (line[i] == '(') ++depth;
+      if (line[i] == ')' && depth > 0) --depth;
       if (line[i] == '"') {
         // A quoted run: "" inside stands for one quote.
         word.push_back('"');
@@ -97,6 +102,35 @@ std::optional<Variant> ParseValue(std::string_view text) {
   return Variant(d);
 }
 
+std::optional<CallValue> ParseCallValue(std::string_view text) {
+  size_t open = text.find('(');
+  if (open == std::string_view::npos || open == 0 || text.back() != ')') return std::nullopt;
+  CallValue call{std::string(text.substr(0, open)), {}};
+  for (char c : call.name) {
+    if (!std::isalpha(static_cast<unsigned char>(c))) return std::nullopt;
+  }
+  std::string_view inner = text.substr(open + 1, text.size() - open - 2);
+  auto trim = [](std::string_view s) {
+    size_t a = s.find_first_not_of(" \t");
+    size_t b = s.find_last_not_of(" \t");
+    return a == std::string_view::npos ? std::string_view() : s.substr(a, b - a + 1);
+  };
+  if (trim(inner).empty()) return call;
+  // Commas inside quoted texts do not separate arguments.
+  size_t start = 0;
+  bool quoted = false;
+  for (size_t i = 0; i <= inner.size(); ++i) {
+    if (i < inner.size() && inner[i] == '"') quoted = !quoted;
+    if (i == inner.size() || (inner[i] == ',' && !quoted)) {
+      auto value = ParseValue(trim(inner.substr(start, i - start)));
+      if (!value) return std::nullopt;
+      call.args.push_back(*value);
+      start = i + 1;
+    }
+  }
+  return call;
+}
+
 std::string Quote(std::string_view text) {
   std::string out = "\"";
   for (char c : text) {
@@ -134,6 +168,24 @@ std::string FormatValue(const Variant& value) {
       if (!p) return "Nothing";
       std::string source = p->Source();
       return source.empty() ? "Picture" : "Picture " + Quote(source);
+    }
+    std::string operator()(const ObjectPtr& o) const {
+      if (!o) return "Nothing";
+      if (auto* list = dynamic_cast<ControlCollection*>(o.get())) {
+        std::string out = "Controls(";
+        bool first = true;
+        for (const ContainedControlPtr& c : list->Items()) {
+          auto name = c ? c->Get("Name") : std::nullopt;
+          out += (first ? "" : ", ") + (name && name->Is<std::string>() ? name->As<std::string>() : "?");
+          first = false;
+        }
+        return out + ")";
+      }
+      if (auto* control = dynamic_cast<ContainedControl*>(o.get())) {
+        auto name = control->Get("Name");
+        return "Object " + (name && name->Is<std::string>() ? Quote(name->As<std::string>()) : std::string("?"));
+      }
+      return "Object";
     }
   };
   return std::visit(Visitor{}, value.v);

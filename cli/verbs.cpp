@@ -18,6 +18,7 @@ const Verb* FindVerb(std::string_view name) {
         PictureVerbs(),
         AccessVerbs(),
         PageVerbs(),
+        WindowVerbs(),
     };
     for (std::span<const Verb> family : families) {
       all.insert(all.end(), family.begin(), family.end());
@@ -51,6 +52,9 @@ Variant Line::Value(const std::string& text) const {
     } catch (const std::exception& e) {
       Fail(e.what());
     }
+  }
+  if (auto call = ParseCallValue(text)) {
+    if (auto object = HostValue(*this, *call)) return *object;
   }
   auto v = ParseValue(text);
   if (!v) Fail("bad value: " + text);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console.h"
+#include "script_values.h"
 
 namespace folivan::console {
 
@@ -25,7 +26,8 @@ struct Line {
   FolivanTab& Control() const { return session.Control(); }
   // Stops the play with a message naming this line.
   [[noreturn]] void Fail(const std::string& message) const;
-  // A literal, or LoadPicture("file.png").
+  // A literal, LoadPicture("file.png"), or an object of the host's form:
+  // Window("NAME"), Control("NAME"[, INDEX]), Form("NAME").
   Variant Value(const std::string& text) const;
   // Runs a member; its own run-time error prints as `error N "text"` and the script goes on.
   void Reporting(const std::function<void()>& fn) const;
@@ -43,6 +45,13 @@ std::span<const Verb> InputVerbs();    // mouse, click, keys, cursor, clicktab, 
 std::span<const Verb> PictureVerbs();  // render, tip
 std::span<const Verb> AccessVerbs();   // accessible
 std::span<const Verb> PageVerbs();     // page open|tab|choose|type|click|apply|get
+std::span<const Verb> WindowVerbs();   // window, form, windows
+
+// Window("NAME") (its handle), Control("NAME"[, INDEX]) and Form("NAME")
+// (objects); nullopt for any other call.
+std::optional<Variant> HostValue(const Line& line, const CallValue& call);
+// `call GetControlDimensions` prints its four results.
+void PrintDimensions(const Line& line, std::span<const Variant> args);
 
 // The verb of that name, or nullptr.
 const Verb* FindVerb(std::string_view name);

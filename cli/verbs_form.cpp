@@ -56,10 +56,12 @@ void RunShow(Line& line) {
 }
 
 void RunControls(Line& line) {
-  if (line.words.size() != 1) line.Fail("expected: controls");
+  // controls [KEY ...]: the given properties instead of the usual ones.
+  std::vector<std::string> keys = {"Left", "Top", "X1", "X2", "TabStop", "Enabled"};
+  if (line.words.size() > 1) keys.assign(line.words.begin() + 1, line.words.end());
   for (const StandInControlPtr& c : line.session.Host().Controls()) {
     line.out << "control " << GetControlID(*c);
-    for (const char* key : {"Left", "Top", "X1", "X2", "TabStop", "Enabled"}) {
+    for (const std::string& key : keys) {
       if (auto v = c->Get(key)) line.out << " " << key << "=" << FormatValue(*v);
     }
     line.out << "\n";

@@ -2,6 +2,7 @@
 // (set, get, call), its events (on) and its private fields (state).
 #include "verbs.h"
 
+#include <algorithm>
 #include <map>
 
 #include "core/dispatch.h"
@@ -93,7 +94,13 @@ void RunCall(Line& line) {
   if (!member->is_method) line.Fail(std::string(member->name) + " is not a method");
   std::vector<Variant> args;
   for (size_t i = 2; i < line.words.size(); ++i) args.push_back(line.Value(line.words[i]));
-  line.Reporting([&] { CallMember(control, *member, args); });
+  // GetControlDimensions fills its four arguments, given or not, and they are printed.
+  const bool dimensions = EqualsIgnoreCase(member->name, "GetControlDimensions");
+  if (dimensions) args.resize(std::max<size_t>(args.size(), 4));
+  line.Reporting([&] {
+    CallMember(control, *member, args);
+    if (dimensions) PrintDimensions(line, args);
+  });
 }
 
 void RunOn(Line& line) {

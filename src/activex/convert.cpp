@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "activex/object_dispatch.h"
 #include "platform/vb_runtime.h"
 #include "platform/win32/com_picture.h"
 #include "platform/win32/win32_surface.h"
@@ -42,6 +43,9 @@ HRESULT ToVariant(const Variant& value, VARIANT* out) {
   } else if (value.Is<PicturePtr>()) {
     V_VT(out) = VT_DISPATCH;
     V_DISPATCH(out) = win32::DispatchFromPicture(value.As<PicturePtr>());
+  } else if (value.Is<ObjectPtr>()) {
+    V_VT(out) = VT_DISPATCH;
+    V_DISPATCH(out) = DispatchFor(value.As<ObjectPtr>());
   }
   return S_OK;
 }
@@ -94,11 +98,15 @@ Variant FromVariant(const VARIANT& in) {
       IDispatch* dispatch = nullptr;
       if (unknown && SUCCEEDED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
         PicturePtr picture = win32::PictureFromDispatch(dispatch);
-        dispatch->Release();
         if (picture) {
+          dispatch->Release();
           result = Variant(picture);
           break;
         }
+        // Any other object of the host: a control, a form, a collection.
+        result = Variant(ObjectPtr(std::make_shared<DispatchObject>(dispatch)));
+        dispatch->Release();
+        break;
       }
       result = Variant(PicturePtr{});
       break;

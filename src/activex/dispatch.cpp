@@ -2,6 +2,8 @@
 #include "activex/control_object.h"
 #include "activex/convert.h"
 #include "activex/invoke.h"
+#include "activex/object_dispatch.h"
+#include "platform/win32/window_controls.h"
 #include "platform/win32/com_picture.h"
 
 namespace folivan::activex {
@@ -112,15 +114,65 @@ STDMETHODIMP ControlObject::Refresh() {
   });
 }
 
-// Inserting controls and embedding windows are not in the control yet.
-STDMETHODIMP ControlObject::InsertControl(IDispatch**, short, VARIANT*, VARIANT*, VARIANT*, VARIANT*, VARIANT_BOOL*) {
-  return E_NOTIMPL;
+namespace {
+// An optional argument as the control takes it: missing is Empty.
+Variant OptionalArg(const VARIANT* v) { return v && !IsMissing(*v) ? FromVariant(*v) : Variant(); }
+
+ObjectPtr HostObject(IDispatch* object) {
+  if (!object) return nullptr;
+  return std::make_shared<DispatchObject>(object);
 }
-STDMETHODIMP ControlObject::InsertWindow(IDispatch*, short) { return E_NOTIMPL; }
-STDMETHODIMP ControlObject::EmbedWindow(LONG, short) { return E_NOTIMPL; }
-STDMETHODIMP ControlObject::GetControlDimensions(VARIANT*, VARIANT*, VARIANT*, VARIANT*, VARIANT* result) {
+
+// Writes a by-reference result back: into the caller's variable when the
+// argument refers to one.
+void WriteBack(VARIANT* arg, const Variant& value) {
+  if (!arg) return;
+  VARIANT* target = V_VT(arg) == (VT_BYREF | VT_VARIANT) ? V_VARIANTREF(arg) : arg;
+  if (!target || V_ISBYREF(target)) return;
+  VariantClear(target);
+  ToVariant(value, target);
+}
+}  // namespace
+
+STDMETHODIMP ControlObject::InsertControl(IDispatch** ctl, short at_index, VARIANT* left, VARIANT* top,
+                                          VARIANT* width, VARIANT* height, VARIANT_BOOL* stretch) {
+  return Call([&] {
+    auto control = std::dynamic_pointer_cast<ContainedControl>(HostObject(ctl ? *ctl : nullptr));
+    // On the control's window the child is known by the name its host gives it.
+    if (control) win32::NameChildWindow(*control);
+    core_->InsertControl(control, at_index, OptionalArg(left), OptionalArg(top), OptionalArg(width),
+                         OptionalArg(height), stretch && FromVariantBool(*stretch));
+    return S_OK;
+  });
+}
+
+STDMETHODIMP ControlObject::InsertWindow(IDispatch* form, short tab_no) {
+  return Call([&] {
+    core_->InsertWindow(HostObject(form), tab_no);
+    return S_OK;
+  });
+}
+
+STDMETHODIMP ControlObject::EmbedWindow(LONG window, short tab_no) {
+  return Call([&] {
+    core_->EmbedWindow(static_cast<WindowHandle>(window), tab_no);
+    return S_OK;
+  });
+}
+
+STDMETHODIMP ControlObject::GetControlDimensions(VARIANT* left, VARIANT* top, VARIANT* width, VARIANT* height,
+                                                 VARIANT* result) {
   if (result) VariantInit(result);
-  return E_NOTIMPL;
+  return Call([&] {
+    Variant l = OptionalArg(left), t = OptionalArg(top), w = OptionalArg(width), h = OptionalArg(height);
+    Variant r = core_->GetControlDimensions(l, t, w, h);
+    WriteBack(left, l);
+    WriteBack(top, t);
+    WriteBack(width, w);
+    WriteBack(height, h);
+    if (result) ToVariant(r, result);
+    return S_OK;
+  });
 }
 
 // --- properties of the whole control --------------------------------------------------------
@@ -240,12 +292,22 @@ STDMETHODIMP ControlObject::get_HasDC(VARIANT_BOOL* value) {
   });
 }
 
-// The host's collection of controls is not reached yet.
 STDMETHODIMP ControlObject::get_IControls(IDispatch** value) {
-  if (value) *value = nullptr;
-  return E_NOTIMPL;
+  if (!value) return E_POINTER;
+  *value = nullptr;
+  return Call([&] {
+    *value = DispatchFor(core_->IControls());
+    return S_OK;
+  });
 }
-STDMETHODIMP ControlObject::putref_IControls(IDispatch*) { return E_NOTIMPL; }
+
+// A collection written here is ignored.
+STDMETHODIMP ControlObject::putref_IControls(IDispatch*) {
+  return Call([&] {
+    core_->SetIControls(nullptr);
+    return S_OK;
+  });
+}
 
 // --- properties of the current tab ------------------------------------------------------------
 

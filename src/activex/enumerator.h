@@ -1,5 +1,6 @@
 // An IEnumXxx over a snapshot of items, each of which holds a COM reference
-// while the enumerator lives (IEnumConnections, IEnumConnectionPoints).
+// while the enumerator lives (IEnumConnections, IEnumConnectionPoints, an
+// IEnumVARIANT of objects).
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,8 @@ namespace folivan::activex {
 
 inline IUnknown* ReferenceOf(const CONNECTDATA& item) { return item.pUnk; }
 inline IUnknown* ReferenceOf(IConnectionPoint* item) { return item; }
+// Items of an IEnumVARIANT are objects (VT_DISPATCH or VT_UNKNOWN, never null).
+inline IUnknown* ReferenceOf(const VARIANT& item) { return V_UNKNOWN(&item); }
 
 template <typename Enum, typename Item>
 class SnapshotEnumerator final : public Enum {

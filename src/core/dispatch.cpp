@@ -108,6 +108,13 @@ FontDesc ToFont(const Variant& v) {
   throw vberr::TypeMismatch();
 }
 
+// An object argument: Nothing, and any value that is no object, give null
+// (the members that take objects ignore a call without one).
+ObjectPtr ToObject(const Variant& v) {
+  if (v.Is<ObjectPtr>()) return v.As<ObjectPtr>();
+  return nullptr;
+}
+
 int16_t IndexArg(std::span<Variant> index) {
   if (index.size() != 1) throw VbError(450, "Wrong number of arguments or invalid property assignment");
   return ToInteger(index[0]);
@@ -178,6 +185,7 @@ Variant GetMember(FolivanTab& c, const MemberInfo& m, std::span<Variant> index) 
     case 0x68030009: return Variant(static_cast<int32_t>(c.hwnd()));
     case 0x68030007: return Variant(static_cast<int32_t>(c.hdc()));
     case 0x68030006: return Variant::Bool(c.HasDC());
+    case 0x68030005: return Variant(c.IControls());
     case 0x68030004: return Variant::Bool(c.SpreadToContainer());
     case 0x6803001f: return Variant(c.Caption());
     case 0x6803001a: return Variant::Bool(c.TabEnabled());
@@ -234,6 +242,7 @@ void PutMember(FolivanTab& c, const MemberInfo& m, std::span<Variant> index, con
     case 0x6803000d: return c.SetAutoFocusControls(ToBoolean(v));
     case 0x6803000c: return c.SetAutoResizeControls(ToBoolean(v));
     case 0x6803000b: return c.SetPlainTab(ToBoolean(v));
+    case 0x68030005: return c.SetIControls(ToObject(v));
     case 0x68030004: return c.SetSpreadToContainer(ToBoolean(v));
     case 0x6803001f: return c.SetCaption(ToText(v));
     case 0x6803001a: return c.SetTabEnabled(ToBoolean(v));
@@ -278,6 +287,17 @@ Variant CallMember(FolivanTab& c, const MemberInfo& m, std::span<Variant> args) 
       return {};
     }
     case 0x6003003e: c.Refresh(); return {};
+    case 0x600300a6: {
+      auto ctl = std::dynamic_pointer_cast<ContainedControl>(ToObject(arg(0)));
+      int16_t at_index = ToInteger(arg(1));
+      auto optional_arg = [&](size_t i) { return i < args.size() ? arg(i) : Variant(); };
+      bool stretch = args.size() > 6 && !arg(6).IsEmpty() && ToBoolean(arg(6));
+      c.InsertControl(ctl, at_index, optional_arg(2), optional_arg(3), optional_arg(4), optional_arg(5), stretch);
+      return {};
+    }
+    case 0x600300a8: c.InsertWindow(ToObject(arg(0)), ToInteger(arg(1))); return {};
+    case 0x600300a9: c.EmbedWindow(ToLong(arg(0)), ToInteger(arg(1))); return {};
+    case 0x600300aa: return c.GetControlDimensions(arg(0), arg(1), arg(2), arg(3));
   }
   NotYetSupported();
 }

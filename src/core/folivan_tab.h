@@ -54,6 +54,16 @@ class FolivanTab {
   void InsertTab(const Variant& at_index = Variant(int16_t{-1}));
   void SwapTabs(int16_t& tab1, int16_t& tab2);
   void Refresh();
+  // A control of the host moved onto a tab; Left, Top, Width, Height are
+  // twips, Empty when not given.
+  void InsertControl(const ContainedControlPtr& ctl, int16_t at_index, const Variant& left = {},
+                     const Variant& top = {}, const Variant& width = {}, const Variant& height = {},
+                     bool stretch = false);
+  // A form of the host, or any top-level window, shown on a tab.
+  void InsertWindow(const ObjectPtr& form, int16_t tab_no);
+  void EmbedWindow(WindowHandle window, int16_t tab_no);
+  // Fills the four with the control's own place on its form; returns Empty.
+  Variant GetControlDimensions(Variant& left, Variant& top, Variant& width, Variant& height);
 
   // --- properties of the whole control --------------------------------------------------
   int32_t Appearance() const { return s_.Appearance; }
@@ -117,6 +127,9 @@ class FolivanTab {
   WindowHandle hwnd() const;
   DeviceHandle hdc() const;
   bool HasDC() const;
+  // The contained controls, as the host lists them; a write is ignored.
+  ObjectPtr IControls();
+  void SetIControls(const ObjectPtr&) {}
   bool SpreadToContainer() const { return s_.SpreadToContainer; }
   void SetSpreadToContainer(bool value);
 

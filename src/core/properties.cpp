@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/folivan_tab.h"
+#include "containment/resize.h"
 #include "paint/repaint.h"
 #include "platform/vb_runtime.h"
 
@@ -388,10 +389,15 @@ TabRecord& FolivanTab::Record(int16_t index) {
   return s_.tabs[static_cast<size_t>(index)];
 }
 
+// No comparison: writing true again makes the control fill its container again.
 void FolivanTab::SetSpreadToContainer(bool value) {
-  if (s_.SpreadToContainer == value) return;
   s_.SpreadToContainer = value;
-  Notify("Spread");
+  if (value) {
+    Notify("Spread");
+    HandleResize(*this);
+  } else {
+    host_.ExtenderSet("Align", Variant(int16_t{0}));
+  }
 }
 
 }  // namespace folivan

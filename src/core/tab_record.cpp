@@ -16,6 +16,13 @@ bool ControlDetailsList::Add(const ControlDetails& details) {
   return true;
 }
 
+bool ControlDetailsList::Remove(const std::string& control_id) {
+  const ControlDetails* found = Find(control_id);
+  if (found == nullptr) return false;
+  entries_.erase(entries_.begin() + (found - entries_.data()));
+  return true;
+}
+
 const ControlDetails* ControlDetailsList::Find(const std::string& control_id) const {
   // Collection keys compare without regard to case.
   auto same = [&](const ControlDetails& d) {
@@ -40,6 +47,13 @@ bool CommonControlsList::Append(const std::string& control_id) {
   ids[static_cast<size_t>(Counter - 1)] = control_id;
   ++Counter;
   return true;
+}
+
+void CommonControlsList::Remove(const std::string& control_id) {
+  std::erase_if(entries, [&](const auto& e) { return e.second == control_id; });
+  for (std::string& id : ids) {
+    if (id == control_id) id.clear();
+  }
 }
 
 }  // namespace folivan

@@ -27,6 +27,8 @@ class ControlDetailsList {
  public:
   bool Add(const ControlDetails& details);
   const ControlDetails* Find(const std::string& control_id) const;
+  // False when the key is not there.
+  bool Remove(const std::string& control_id);
   bool Empty() const { return entries_.empty(); }
   int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
   const std::vector<ControlDetails>& Entries() const { return entries_; }
@@ -49,6 +51,8 @@ struct CommonControlsList {
   // Appends under the key "Def" + Counter and stores the id at Counter - 1 of
   // the parallel array; false (and nothing changed) when the key is taken.
   bool Append(const std::string& control_id);
+  // Drops the entry of that id; the keys of the others and the counter stay.
+  void Remove(const std::string& control_id);
 };
 
 // Who a tab is, for accessibility clients that follow a tab through inserts,

@@ -20,10 +20,11 @@ namespace folivan {
 // A control placed on the tab control, reached late-bound by property name.
 // Each access may fail (the control lacks the member or refuses the value);
 // the caller then skips that one step.
-class ContainedControl {
+// The same interface serves any object the host hands to the control (a form
+// given to InsertWindow, the control given to InsertControl).
+class ContainedControl : public virtual Object {
  public:
   enum class Kind { kControl, kForm, kLabel, kLine, kShape };
-  virtual ~ContainedControl() = default;
   virtual Kind GetKind() const = 0;
   // Property read by name; nullopt when the control has no such property.
   virtual std::optional<Variant> Get(std::string_view name) const = 0;
@@ -35,6 +36,23 @@ class ContainedControl {
   bool Call(std::string_view method) { return Call(method, {}); }
 };
 using ContainedControlPtr = std::shared_ptr<ContainedControl>;
+
+// A collection of the host's controls (a form's Controls, the control's
+// IControls): its members in the host's order.
+class ControlCollection : public virtual Object {
+ public:
+  virtual std::vector<ContainedControlPtr> Items() = 0;
+};
+
+// A collection over a list taken once.
+class ControlList : public ControlCollection {
+ public:
+  explicit ControlList(std::vector<ContainedControlPtr> items) : items_(std::move(items)) {}
+  std::vector<ContainedControlPtr> Items() override { return items_; }
+
+ private:
+  std::vector<ContainedControlPtr> items_;
+};
 
 // "Move"(Left[, Top[, Width[, Height]]]) as a control without a Move of its
 // own does it: the properties one by one; false when one of them is refused.

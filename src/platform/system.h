@@ -39,6 +39,15 @@ constexpr int kShow = 5;
 constexpr int kShowNA = 8;
 }  // namespace sw
 
+// GetWindowLongA / SetWindowLongA index and the window styles the control uses.
+namespace gwl {
+constexpr int kStyle = -16;
+}  // namespace gwl
+namespace ws {
+constexpr uint32_t kChild = 0x40000000;
+constexpr uint32_t kVisible = 0x10000000;
+}  // namespace ws
+
 struct WindowsVersion {
   uint32_t major = 5;
   uint32_t minor = 1;
@@ -89,6 +98,9 @@ class System {
   virtual bool MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint) = 0;
   virtual bool ShowWindow(WindowHandle hwnd, int command) = 0;
   virtual std::optional<Rect> GetClientRect(WindowHandle hwnd) const = 0;
+  // SetWindowLongA: returns the previous value (0 on failure).
+  virtual int32_t SetWindowLong(WindowHandle hwnd, int index, int32_t value) = 0;
+  virtual int32_t GetWindowLong(WindowHandle hwnd, int index) const = 0;
   virtual bool SetProp(WindowHandle hwnd, const std::string& name, intptr_t value) = 0;
   virtual intptr_t GetProp(WindowHandle hwnd, const std::string& name) const = 0;
   virtual intptr_t RemoveProp(WindowHandle hwnd, const std::string& name) = 0;

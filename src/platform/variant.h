@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <variant>
 
@@ -17,9 +18,18 @@ struct VbBool {
   friend bool operator==(const VbBool&, const VbBool&) = default;
 };
 
+// An object of the host other than a font or a picture (a control, a form,
+// a collection of controls), reached late-bound; what it offers is told by the
+// interfaces it implements (platform/host.h).
+class Object {
+ public:
+  virtual ~Object() = default;
+};
+using ObjectPtr = std::shared_ptr<Object>;
+
 // Empty first: a default-constructed Variant is VT_EMPTY.
 using VariantValue = std::variant<std::monostate, VbBool, int16_t, int32_t, double, std::string,
-                                  FontDesc, PicturePtr>;
+                                  FontDesc, PicturePtr, ObjectPtr>;
 
 struct Variant {
   VariantValue v;
@@ -33,6 +43,7 @@ struct Variant {
   Variant(const char* s) : v(std::string(s)) {}
   Variant(FontDesc f) : v(std::move(f)) {}
   Variant(PicturePtr p) : v(std::move(p)) {}
+  Variant(ObjectPtr o) : v(std::move(o)) {}
 
   static Variant Bool(bool b) { return Variant(VbBool{b}); }
 

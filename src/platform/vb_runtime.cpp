@@ -112,6 +112,11 @@ double ToDouble(const Variant& value) {
       // A picture's default property is its handle.
       return p ? static_cast<double>(p->Handle()) : 0;
     }
+    // Nothing reads as 0; an object has no number of its own here.
+    double operator()(const ObjectPtr& o) const {
+      if (o) throw vberr::TypeMismatch();
+      return 0;
+    }
   };
   return std::visit(Visitor{}, value.v);
 }
@@ -127,12 +132,14 @@ bool ValuesEqual(const Variant& a, const Variant& b) {
     if (IsNumeric(other)) return ToDouble(other) == 0;
     if (other.Is<std::string>()) return other.As<std::string>().empty();
     if (other.Is<PicturePtr>()) return other.As<PicturePtr>() == nullptr;
+    if (other.Is<ObjectPtr>()) return other.As<ObjectPtr>() == nullptr;
     return false;
   }
   if (IsNumeric(a) && IsNumeric(b)) return ToDouble(a) == ToDouble(b);
   if (a.Is<std::string>() && b.Is<std::string>()) return a.As<std::string>() == b.As<std::string>();
   if (a.Is<FontDesc>() && b.Is<FontDesc>()) return a.As<FontDesc>() == b.As<FontDesc>();
   if (a.Is<PicturePtr>() && b.Is<PicturePtr>()) return a.As<PicturePtr>() == b.As<PicturePtr>();
+  if (a.Is<ObjectPtr>() && b.Is<ObjectPtr>()) return a.As<ObjectPtr>() == b.As<ObjectPtr>();
   return false;
 }
 
@@ -160,6 +167,7 @@ std::string ToText(const Variant& value) {
     std::string operator()(const PicturePtr& p) const {
       return std::to_string(p ? static_cast<int64_t>(p->Handle()) : 0);
     }
+    std::string operator()(const ObjectPtr&) const { throw vberr::TypeMismatch(); }
   };
   return std::visit(Visitor{}, value.v);
 }

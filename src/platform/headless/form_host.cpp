@@ -59,6 +59,9 @@ void FormHost::PopulateHost(HeadlessHost& host) {
     if (auto v = control_->Get(key)) host.ExtenderSet(key, *v);
   }
   host.ExtenderSet("Name", Variant(control_->Name()));
+  if (FormBlock* form = document_.Root()) {
+    if (auto width = form->Get("ScaleWidth")) host.SetParentProperty("ScaleWidth", Variant(ToDouble(*width)));
+  }
 
   for (FormBlock* block : control_->Children()) {
     const ControlKindInfo* kind = FindControlKind(block->Type());

@@ -312,6 +312,7 @@ std::string FormatFormValue(const Variant& value) {
     }
     std::string operator()(const FontDesc&) const { throw vberr::TypeMismatch(); }
     std::string operator()(const PicturePtr&) const { throw vberr::TypeMismatch(); }
+    std::string operator()(const ObjectPtr&) const { throw vberr::TypeMismatch(); }
   };
   return std::visit(Visitor{}, value.v);
 }

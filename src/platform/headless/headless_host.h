@@ -56,6 +56,20 @@ class HeadlessHost : public Host {
   void FocusTabControl();
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return message_boxes_; }
 
+  // Windows of the host's program outside the control: a bare top-level
+  // window (for EmbedWindow) or another form of the host (for InsertWindow).
+  struct StandInWindow {
+    std::string name;
+    WindowHandle hwnd = 0;
+    StandInControlPtr form;  // null for a bare window
+  };
+  // A hidden top-level window of width x height pixels.
+  WindowHandle AddWindow(const std::string& name, int32_t width, int32_t height);
+  // A visible form with a top-level window of width x height pixels.
+  StandInControl& AddForm(const std::string& name, int32_t width, int32_t height);
+  const std::vector<StandInWindow>& Windows() const { return windows_; }
+  const StandInWindow* FindWindow(const std::string& name) const;
+
   std::function<void(int32_t dispid, std::span<Variant> args)> on_event;
   std::function<void(std::string_view name)> on_property_changed;
   std::function<void(std::string_view prompt, std::string_view title, std::string_view answer)> on_input_box;
@@ -71,6 +85,7 @@ class HeadlessHost : public Host {
   std::map<std::string, Variant> extender_;
   std::map<std::string, Variant> parent_;
   std::vector<StandInControlPtr> controls_;
+  std::vector<StandInWindow> windows_;
   Focus focus_;
 };
 

@@ -56,10 +56,10 @@ void HeadlessSystem::AttachDevice(DeviceHandle hdc, Surface* surface) { devices_
 void HeadlessSystem::DetachDevice(DeviceHandle hdc) { devices_.erase(hdc); }
 
 WindowHandle HeadlessSystem::CreateWindow(const std::string& class_name, WindowHandle parent, const Rect& rect,
-                                          bool visible) {
+                                          bool visible, uint32_t style) {
   WindowHandle h = next_window_;
   next_window_ += 0x10;
-  windows_[h] = Window{parent, rect, visible, class_name, {}};
+  windows_[h] = Window{parent, rect, visible, class_name, {}, style & ~ws::kVisible};
   return h;
 }
 
@@ -115,6 +115,22 @@ std::optional<Rect> HeadlessSystem::GetClientRect(WindowHandle hwnd) const {
   const Window* w = FindWindow(hwnd);
   if (w == nullptr) return std::nullopt;
   return Rect{0, 0, w->rect.Width(), w->rect.Height()};
+}
+
+int32_t HeadlessSystem::SetWindowLong(WindowHandle hwnd, int index, int32_t value) {
+  auto it = windows_.find(hwnd);
+  if (it == windows_.end() || index != gwl::kStyle) return 0;
+  int32_t old = GetWindowLong(hwnd, index);
+  // As on Windows, the style holds the visibility bit too.
+  it->second.style = static_cast<uint32_t>(value) & ~ws::kVisible;
+  it->second.visible = (static_cast<uint32_t>(value) & ws::kVisible) != 0;
+  return old;
+}
+
+int32_t HeadlessSystem::GetWindowLong(WindowHandle hwnd, int index) const {
+  const Window* w = FindWindow(hwnd);
+  if (w == nullptr || index != gwl::kStyle) return 0;
+  return static_cast<int32_t>(w->style | (w->visible ? ws::kVisible : 0));
 }
 
 bool HeadlessSystem::SetProp(WindowHandle hwnd, const std::string& name, intptr_t value) {

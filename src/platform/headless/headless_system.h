@@ -34,6 +34,8 @@ class HeadlessSystem : public System {
   bool MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint) override;
   bool ShowWindow(WindowHandle hwnd, int command) override;
   std::optional<Rect> GetClientRect(WindowHandle hwnd) const override;
+  int32_t SetWindowLong(WindowHandle hwnd, int index, int32_t value) override;
+  int32_t GetWindowLong(WindowHandle hwnd, int index) const override;
   bool SetProp(WindowHandle hwnd, const std::string& name, intptr_t value) override;
   intptr_t GetProp(WindowHandle hwnd, const std::string& name) const override;
   intptr_t RemoveProp(WindowHandle hwnd, const std::string& name) override;
@@ -58,8 +60,10 @@ class HeadlessSystem : public System {
     bool visible = false;
     std::string class_name;
     std::map<std::string, intptr_t> props;
+    uint32_t style = 0;  // without WS_VISIBLE, which `visible` holds
   };
-  WindowHandle CreateWindow(const std::string& class_name, WindowHandle parent, const Rect& rect, bool visible);
+  WindowHandle CreateWindow(const std::string& class_name, WindowHandle parent, const Rect& rect, bool visible,
+                            uint32_t style = 0);
   void DestroyWindow(WindowHandle hwnd);
   const Window* FindWindow(WindowHandle hwnd) const;
   // The window's rectangle in screen coordinates.

@@ -76,6 +76,14 @@ bool Win32System::MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t wi
 
 bool Win32System::ShowWindow(WindowHandle hwnd, int command) { return ::ShowWindow(H(hwnd), command) != FALSE; }
 
+int32_t Win32System::SetWindowLong(WindowHandle hwnd, int index, int32_t value) {
+  return static_cast<int32_t>(::SetWindowLongA(H(hwnd), index, static_cast<LONG>(value)));
+}
+
+int32_t Win32System::GetWindowLong(WindowHandle hwnd, int index) const {
+  return static_cast<int32_t>(::GetWindowLongA(H(hwnd), index));
+}
+
 std::optional<Rect> Win32System::GetClientRect(WindowHandle hwnd) const {
   RECT r{};
   if (!::GetClientRect(H(hwnd), &r)) return std::nullopt;

@@ -21,6 +21,8 @@ class Win32System : public System {
   bool MoveWindow(WindowHandle hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint) override;
   bool ShowWindow(WindowHandle hwnd, int command) override;
   std::optional<Rect> GetClientRect(WindowHandle hwnd) const override;
+  int32_t SetWindowLong(WindowHandle hwnd, int index, int32_t value) override;
+  int32_t GetWindowLong(WindowHandle hwnd, int index) const override;
   bool SetProp(WindowHandle hwnd, const std::string& name, intptr_t value) override;
   intptr_t GetProp(WindowHandle hwnd, const std::string& name) const override;
   intptr_t RemoveProp(WindowHandle hwnd, const std::string& name) override;

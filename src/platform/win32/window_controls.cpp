@@ -155,4 +155,26 @@ std::vector<ContainedControlPtr> ChildWindowControls(HWND container, const std::
   return controls;
 }
 
+void NameChildWindow(const ContainedControl& control) {
+  auto window = control.Get("hwnd");
+  auto name = control.Get("Name");
+  if (!window || !name || !name->Is<std::string>()) return;
+  HWND hwnd = nullptr;
+  try {
+    hwnd = reinterpret_cast<HWND>(static_cast<intptr_t>(ToLong(*window)));
+  } catch (const VbError&) {
+    return;
+  }
+  if (!hwnd || !IsWindow(hwnd) || GetPropW(hwnd, kNameProperty)) return;
+  ATOM atom = GlobalAddAtomW(Widen(name->As<std::string>()).c_str());
+  if (atom) SetPropW(hwnd, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
+  if (auto index = control.Get("Index")) {
+    try {
+      auto value = static_cast<UINT_PTR>(static_cast<uint16_t>(ToInteger(*index)));
+      SetPropW(hwnd, kIndexProperty, reinterpret_cast<HANDLE>(kIndexPresent | value));
+    } catch (const VbError&) {
+    }
+  }
+}
+
 }  // namespace folivan::win32

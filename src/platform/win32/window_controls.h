@@ -55,6 +55,11 @@ class WindowControl : public ContainedControl {
 // The child windows of container in z-order, without those skip names.
 std::vector<ContainedControlPtr> ChildWindowControls(HWND container, const std::function<bool(HWND)>& skip);
 
+// Gives the window of a control of the host (its "hwnd") the window
+// properties "Name" and "Index" from the control's own, so that among the
+// child windows it answers to the same identity.
+void NameChildWindow(const ContainedControl& control);
+
 // Twips per pixel of the screen, horizontally and vertically.
 double TwipsPerPixelX();
 double TwipsPerPixelY();
