@@ -1,37 +1,32 @@
 #include "core/tab_record.h"
 
-#include <algorithm>
+#include "core/text.h"
 
 namespace folivan {
 
 bool ControlDetailsList::Add(const ControlDetails& details) {
-  if (Find(details.ControlID) != nullptr) return false;
+  if (!index_.try_emplace(FoldCase(details.ControlID), entries_.size()).second) return false;
   entries_.push_back(details);
   return true;
 }
 
-const ControlDetails* ControlDetailsList::Find(const std::string& control_id) const {
-  // Collection keys compare without regard to case.
-  auto same = [&](const ControlDetails& d) {
-    return d.ControlID.size() == control_id.size() &&
-           std::equal(d.ControlID.begin(), d.ControlID.end(), control_id.begin(), [](char a, char b) {
-             return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-           });
-  };
-  auto it = std::find_if(entries_.begin(), entries_.end(), same);
-  return it == entries_.end() ? nullptr : &*it;
+const ControlDetails* ControlDetailsList::Find(std::string_view control_id) const {
+  if (entries_.empty()) return nullptr;
+  auto it = index_.find(FoldCase(control_id));
+  return it == index_.end() ? nullptr : &entries_[it->second];
 }
 
-bool CommonControlsList::Contains(const std::string& control_id) const {
-  return std::any_of(entries.begin(), entries.end(), [&](const auto& e) { return e.second == control_id; });
+bool CommonControlsList::Contains(std::string_view control_id) const {
+  return !entries_.empty() && id_counts_.contains(FoldCase(control_id));
 }
 
 bool CommonControlsList::Append(const std::string& control_id) {
   std::string key = "Def" + std::to_string(Counter);
-  if (std::any_of(entries.begin(), entries.end(), [&](const auto& e) { return e.first == key; })) return false;
-  entries.emplace_back(key, control_id);
-  if (ids.size() < static_cast<size_t>(Counter)) ids.resize(static_cast<size_t>(Counter));
-  ids[static_cast<size_t>(Counter - 1)] = control_id;
+  if (!keys_.insert(FoldCase(key)).second) return false;
+  entries_.emplace_back(key, control_id);
+  ++id_counts_[FoldCase(control_id)];
+  if (ids_.size() < static_cast<size_t>(Counter)) ids_.resize(static_cast<size_t>(Counter));
+  ids_[static_cast<size_t>(Counter - 1)] = control_id;
   ++Counter;
   return true;
 }

@@ -7,6 +7,11 @@
 namespace folivan {
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+// The key under which the runtime's collections file a text: keys compare
+// without regard to case, so a key is folded to lower case once (ASCII,
+// Latin-1 and Latin Extended-A, Greek, Cyrillic and full-width Latin
+// capitals) and then compared byte for byte.
+std::string FoldCase(std::string_view text);
 // Upper case of ASCII and Latin-1 letters (the runtime's UCase for the characters captions use).
 std::string UpperCase(std::string_view text);
 // The UTF-8 sequence of the character that starts at byte pos (empty at the end).

@@ -203,12 +203,32 @@ std::vector<const FormProperty*> FormBlock::Properties() const {
   return result;
 }
 
-const FormProperty* FormBlock::Find(std::string_view key) const {
-  for (const Item& item : items_) {
-    const auto* p = std::get_if<FormProperty>(&item);
-    if (p != nullptr && EqualsNoCase(p->Key(), key)) return p;
+namespace {
+std::string LowerKey(std::string_view key) {
+  std::string lower(key);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  return nullptr;
+  return lower;
+}
+}  // namespace
+
+std::size_t FormBlock::FindItem(std::string_view key) const {
+  if (!indexed_ || indexed_items_ != items_.size()) {
+    key_index_.clear();
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      if (const auto* p = std::get_if<FormProperty>(&items_[i])) key_index_.try_emplace(LowerKey(p->Key()), i);
+    }
+    indexed_items_ = items_.size();
+    indexed_ = true;
+  }
+  auto it = key_index_.find(LowerKey(key));
+  return it == key_index_.end() ? std::string::npos : it->second;
+}
+
+const FormProperty* FormBlock::Find(std::string_view key) const {
+  std::size_t at = FindItem(key);
+  return at == std::string::npos ? nullptr : &std::get<FormProperty>(items_[at]);
 }
 
 std::optional<Variant> FormBlock::Get(std::string_view key) const {
@@ -243,15 +263,18 @@ void FormBlock::SetRaw(std::string_view key, std::string value_text) {
 }
 
 void FormBlock::SetProperty(FormProperty entry) {
-  for (Item& item : items_) {
-    auto* p = std::get_if<FormProperty>(&item);
-    if (p == nullptr || !EqualsNoCase(p->Key(), entry.Key())) continue;
-    // An unchanged value keeps its line as found.
-    if (p->GeneratedText(0) != entry.GeneratedText(0)) item = std::move(entry);
+  if (std::size_t found = FindItem(entry.Key()); found != std::string::npos) {
+    auto& p = std::get<FormProperty>(items_[found]);
+    // An unchanged value keeps its line as found; an entry that carries its
+    // lines as found takes the place of a made one.
+    if ((p.source_.empty() && !entry.source_.empty()) || p.GeneratedText(0) != entry.GeneratedText(0)) {
+      p = std::move(entry);
+    }
     return;
   }
   std::size_t at = PropertyInsertPosition(entry.Key());
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item(std::move(entry)));
+  indexed_ = false;
 }
 
 std::size_t FormBlock::PropertyInsertPosition(std::string_view key) const {
@@ -280,6 +303,7 @@ bool FormBlock::Remove(std::string_view key) {
     const auto* p = std::get_if<FormProperty>(&item);
     return p != nullptr && EqualsNoCase(p->Key(), key);
   });
+  indexed_ = false;
   return removed > 0;
 }
 
@@ -291,6 +315,7 @@ void FormBlock::ReplaceProperties(std::vector<FormProperty> entries) {
     if (!std::holds_alternative<FormProperty>(item)) items.push_back(std::move(item));
   }
   items_ = std::move(items);
+  indexed_ = false;
 }
 
 std::vector<FormBlock*> FormBlock::Children() {
@@ -339,6 +364,7 @@ FormBlock& FormBlock::InsertChild(std::size_t index, std::string type, std::stri
   child->parent_ = this;
   FormBlock& ref = *child;
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item(std::move(child)));
+  indexed_ = false;
   return ref;
 }
 
@@ -347,6 +373,7 @@ bool FormBlock::RemoveChild(const FormBlock* child) {
     const auto* b = std::get_if<std::unique_ptr<FormBlock>>(&item);
     return b != nullptr && b->get() == child;
   });
+  indexed_ = false;
   return removed > 0;
 }
 

@@ -20,6 +20,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -159,6 +160,8 @@ class FormBlock {
   void Write(std::string& out, int depth, std::string_view eol) const;
   std::size_t PropertyInsertPosition(std::string_view key) const;
   std::size_t ChildItemIndex(std::size_t child_index) const;
+  // The item holding the first entry under the key, or npos.
+  std::size_t FindItem(std::string_view key) const;
 
   std::string type_;
   std::string name_;
@@ -166,6 +169,11 @@ class FormBlock {
   FormLine end_;
   std::vector<Item> items_;
   FormBlock* parent_ = nullptr;
+  // Entries by key (ASCII lower case) -> item, built on the first look-up and
+  // again after items were inserted or removed.
+  mutable std::unordered_map<std::string, std::size_t> key_index_;
+  mutable std::size_t indexed_items_ = 0;
+  mutable bool indexed_ = false;
 };
 
 // An "Object = "{GUID}#2.0#0"; "File.ocx"" line of the header.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "core/folivan_tab.h"
 #include "core/text.h"
@@ -29,7 +30,7 @@ FormHost::FormHost(const std::filesystem::path& path, const std::string& control
     : FormHost(FormDocument::Load(path), control_name) {}
 
 FormHost::FormHost(FormDocument document, const std::string& control_name) : document_(std::move(document)) {
-  control_ = FindFolivanTab(document_, control_name);
+  control_ = FindFolivanTab(document_, Utf8ToCp1252(control_name));
   if (control_ == nullptr) {
     throw FormError(document_.SourceName(), 0,
                     control_name.empty() ? "no FolivanTabs.FolivanTab control in the form"
@@ -58,19 +59,25 @@ void FormHost::PopulateHost(HeadlessHost& host) {
   for (const char* key : {"Left", "Top", "Name"}) {
     if (auto v = control_->Get(key)) host.ExtenderSet(key, *v);
   }
-  host.ExtenderSet("Name", Variant(control_->Name()));
+  // Names are decoded from the form's code page like every text in it, so
+  // that they meet the identifiers the control saved as texts.
+  host.ExtenderSet("Name", Variant(Cp1252ToUtf8(control_->Name())));
 
   for (FormBlock* block : control_->Children()) {
     const ControlKindInfo* kind = FindControlKind(block->Type());
     if (kind == nullptr) kind = &GenericControlKind();
     std::optional<int16_t> index;
     if (auto v = block->Get("Index")) index = ToInteger(*v);
-    StandInControl& stand_in = host.AddControl(*kind, block->Name(), index);
+    StandInControl& stand_in = host.AddControl(*kind, Cp1252ToUtf8(block->Name()), index);
+    Link link{&stand_in, block, {}};
     for (const std::string& property : kind->properties) {
       if (EqualsIgnoreCase(property, "hwnd")) continue;
-      if (auto v = block->Get(property)) stand_in.Set(property, *v);
+      const FormProperty* entry = block->Find(property);
+      if (entry == nullptr) continue;
+      stand_in.Set(property, entry->Value());
+      link.loaded.push_back(*entry);
     }
-    links_.emplace_back(&stand_in, block);
+    links_.push_back(std::move(link));
   }
 }
 
@@ -115,7 +122,28 @@ void FormHost::LoadControl(FolivanTab& control) {
   }
 }
 
-void FormHost::SyncControl(StandInControl& control, FormBlock& block, bool is_new) {
+namespace {
+
+// The value text of a contained control's property. Positions and sizes are
+// Singles: written with at most seven significant digits, as the designer
+// writes a Single, so that a control moved away and back is written at the
+// place it was read from.
+std::string ControlValueText(const Variant& value) {
+  return value.Is<double>() ? FormatVbSingle(value.As<double>()) : FormatFormValue(value);
+}
+
+// Keys a designer writes for every control, whatever their value.
+bool AlwaysWritten(std::string_view key) {
+  for (std::string_view k : {"Left", "Top", "Width", "Height", "X1", "X2", "Y1", "Y2", "TabIndex"}) {
+    if (EqualsIgnoreCase(k, key)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void FormHost::SyncControl(StandInControl& control, Link& link, bool is_new) {
+  FormBlock& block = *link.block;
   // A new block gets its keys as the designer writes them, sorted; an existing
   // one keeps its lines and gets only what changed.
   std::vector<std::pair<std::string, Variant>> values = control.Values();
@@ -123,24 +151,30 @@ void FormHost::SyncControl(StandInControl& control, FormBlock& block, bool is_ne
     std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     if (control.Index()) block.Set("Index", Variant(*control.Index()));
   }
+  const auto& defaults = control.Info().defaults;
   for (const auto& [key, value] : values) {
     if (EqualsIgnoreCase(key, "hwnd")) continue;
-    std::optional<Variant> stored = block.Get(key);
-    if (stored) {
-      if (!ValuesEqual(*stored, value)) block.Set(key, value);
+    const std::string text = ControlValueText(value);
+    // A value back at what the file held is written with the file's own line.
+    auto loaded = std::find_if(link.loaded.begin(), link.loaded.end(),
+                               [&](const FormProperty& p) { return EqualsIgnoreCase(p.Key(), key); });
+    if (loaded != link.loaded.end() && !loaded->IsGroup() &&
+        (loaded->ValueText() == text || ValuesEqual(loaded->Value(), value))) {
+      block.SetProperty(*loaded);
       continue;
     }
-    // Keys the file does not hold stand at the control's default; write only changes.
-    const auto& defaults = control.Info().defaults;
+    if (std::optional<Variant> stored = block.Get(key); stored && ValuesEqual(*stored, value)) continue;
+    // A value at the control's default is not written (a designer leaves it
+    // out), but for the place and tab index of a new control.
     auto d = std::find_if(defaults.begin(), defaults.end(),
                           [&](const auto& entry) { return EqualsIgnoreCase(entry.first, key); });
-    // A designer always writes a new control's place and tab index.
-    bool always = is_new && (EqualsIgnoreCase(key, "Left") || EqualsIgnoreCase(key, "Top") ||
-                             EqualsIgnoreCase(key, "Width") || EqualsIgnoreCase(key, "Height") ||
-                             EqualsIgnoreCase(key, "X1") || EqualsIgnoreCase(key, "X2") ||
-                             EqualsIgnoreCase(key, "Y1") || EqualsIgnoreCase(key, "Y2") ||
-                             EqualsIgnoreCase(key, "TabIndex"));
-    if (always || d == defaults.end() || !ValuesEqual(d->second, value)) block.Set(key, value);
+    bool at_default = d != defaults.end() && ValuesEqual(d->second, value);
+    if (at_default && loaded == link.loaded.end() && !(is_new && AlwaysWritten(key)) &&
+        !(block.Find(key) != nullptr && AlwaysWritten(key))) {
+      block.Remove(key);
+      continue;
+    }
+    block.SetRaw(key, text);
   }
 }
 
@@ -164,15 +198,16 @@ void FormHost::Save(FolivanTab& control, HeadlessHost& host, const std::filesyst
     control_->Set("_ExtentY", Variant(Himetric(height)));
   }
 
+  std::unordered_map<const StandInControl*, size_t> linked;
+  for (size_t i = 0; i < links_.size(); ++i) linked.emplace(links_[i].control, i);
   for (const StandInControlPtr& stand_in : host.Controls()) {
-    auto link = std::find_if(links_.begin(), links_.end(),
-                             [&](const auto& l) { return l.first == stand_in.get(); });
-    if (link == links_.end()) {
-      FormBlock& block = control_->AppendChild(stand_in->Info().type, stand_in->Name());
-      links_.emplace_back(stand_in.get(), &block);
-      SyncControl(*stand_in, block, true);
+    auto link = linked.find(stand_in.get());
+    if (link == linked.end()) {
+      FormBlock& block = control_->AppendChild(stand_in->Info().type, Utf8ToCp1252(stand_in->Name()));
+      links_.push_back(Link{stand_in.get(), &block, {}});
+      SyncControl(*stand_in, links_.back(), true);
     } else {
-      SyncControl(*stand_in, *link->second, false);
+      SyncControl(*stand_in, links_[link->second], false);
     }
   }
   document_.Save(path);

@@ -40,11 +40,18 @@ class FormHost {
   void Save(FolivanTab& control, HeadlessHost& host, const std::filesystem::path& path);
 
  private:
-  void SyncControl(StandInControl& control, FormBlock& block, bool is_new);
+  // A contained control's block and the entries it held when the form was
+  // loaded (empty for a block made by this program).
+  struct Link {
+    const StandInControl* control;
+    FormBlock* block;
+    std::vector<FormProperty> loaded;
+  };
+  void SyncControl(StandInControl& control, Link& link, bool is_new);
 
   FormDocument document_;
   FormBlock* control_ = nullptr;
-  std::vector<std::pair<const StandInControl*, FormBlock*>> links_;
+  std::vector<Link> links_;
 };
 
 }  // namespace folivan
