@@ -179,6 +179,11 @@ void FormHost::SyncControl(StandInControl& control, Link& link, bool is_new) {
 }
 
 void FormHost::Save(FolivanTab& control, HeadlessHost& host, const std::filesystem::path& path) {
+  Store(control, host);
+  document_.Save(path);
+}
+
+void FormHost::Store(FolivanTab& control, HeadlessHost& host) {
   FormPropertyBag bag(document_, *control_, LoadFormPicture);
   bag.BeginSave();
   control.WriteProperties(bag);
@@ -210,7 +215,6 @@ void FormHost::Save(FolivanTab& control, HeadlessHost& host, const std::filesyst
       SyncControl(*stand_in, links_[link->second], false);
     }
   }
-  document_.Save(path);
 }
 
 }  // namespace folivan

@@ -38,6 +38,8 @@ class FormHost {
   // Writes the control (its WriteProperties), the extender and every
   // contained control back into the document and saves it atomically.
   void Save(FolivanTab& control, HeadlessHost& host, const std::filesystem::path& path);
+  // The same into the document only (Document().Serialize() gives the bytes).
+  void Store(FolivanTab& control, HeadlessHost& host);
 
  private:
   // A contained control's block and the entries it held when the form was
