@@ -1,19 +1,67 @@
 #include "core/tab_record.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "core/text.h"
 
 namespace folivan {
 
+namespace {
+size_t HashKey(const std::string& folded) { return std::hash<std::string>{}(folded); }
+}  // namespace
+
+size_t ControlDetailsList::Lookup(const std::string& folded, size_t hash) const {
+  if (slots_.empty()) return std::string::npos;
+  const size_t mask = slots_.size() - 1;
+  for (size_t at = hash & mask;; at = (at + 1) & mask) {
+    const uint32_t slot = slots_[at];
+    if (slot == 0) return std::string::npos;
+    if (folded_[slot - 1] == folded) return slot - 1;
+  }
+}
+
+void ControlDetailsList::Rehash(size_t slots) {
+  slots_.assign(slots, 0);
+  const size_t mask = slots - 1;
+  for (size_t i = 0; i < folded_.size(); ++i) {
+    size_t at = HashKey(folded_[i]) & mask;
+    while (slots_[at] != 0) at = (at + 1) & mask;
+    slots_[at] = static_cast<uint32_t>(i + 1);
+  }
+}
+
+void ControlDetailsList::Reserve(size_t n) {
+  entries_.reserve(n);
+  folded_.reserve(n);
+  size_t slots = 16;
+  while (slots < 2 * n) slots *= 2;
+  if (slots > slots_.size()) Rehash(slots);
+}
+
 bool ControlDetailsList::Add(const ControlDetails& details) {
-  if (!index_.try_emplace(FoldCase(details.ControlID), entries_.size()).second) return false;
+  std::string folded = FoldCase(details.ControlID);
+  const size_t hash = HashKey(folded);
+  if (Lookup(folded, hash) != std::string::npos) return false;
   entries_.push_back(details);
+  folded_.push_back(std::move(folded));
+  // At most half the slots in use keeps the probes short.
+  if (2 * folded_.size() > slots_.size()) {
+    Rehash(std::max<size_t>(16, 2 * slots_.size()));
+  } else {
+    const size_t mask = slots_.size() - 1;
+    size_t at = hash & mask;
+    while (slots_[at] != 0) at = (at + 1) & mask;
+    slots_[at] = static_cast<uint32_t>(folded_.size());
+  }
   return true;
 }
 
 const ControlDetails* ControlDetailsList::Find(std::string_view control_id) const {
   if (entries_.empty()) return nullptr;
-  auto it = index_.find(FoldCase(control_id));
-  return it == index_.end() ? nullptr : &entries_[it->second];
+  const std::string folded = FoldCase(control_id);
+  const size_t at = Lookup(folded, HashKey(folded));
+  return at == std::string::npos ? nullptr : &entries_[at];
 }
 
 bool CommonControlsList::Contains(std::string_view control_id) const {

@@ -35,10 +35,17 @@ class ControlDetailsList {
   bool Empty() const { return entries_.empty(); }
   int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
   const std::vector<ControlDetails>& Entries() const { return entries_; }
+  // Makes room for n entries.
+  void Reserve(size_t n);
 
  private:
+  // The entry under a folded key, or npos; `hash` is the key's hash.
+  size_t Lookup(const std::string& folded, size_t hash) const;
+  void Rehash(size_t slots);
+
   std::vector<ControlDetails> entries_;
-  std::unordered_map<std::string, size_t> index_;  // folded ControlID -> entry
+  std::vector<std::string> folded_;  // the folded key of each entry
+  std::vector<uint32_t> slots_;      // open addressing: entry + 1, 0 when free
 };
 using ControlDetailsListPtr = std::shared_ptr<ControlDetailsList>;
 

@@ -87,14 +87,6 @@ std::string FoldCase(std::string_view text) {
   return out;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  }
-  return true;
-}
-
 std::string UpperCase(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -214,6 +214,16 @@ std::string LowerKey(std::string_view key) {
 }  // namespace
 
 std::size_t FormBlock::FindItem(std::string_view key) const {
+  // A small block (a contained control's) is scanned; a large one (the
+  // control's own, with its per-tab keys) is looked up in its index.
+  constexpr std::size_t kScanned = 32;
+  if (items_.size() <= kScanned) {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      const auto* p = std::get_if<FormProperty>(&items_[i]);
+      if (p != nullptr && EqualsNoCase(p->Key(), key)) return i;
+    }
+    return std::string::npos;
+  }
   if (!indexed_ || indexed_items_ != items_.size()) {
     key_index_.clear();
     for (std::size_t i = 0; i < items_.size(); ++i) {

@@ -169,8 +169,8 @@ class FormBlock {
   FormLine end_;
   std::vector<Item> items_;
   FormBlock* parent_ = nullptr;
-  // Entries by key (ASCII lower case) -> item, built on the first look-up and
-  // again after items were inserted or removed.
+  // Entries of a large block by key (ASCII lower case) -> item, built on the
+  // first look-up and again after items were inserted or removed.
   mutable std::unordered_map<std::string, std::size_t> key_index_;
   mutable std::size_t indexed_items_ = 0;
   mutable bool indexed_ = false;

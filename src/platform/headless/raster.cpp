@@ -126,6 +126,11 @@ void DrawLine(PixelImage& image, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
   const int64_t adx = std::llabs(dx);
   const int64_t ady = std::llabs(dy);
   if (adx == 0 && ady == 0) return;
+  // Every pixel lies within the end points' box: a box beside the image draws nothing.
+  if (std::max(x1, x2) < 0 || std::min(x1, x2) >= image.width() || std::max(y1, y2) < 0 ||
+      std::min(y1, y2) >= image.height()) {
+    return;
+  }
   const uint32_t value = static_cast<uint32_t>(color);
 
   // Steps along the major axis: major coordinate m = m1 + s * i for i in [0, n),
@@ -149,6 +154,18 @@ void DrawLine(PixelImage& image, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
     last = std::min(last, m1);
   }
   if (first > last) return;
+  if (dminor == 0) {  // horizontal or vertical: one row span, or one pixel a row
+    const int64_t from = std::min(m1 + s * first, m1 + s * last);
+    if (x_major) {
+      FillPixels(&image.Ref(static_cast<int32_t>(from), static_cast<int32_t>(minor1)),
+                 static_cast<size_t>(last - first + 1), value);
+    } else {
+      for (int64_t y = from; y <= from + (last - first); ++y) {
+        image.Ref(static_cast<int32_t>(minor1), static_cast<int32_t>(y)) = value;
+      }
+    }
+    return;
+  }
   // The minor coordinate of step i is ceil(N / 2n) with N = 2 (minor1 n + dminor i) - n;
   // it is kept as that quotient q and the remainder e = 2n q - N in [0, 2n),
   // which each step lowers by 2 dminor (at most one carry either way).
@@ -182,14 +199,11 @@ void FillRect(PixelImage& image, const Rect& rect, RgbColor color) {
   const Rect r = ClipToImage(image, rect);
   if (IsEmpty(r)) return;
   const size_t width = static_cast<size_t>(r.right - r.left);
-  uint32_t* first = &image.Ref(r.left, r.top);
   if (r.left == 0 && r.right == image.width()) {  // whole rows lie next to each other
-    FillPixels(first, width * static_cast<size_t>(r.bottom - r.top), static_cast<uint32_t>(color));
+    FillPixels(&image.Ref(0, r.top), width * static_cast<size_t>(r.bottom - r.top), static_cast<uint32_t>(color));
     return;
   }
-  FillPixels(first, width, static_cast<uint32_t>(color));
-  const Rect rest{r.left, r.top + 1, r.right, r.bottom};
-  FillRows(image, rest, first);
+  for (int32_t y = r.top; y < r.bottom; ++y) FillPixels(&image.Ref(r.left, y), width, static_cast<uint32_t>(color));
 }
 
 Rect FillRectArea(const Rect& rect) {
