@@ -204,12 +204,14 @@ std::vector<const FormProperty*> FormBlock::Properties() const {
 }
 
 namespace {
-std::string LowerKey(std::string_view key) {
-  std::string lower(key);
-  for (char& c : lower) {
+// FNV-1a over the key's bytes in ASCII lower case.
+std::size_t KeyHash(std::string_view key) {
+  uint64_t h = 14695981039346656037ull;
+  for (char c : key) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
   }
-  return lower;
+  return static_cast<std::size_t>(h);
 }
 }  // namespace
 
@@ -224,16 +226,26 @@ std::size_t FormBlock::FindItem(std::string_view key) const {
     }
     return std::string::npos;
   }
+  auto key_of = [this](uint32_t slot) -> const std::string& { return std::get<FormProperty>(items_[slot - 1]).Key(); };
   if (!indexed_ || indexed_items_ != items_.size()) {
-    key_index_.clear();
+    std::size_t slots = 64;
+    while (slots < 2 * items_.size()) slots *= 2;
+    key_slots_.assign(slots, 0);
     for (std::size_t i = 0; i < items_.size(); ++i) {
-      if (const auto* p = std::get_if<FormProperty>(&items_[i])) key_index_.try_emplace(LowerKey(p->Key()), i);
+      const auto* p = std::get_if<FormProperty>(&items_[i]);
+      if (p == nullptr) continue;
+      std::size_t at = KeyHash(p->Key()) & (slots - 1);
+      while (key_slots_[at] != 0 && !EqualsNoCase(key_of(key_slots_[at]), p->Key())) at = (at + 1) & (slots - 1);
+      if (key_slots_[at] == 0) key_slots_[at] = static_cast<uint32_t>(i + 1);  // the first entry of a key wins
     }
     indexed_items_ = items_.size();
     indexed_ = true;
   }
-  auto it = key_index_.find(LowerKey(key));
-  return it == key_index_.end() ? std::string::npos : it->second;
+  const std::size_t mask = key_slots_.size() - 1;
+  for (std::size_t at = KeyHash(key) & mask; key_slots_[at] != 0; at = (at + 1) & mask) {
+    if (EqualsNoCase(key_of(key_slots_[at]), key)) return key_slots_[at] - 1;
+  }
+  return std::string::npos;
 }
 
 const FormProperty* FormBlock::Find(std::string_view key) const {

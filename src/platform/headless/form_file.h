@@ -14,13 +14,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -171,7 +171,7 @@ class FormBlock {
   FormBlock* parent_ = nullptr;
   // Entries of a large block by key (ASCII lower case) -> item, built on the
   // first look-up and again after items were inserted or removed.
-  mutable std::unordered_map<std::string, std::size_t> key_index_;
+  mutable std::vector<uint32_t> key_slots_;  // open addressing: item + 1, 0 when free
   mutable std::size_t indexed_items_ = 0;
   mutable bool indexed_ = false;
 };

@@ -69,15 +69,11 @@ void FormHost::PopulateHost(HeadlessHost& host) {
     std::optional<int16_t> index;
     if (auto v = block->Get("Index")) index = ToInteger(*v);
     StandInControl& stand_in = host.AddControl(*kind, Cp1252ToUtf8(block->Name()), index);
-    Link link{&stand_in, block, {}};
     for (const std::string& property : kind->properties) {
       if (EqualsIgnoreCase(property, "hwnd")) continue;
-      const FormProperty* entry = block->Find(property);
-      if (entry == nullptr) continue;
-      stand_in.Set(property, entry->Value());
-      link.loaded.push_back(*entry);
+      if (const FormProperty* entry = block->Find(property)) stand_in.Set(property, entry->Value());
     }
-    links_.push_back(std::move(link));
+    links_.push_back(Link{&stand_in, block, {}});
   }
 }
 
@@ -155,25 +151,36 @@ void FormHost::SyncControl(StandInControl& control, Link& link, bool is_new) {
   for (const auto& [key, value] : values) {
     if (EqualsIgnoreCase(key, "hwnd")) continue;
     const std::string text = ControlValueText(value);
+    const FormProperty* current = block.Find(key);
+    // The entry as the file held it: the block's own while it is unchanged
+    // (only entries read from the file carry source lines), else the copy
+    // kept when a save first replaced it.
+    const FormProperty* loaded = nullptr;
+    auto kept = std::find_if(link.loaded.begin(), link.loaded.end(),
+                             [&](const FormProperty& p) { return EqualsIgnoreCase(p.Key(), key); });
+    if (kept != link.loaded.end()) {
+      loaded = &*kept;
+    } else if (current != nullptr && !current->SourceLines().empty()) {
+      loaded = current;
+    }
     // A value back at what the file held is written with the file's own line.
-    auto loaded = std::find_if(link.loaded.begin(), link.loaded.end(),
-                               [&](const FormProperty& p) { return EqualsIgnoreCase(p.Key(), key); });
-    if (loaded != link.loaded.end() && !loaded->IsGroup() &&
+    if (loaded != nullptr && !loaded->IsGroup() &&
         (loaded->ValueText() == text || ValuesEqual(loaded->Value(), value))) {
-      block.SetProperty(*loaded);
+      if (loaded != current) block.SetProperty(*loaded);
       continue;
     }
-    if (std::optional<Variant> stored = block.Get(key); stored && ValuesEqual(*stored, value)) continue;
+    if (current != nullptr && ValuesEqual(current->Value(), value)) continue;
     // A value at the control's default is not written (a designer leaves it
     // out), but for the place and tab index of a new control.
     auto d = std::find_if(defaults.begin(), defaults.end(),
                           [&](const auto& entry) { return EqualsIgnoreCase(entry.first, key); });
     bool at_default = d != defaults.end() && ValuesEqual(d->second, value);
-    if (at_default && loaded == link.loaded.end() && !(is_new && AlwaysWritten(key)) &&
-        !(block.Find(key) != nullptr && AlwaysWritten(key))) {
+    if (at_default && loaded == nullptr && !(is_new && AlwaysWritten(key)) &&
+        !(current != nullptr && AlwaysWritten(key))) {
       block.Remove(key);
       continue;
     }
+    if (current != nullptr && loaded == current) link.loaded.push_back(*current);
     block.SetRaw(key, text);
   }
 }

@@ -42,8 +42,8 @@ class FormHost {
   void Store(FolivanTab& control, HeadlessHost& host);
 
  private:
-  // A contained control's block and the entries it held when the form was
-  // loaded (empty for a block made by this program).
+  // A contained control's block, and copies of the entries it held when the
+  // form was loaded, kept as a save first replaces them.
   struct Link {
     const StandInControl* control;
     FormBlock* block;
