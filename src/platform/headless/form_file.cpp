@@ -226,24 +226,32 @@ std::size_t FormBlock::FindItem(std::string_view key) const {
     }
     return std::string::npos;
   }
-  auto key_of = [this](uint32_t slot) -> const std::string& { return std::get<FormProperty>(items_[slot - 1]).Key(); };
+  auto key_of = [this](uint32_t item) -> const std::string& { return std::get<FormProperty>(items_[item - 1]).Key(); };
   if (!indexed_ || indexed_items_ != items_.size()) {
     std::size_t slots = 64;
     while (slots < 2 * items_.size()) slots *= 2;
-    key_slots_.assign(slots, 0);
+    key_slots_.assign(slots, {0, 0});
     for (std::size_t i = 0; i < items_.size(); ++i) {
       const auto* p = std::get_if<FormProperty>(&items_[i]);
       if (p == nullptr) continue;
-      std::size_t at = KeyHash(p->Key()) & (slots - 1);
-      while (key_slots_[at] != 0 && !EqualsNoCase(key_of(key_slots_[at]), p->Key())) at = (at + 1) & (slots - 1);
-      if (key_slots_[at] == 0) key_slots_[at] = static_cast<uint32_t>(i + 1);  // the first entry of a key wins
+      const std::size_t hash = KeyHash(p->Key());
+      std::size_t at = hash & (slots - 1);
+      while (key_slots_[at].first != 0 && !(key_slots_[at].second == static_cast<uint32_t>(hash) &&
+                                            EqualsNoCase(key_of(key_slots_[at].first), p->Key()))) {
+        at = (at + 1) & (slots - 1);
+      }
+      // The first entry of a key wins.
+      if (key_slots_[at].first == 0) key_slots_[at] = {static_cast<uint32_t>(i + 1), static_cast<uint32_t>(hash)};
     }
     indexed_items_ = items_.size();
     indexed_ = true;
   }
+  const std::size_t hash = KeyHash(key);
   const std::size_t mask = key_slots_.size() - 1;
-  for (std::size_t at = KeyHash(key) & mask; key_slots_[at] != 0; at = (at + 1) & mask) {
-    if (EqualsNoCase(key_of(key_slots_[at]), key)) return key_slots_[at] - 1;
+  for (std::size_t at = hash & mask; key_slots_[at].first != 0; at = (at + 1) & mask) {
+    if (key_slots_[at].second == static_cast<uint32_t>(hash) && EqualsNoCase(key_of(key_slots_[at].first), key)) {
+      return key_slots_[at].first - 1;
+    }
   }
   return std::string::npos;
 }

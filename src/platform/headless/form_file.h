@@ -171,7 +171,8 @@ class FormBlock {
   FormBlock* parent_ = nullptr;
   // Entries of a large block by key (ASCII lower case) -> item, built on the
   // first look-up and again after items were inserted or removed.
-  mutable std::vector<uint32_t> key_slots_;  // open addressing: item + 1, 0 when free
+  // Open addressing: (item + 1, the key's hash), item 0 when free.
+  mutable std::vector<std::pair<uint32_t, uint32_t>> key_slots_;
   mutable std::size_t indexed_items_ = 0;
   mutable bool indexed_ = false;
 };
