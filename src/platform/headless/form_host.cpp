@@ -148,7 +148,9 @@ void FormHost::SyncControl(StandInControl& control, Link& link, bool is_new) {
     if (control.Index()) block.Set("Index", Variant(*control.Index()));
   }
   const auto& defaults = control.Info().defaults;
-  for (const auto& [key, value] : values) {
+  for (const auto& key_value : values) {
+    const std::string& key = key_value.first;
+    const Variant& value = key_value.second;
     if (EqualsIgnoreCase(key, "hwnd")) continue;
     const std::string text = ControlValueText(value);
     const FormProperty* current = block.Find(key);
