@@ -64,11 +64,26 @@ std::string GetControlID(const ContainedControl& control) {
   return text + "[0]";
 }
 
-bool IsControlOnTab(const FolivanTab& control, int16_t tab, const std::string& control_id) {
-  const ControlState& s = control.State();
-  if (!s.IsValidTab(tab)) return false;
+namespace {
+// The entry of a control in a tab's list; null for an invalid tab, a tab
+// without entries, or a control that is not among them.
+const ControlDetails* EntryOnTab(const ControlState& s, int16_t tab, const std::string& control_id) {
+  if (!s.IsValidTab(tab)) return nullptr;
   const auto& list = s.tabs[static_cast<size_t>(tab)].ControlDetails;
-  return list && !list->Empty() && list->Find(control_id) != nullptr;
+  return list && !list->Empty() ? list->Find(control_id) : nullptr;
+}
+
+// A tab's list replaced by a new empty one (with room for what it held).
+void EmptyList(ControlDetailsListPtr& list) {
+  if (!list || list->Empty()) return;
+  const size_t held = static_cast<size_t>(list->Count());
+  list = std::make_shared<ControlDetailsList>();
+  list->Reserve(held);
+}
+}  // namespace
+
+bool IsControlOnTab(const FolivanTab& control, int16_t tab, const std::string& control_id) {
+  return EntryOnTab(control.State(), tab, control_id) != nullptr;
 }
 
 void SwitchTabControls(FolivanTab& control) {
@@ -78,8 +93,7 @@ void SwitchTabControls(FolivanTab& control) {
   if (s.PreviousTab == -1) {
     s.CommonControls = {};
   } else if (s.IsValidTab(s.PreviousTab)) {
-    auto& list = s.tabs[static_cast<size_t>(s.PreviousTab)].ControlDetails;
-    if (list && !list->Empty()) list = std::make_shared<ControlDetailsList>();
+    EmptyList(s.tabs[static_cast<size_t>(s.PreviousTab)].ControlDetails);
   }
   s.CommonControls.Counter = 1;
 
@@ -123,13 +137,12 @@ void SwitchTabControls(FolivanTab& control) {
       } else if (!s.CommonControls.Contains(id)) {
         s.CommonControls.Append(id);
       }
-    } else if (IsControlOnTab(control, s.CurrentTab, id)) {
+    } else if (const ControlDetails* d = EntryOnTab(s, s.CurrentTab, id)) {
       if (is_line) {
         Move(ctl, "x1", *x1, HideOffset);
         Move(ctl, "x2", *x2, HideOffset);
       } else {
         if (run_time) {
-          const ControlDetails* d = s.tabs[static_cast<size_t>(s.CurrentTab)].ControlDetails->Find(id);
           ctl.Set("Enabled", Variant::Bool(d->CtlEnabled));
           ctl.Set("TabStop", Variant::Bool(d->TabStop));
         }
@@ -156,7 +169,7 @@ void RecordCurrentTabControls(FolivanTab& control) {
   ControlState& s = control.State();
   if (!s.IsValidTab(s.CurrentTab)) return;
   auto& list = s.tabs[static_cast<size_t>(s.CurrentTab)].ControlDetails;
-  if (list && !list->Empty()) list = std::make_shared<ControlDetailsList>();
+  EmptyList(list);
   for (const ContainedControlPtr& ptr : control.GetHost().ContainedControls()) {
     std::optional<double> left = ReadNumber(*ptr, "Left");
     if (!left || *left <= HiddenThreshold) continue;

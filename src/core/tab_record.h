@@ -6,6 +6,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/types.h"
@@ -23,36 +26,55 @@ struct ControlDetails {
 
 // A keyed list in insertion order, keyed by ControlID; adding a key that is
 // already there fails and changes nothing (as a runtime Collection does).
+// Keys compare without regard to case: each is folded once, when it is added
+// or looked up, and found through a hash table.
 class ControlDetailsList {
  public:
   bool Add(const ControlDetails& details);
-  const ControlDetails* Find(const std::string& control_id) const;
+  const ControlDetails* Find(std::string_view control_id) const;
   // False when the key is not there.
-  bool Remove(const std::string& control_id);
+  bool Remove(std::string_view control_id);
   bool Empty() const { return entries_.empty(); }
   int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
   const std::vector<ControlDetails>& Entries() const { return entries_; }
+  // Makes room for n entries.
+  void Reserve(size_t n);
 
  private:
+  // The entry under a folded key, or npos; `hash` is the key's hash.
+  size_t Lookup(const std::string& folded, size_t hash) const;
+  void Rehash(size_t slots);
+
   std::vector<ControlDetails> entries_;
+  std::vector<std::string> folded_;  // the folded key of each entry
+  std::vector<uint32_t> slots_;      // open addressing: entry + 1, 0 when free
 };
 using ControlDetailsListPtr = std::shared_ptr<ControlDetailsList>;
 
 // Controls that belong to no tab and show on every tab. Entry n (from 1) is
 // keyed "Def" followed by n; a parallel zero-based array holds the same ids,
 // and Counter is the number the next entry takes.
-struct CommonControlsList {
-  std::vector<std::pair<std::string, std::string>> entries;  // (key, ControlID)
-  std::vector<std::string> ids;
+class CommonControlsList {
+ public:
   int16_t Counter = 1;
 
-  bool Contains(const std::string& control_id) const;
-  int32_t Count() const { return static_cast<int32_t>(entries.size()); }
+  // Whether a control id is among the entries (compared without regard to case).
+  bool Contains(std::string_view control_id) const;
+  int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
+  // (key, ControlID) in insertion order.
+  const std::vector<std::pair<std::string, std::string>>& Entries() const { return entries_; }
+  const std::vector<std::string>& Ids() const { return ids_; }
   // Appends under the key "Def" + Counter and stores the id at Counter - 1 of
   // the parallel array; false (and nothing changed) when the key is taken.
   bool Append(const std::string& control_id);
   // Drops the entry of that id; the keys of the others and the counter stay.
-  void Remove(const std::string& control_id);
+  void Remove(std::string_view control_id);
+
+ private:
+  std::vector<std::pair<std::string, std::string>> entries_;
+  std::vector<std::string> ids_;
+  std::unordered_set<std::string> keys_;                   // folded keys
+  std::unordered_map<std::string, int32_t> id_counts_;     // folded ControlID -> entries holding it
 };
 
 // Who a tab is, for accessibility clients that follow a tab through inserts,

@@ -16,14 +16,75 @@ size_t SequenceLength(unsigned char lead) {
   return 1;
 }
 
+// The small letter of a capital; other code points unchanged.
+char32_t LowerCodePoint(char32_t c) {
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;  // Latin-1, but the multiplication sign
+  if (c >= 0x100 && c <= 0x17F) {
+    if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
+    if (c == 0x178) return 0xFF;  // Y with diaeresis
+    // Pairs start on even code points, except in 0139..0148 and 0179..017E.
+    const bool odd_pairs = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    return (c % 2 == 1) == odd_pairs ? c + 1 : c;
+  }
+  if ((c >= 0x391 && c <= 0x3A9 && c != 0x3A2) || (c >= 0x410 && c <= 0x42F)) return c + 0x20;
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  if (c >= 0xFF21 && c <= 0xFF3A) return c + 0x20;  // full-width Latin
+  return c;
+}
+
+void AppendCodePoint(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
 }  // namespace
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
+std::string FoldCase(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+      out.push_back((lead >= 'A' && lead <= 'Z') ? static_cast<char>(lead + 32) : static_cast<char>(lead));
+      ++i;
+      continue;
+    }
+    const size_t len = SequenceLength(lead);
+    bool whole = len > 1 && i + len <= text.size();
+    char32_t c = lead & (0x7F >> len);
+    for (size_t k = 1; whole && k < len; ++k) {
+      const unsigned char next = static_cast<unsigned char>(text[i + k]);
+      whole = (next & 0xC0) == 0x80;
+      c = (c << 6) | (next & 0x3F);
+    }
+    if (!whole) {  // not UTF-8: the byte stands for itself
+      out.push_back(static_cast<char>(lead));
+      ++i;
+      continue;
+    }
+    const char32_t lower = LowerCodePoint(c);
+    if (lower == c) {
+      out.append(text.substr(i, len));
+    } else {
+      AppendCodePoint(out, lower);
+    }
+    i += len;
   }
-  return true;
+  return out;
 }
 
 std::string UpperCase(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "paint/visio_style.h"
 
+#include <algorithm>
+
 #include "core/folivan_tab.h"
 #include "paint/colors.h"
 #include "paint/primitives.h"
@@ -88,10 +90,17 @@ void DrawVisioStyle(FolivanTab& control) {
   DrawRect(control, 0, 0, CLng(SW), CLng(SH), c.Shadow, true);
   DrawRect(control, 1, 1, CLng(SW - 2), CLng(SH - 2), control.TranslateColor(s.BackColor), false);
 
+  // Only bars with rows on the surface are drawn (the grip reaches a few rows
+  // beyond a thin bar); with many tabs the stacks run far beyond its edges.
+  auto off_surface = [SH](const TabBox& bar) {
+    return std::max(bar.T, bar.B) + 8 < 0 || std::min(bar.T, bar.B) - 8 > SH;
+  };
+
   // The upper stack: tabs 0..CurrentTab.
   for (int32_t i = 0; i <= s.Tabs - 1 && i <= s.CurrentTab; ++i) {
     const TabRecord& tab = control.Record(static_cast<int16_t>(i));
     const TabBox bar = TabBox::Of(tab);
+    if (off_surface(bar)) continue;
     bars.TopEdge(bar);
     bars.LeftEdge(bar);
     bars.Face(tab, bar);
@@ -105,6 +114,7 @@ void DrawVisioStyle(FolivanTab& control) {
   for (int32_t i = s.Tabs - 1; i >= s.CurrentTab + 1; --i) {
     const TabRecord& tab = control.Record(static_cast<int16_t>(i));
     const TabBox bar = TabBox::Of(tab);
+    if (off_surface(bar)) continue;
     const bool bottom = i == s.Tabs - 1;
     bars.TopEdge(bar);
     if (!bottom) bars.BottomEdge(bar.B);

@@ -97,7 +97,7 @@ void FolivanTab::WriteProperties(PropertyBag& bag) {
 
   bag.Write("DCtrlCount", Int(static_cast<int16_t>(s_.CommonControls.Count())), Int(0));
   for (int32_t k = 0; k < s_.CommonControls.Count(); ++k) {
-    bag.Write(Indexed("DefCtrlCap(", k + 1), Variant(s_.CommonControls.entries[static_cast<size_t>(k)].second),
+    bag.Write(Indexed("DefCtrlCap(", k + 1), Variant(s_.CommonControls.Entries()[static_cast<size_t>(k)].second),
               std::nullopt);
   }
 }

@@ -77,14 +77,18 @@ TEST(ControlDetailsList, KeysAreUniqueWithoutRegardToCase) {
   EXPECT_TRUE(list.Find("text1[0]")->TabStop);
   EXPECT_EQ(list.Entries()[1].ControlID, "Opt[12]");
   EXPECT_EQ(list.Find("Opt[1]"), nullptr);
+  // Letters beyond ASCII fold too (Latin-1, Latin Extended-A, Greek, Cyrillic).
+  EXPECT_TRUE(list.Add({"Ärger_Œuvre_Ωμέγα_Дом[0]", true, true}));
+  EXPECT_NE(list.Find("äRGER_œUVRE_ωΜέΓΑ_дОМ[0]"), nullptr);
+  EXPECT_EQ(list.Find("Arger_Œuvre_Ωμέγα_Дом[0]"), nullptr);
 }
 
 TEST(CommonControls, EntriesAreNumberedFromTheCounter) {
   CommonControlsList common;
   common.Append("A[0]");
   common.Append("B[0]");
-  EXPECT_EQ(common.entries[1].first, "Def2");
-  EXPECT_EQ(common.ids, (std::vector<std::string>{"A[0]", "B[0]"}));
+  EXPECT_EQ(common.Entries()[1].first, "Def2");
+  EXPECT_EQ(common.Ids(), (std::vector<std::string>{"A[0]", "B[0]"}));
   // A rebuild starts the counter at 1 again; a key already taken is refused.
   common.Counter = 1;
   EXPECT_FALSE(common.Append("C[0]"));

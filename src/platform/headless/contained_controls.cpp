@@ -101,8 +101,14 @@ bool StandInControl::Has(std::string_view property) const {
 }
 
 Variant* StandInControl::Find(std::string_view name) {
-  for (auto& [key, value] : values_) {
-    if (EqualsIgnoreCase(key, name)) return &value;
+  // The first values are the kind's defaults in their order: their names are
+  // looked up in the kind's table, which all controls of the kind share.
+  const auto& defaults = info_.defaults;
+  for (size_t i = 0; i < defaults.size(); ++i) {
+    if (EqualsIgnoreCase(defaults[i].first, name)) return &values_[i].second;
+  }
+  for (size_t i = defaults.size(); i < values_.size(); ++i) {
+    if (EqualsIgnoreCase(values_[i].first, name)) return &values_[i].second;
   }
   return nullptr;
 }

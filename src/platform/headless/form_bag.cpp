@@ -88,8 +88,22 @@ std::optional<std::string> FormPropertyBag::PictureValueText(const PicturePtr& p
   return QuoteFormString(path.generic_string());
 }
 
+namespace {
+std::string LowerKey(std::string_view key) {
+  std::string lower(key);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+}  // namespace
+
 void FormPropertyBag::Forget(std::string_view name) {
-  std::erase_if(written_, [&](const FormProperty& p) { return EqualsNoCase(p.Key(), name); });
+  auto it = written_index_.find(LowerKey(name));
+  if (it == written_index_.end()) return;
+  written_.erase(written_.begin() + static_cast<std::ptrdiff_t>(it->second));
+  written_index_.clear();
+  for (std::size_t i = 0; i < written_.size(); ++i) written_index_.emplace(LowerKey(written_[i].Key()), i);
 }
 
 void FormPropertyBag::Write(std::string_view name, const Variant& value, const std::optional<Variant>& default_value) {
@@ -111,25 +125,23 @@ void FormPropertyBag::Write(std::string_view name, const Variant& value, const s
     Forget(name);
     return;
   }
-  for (FormProperty& p : written_) {
-    if (EqualsNoCase(p.Key(), name)) {
-      p = std::move(*entry);
-      return;
-    }
+  auto [it, added] = written_index_.try_emplace(LowerKey(name), written_.size());
+  if (added) {
+    written_.push_back(std::move(*entry));
+  } else {
+    written_[it->second] = std::move(*entry);
   }
-  written_.push_back(std::move(*entry));
 }
 
-void FormPropertyBag::BeginSave() { written_.clear(); }
+void FormPropertyBag::BeginSave() {
+  written_.clear();
+  written_index_.clear();
+}
 
 void FormPropertyBag::CommitSave() {
   std::vector<FormProperty> entries;
-  auto written_key = [&](std::string_view key) {
-    for (const FormProperty& w : written_) {
-      if (EqualsNoCase(w.Key(), key)) return true;
-    }
-    return false;
-  };
+  entries.reserve(written_.size());
+  auto written_key = [&](std::string_view key) { return written_index_.contains(LowerKey(key)); };
   for (const FormProperty* p : block_.Properties()) {
     if (IsExtenderKey(p->Key()) && !written_key(p->Key())) entries.push_back(*p);
   }
@@ -142,6 +154,7 @@ void FormPropertyBag::CommitSave() {
     }
   }
   written_.clear();
+  written_index_.clear();
   block_.ReplaceProperties(std::move(entries));
 }
 

@@ -34,6 +34,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/headless/form_file.h"
@@ -107,6 +108,7 @@ class FormPropertyBag : public PropertyBag {
   FormBlock& block_;
   FormPictureLoader loader_;
   std::vector<FormProperty> written_;
+  std::unordered_map<std::string, std::size_t> written_index_;  // key (ASCII lower case) -> entry
   int last_read_line_ = 0;
   std::string last_read_key_;
 };

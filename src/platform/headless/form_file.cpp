@@ -203,12 +203,62 @@ std::vector<const FormProperty*> FormBlock::Properties() const {
   return result;
 }
 
-const FormProperty* FormBlock::Find(std::string_view key) const {
-  for (const Item& item : items_) {
-    const auto* p = std::get_if<FormProperty>(&item);
-    if (p != nullptr && EqualsNoCase(p->Key(), key)) return p;
+namespace {
+// FNV-1a over the key's bytes in ASCII lower case.
+std::size_t KeyHash(std::string_view key) {
+  uint64_t h = 14695981039346656037ull;
+  for (char c : key) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
   }
-  return nullptr;
+  return static_cast<std::size_t>(h);
+}
+}  // namespace
+
+std::size_t FormBlock::FindItem(std::string_view key) const {
+  // A small block (a contained control's) is scanned; a large one (the
+  // control's own, with its per-tab keys) is looked up in its index.
+  constexpr std::size_t kScanned = 32;
+  if (items_.size() <= kScanned) {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      const auto* p = std::get_if<FormProperty>(&items_[i]);
+      if (p != nullptr && EqualsNoCase(p->Key(), key)) return i;
+    }
+    return std::string::npos;
+  }
+  auto key_of = [this](uint32_t item) -> const std::string& { return std::get<FormProperty>(items_[item - 1]).Key(); };
+  if (!indexed_ || indexed_items_ != items_.size()) {
+    std::size_t slots = 64;
+    while (slots < 2 * items_.size()) slots *= 2;
+    key_slots_.assign(slots, {0, 0});
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      const auto* p = std::get_if<FormProperty>(&items_[i]);
+      if (p == nullptr) continue;
+      const std::size_t hash = KeyHash(p->Key());
+      std::size_t at = hash & (slots - 1);
+      while (key_slots_[at].first != 0 && !(key_slots_[at].second == static_cast<uint32_t>(hash) &&
+                                            EqualsNoCase(key_of(key_slots_[at].first), p->Key()))) {
+        at = (at + 1) & (slots - 1);
+      }
+      // The first entry of a key wins.
+      if (key_slots_[at].first == 0) key_slots_[at] = {static_cast<uint32_t>(i + 1), static_cast<uint32_t>(hash)};
+    }
+    indexed_items_ = items_.size();
+    indexed_ = true;
+  }
+  const std::size_t hash = KeyHash(key);
+  const std::size_t mask = key_slots_.size() - 1;
+  for (std::size_t at = hash & mask; key_slots_[at].first != 0; at = (at + 1) & mask) {
+    if (key_slots_[at].second == static_cast<uint32_t>(hash) && EqualsNoCase(key_of(key_slots_[at].first), key)) {
+      return key_slots_[at].first - 1;
+    }
+  }
+  return std::string::npos;
+}
+
+const FormProperty* FormBlock::Find(std::string_view key) const {
+  std::size_t at = FindItem(key);
+  return at == std::string::npos ? nullptr : &std::get<FormProperty>(items_[at]);
 }
 
 std::optional<Variant> FormBlock::Get(std::string_view key) const {
@@ -243,15 +293,18 @@ void FormBlock::SetRaw(std::string_view key, std::string value_text) {
 }
 
 void FormBlock::SetProperty(FormProperty entry) {
-  for (Item& item : items_) {
-    auto* p = std::get_if<FormProperty>(&item);
-    if (p == nullptr || !EqualsNoCase(p->Key(), entry.Key())) continue;
-    // An unchanged value keeps its line as found.
-    if (p->GeneratedText(0) != entry.GeneratedText(0)) item = std::move(entry);
+  if (std::size_t found = FindItem(entry.Key()); found != std::string::npos) {
+    auto& p = std::get<FormProperty>(items_[found]);
+    // An unchanged value keeps its line as found; an entry that carries its
+    // lines as found takes the place of a made one.
+    if ((p.source_.empty() && !entry.source_.empty()) || p.GeneratedText(0) != entry.GeneratedText(0)) {
+      p = std::move(entry);
+    }
     return;
   }
   std::size_t at = PropertyInsertPosition(entry.Key());
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item(std::move(entry)));
+  indexed_ = false;
 }
 
 std::size_t FormBlock::PropertyInsertPosition(std::string_view key) const {
@@ -280,6 +333,7 @@ bool FormBlock::Remove(std::string_view key) {
     const auto* p = std::get_if<FormProperty>(&item);
     return p != nullptr && EqualsNoCase(p->Key(), key);
   });
+  indexed_ = false;
   return removed > 0;
 }
 
@@ -291,6 +345,7 @@ void FormBlock::ReplaceProperties(std::vector<FormProperty> entries) {
     if (!std::holds_alternative<FormProperty>(item)) items.push_back(std::move(item));
   }
   items_ = std::move(items);
+  indexed_ = false;
 }
 
 std::vector<FormBlock*> FormBlock::Children() {
@@ -339,6 +394,7 @@ FormBlock& FormBlock::InsertChild(std::size_t index, std::string type, std::stri
   child->parent_ = this;
   FormBlock& ref = *child;
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item(std::move(child)));
+  indexed_ = false;
   return ref;
 }
 
@@ -347,6 +403,7 @@ bool FormBlock::RemoveChild(const FormBlock* child) {
     const auto* b = std::get_if<std::unique_ptr<FormBlock>>(&item);
     return b != nullptr && b->get() == child;
   });
+  indexed_ = false;
   return removed > 0;
 }
 

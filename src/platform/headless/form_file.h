@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -159,6 +160,8 @@ class FormBlock {
   void Write(std::string& out, int depth, std::string_view eol) const;
   std::size_t PropertyInsertPosition(std::string_view key) const;
   std::size_t ChildItemIndex(std::size_t child_index) const;
+  // The item holding the first entry under the key, or npos.
+  std::size_t FindItem(std::string_view key) const;
 
   std::string type_;
   std::string name_;
@@ -166,6 +169,12 @@ class FormBlock {
   FormLine end_;
   std::vector<Item> items_;
   FormBlock* parent_ = nullptr;
+  // Entries of a large block by key (ASCII lower case) -> item, built on the
+  // first look-up and again after items were inserted or removed.
+  // Open addressing: (item + 1, the key's hash), item 0 when free.
+  mutable std::vector<std::pair<uint32_t, uint32_t>> key_slots_;
+  mutable std::size_t indexed_items_ = 0;
+  mutable bool indexed_ = false;
 };
 
 // An "Object = "{GUID}#2.0#0"; "File.ocx"" line of the header.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "core/folivan_tab.h"
 #include "core/text.h"
@@ -29,7 +30,7 @@ FormHost::FormHost(const std::filesystem::path& path, const std::string& control
     : FormHost(FormDocument::Load(path), control_name) {}
 
 FormHost::FormHost(FormDocument document, const std::string& control_name) : document_(std::move(document)) {
-  control_ = FindFolivanTab(document_, control_name);
+  control_ = FindFolivanTab(document_, Utf8ToCp1252(control_name));
   if (control_ == nullptr) {
     throw FormError(document_.SourceName(), 0,
                     control_name.empty() ? "no FolivanTabs.FolivanTab control in the form"
@@ -58,7 +59,9 @@ void FormHost::PopulateHost(HeadlessHost& host) {
   for (const char* key : {"Left", "Top", "Name"}) {
     if (auto v = control_->Get(key)) host.ExtenderSet(key, *v);
   }
-  host.ExtenderSet("Name", Variant(control_->Name()));
+  // Names are decoded from the form's code page like every text in it, so
+  // that they meet the identifiers the control saved as texts.
+  host.ExtenderSet("Name", Variant(Cp1252ToUtf8(control_->Name())));
   if (FormBlock* form = document_.Root()) {
     if (auto width = form->Get("ScaleWidth")) host.SetParentProperty("ScaleWidth", Variant(ToDouble(*width)));
   }
@@ -68,12 +71,12 @@ void FormHost::PopulateHost(HeadlessHost& host) {
     if (kind == nullptr) kind = &GenericControlKind();
     std::optional<int16_t> index;
     if (auto v = block->Get("Index")) index = ToInteger(*v);
-    StandInControl& stand_in = host.AddControl(*kind, block->Name(), index);
+    StandInControl& stand_in = host.AddControl(*kind, Cp1252ToUtf8(block->Name()), index);
     for (const std::string& property : kind->properties) {
       if (EqualsIgnoreCase(property, "hwnd")) continue;
-      if (auto v = block->Get(property)) stand_in.Set(property, *v);
+      if (const FormProperty* entry = block->Find(property)) stand_in.Set(property, entry->Value());
     }
-    links_.emplace_back(&stand_in, block);
+    links_.push_back(Link{&stand_in, block, {}});
   }
 }
 
@@ -118,7 +121,28 @@ void FormHost::LoadControl(FolivanTab& control) {
   }
 }
 
-void FormHost::SyncControl(StandInControl& control, FormBlock& block, bool is_new) {
+namespace {
+
+// The value text of a contained control's property. Positions and sizes are
+// Singles: written with at most seven significant digits, as the designer
+// writes a Single, so that a control moved away and back is written at the
+// place it was read from.
+std::string ControlValueText(const Variant& value) {
+  return value.Is<double>() ? FormatVbSingle(value.As<double>()) : FormatFormValue(value);
+}
+
+// Keys a designer writes for every control, whatever their value.
+bool AlwaysWritten(std::string_view key) {
+  for (std::string_view k : {"Left", "Top", "Width", "Height", "X1", "X2", "Y1", "Y2", "TabIndex"}) {
+    if (EqualsIgnoreCase(k, key)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void FormHost::SyncControl(StandInControl& control, Link& link, bool is_new) {
+  FormBlock& block = *link.block;
   // A new block gets its keys as the designer writes them, sorted; an existing
   // one keeps its lines and gets only what changed.
   std::vector<std::pair<std::string, Variant>> values = control.Values();
@@ -126,28 +150,52 @@ void FormHost::SyncControl(StandInControl& control, FormBlock& block, bool is_ne
     std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     if (control.Index()) block.Set("Index", Variant(*control.Index()));
   }
-  for (const auto& [key, value] : values) {
+  const auto& defaults = control.Info().defaults;
+  for (const auto& key_value : values) {
+    const std::string& key = key_value.first;
+    const Variant& value = key_value.second;
     if (EqualsIgnoreCase(key, "hwnd")) continue;
-    std::optional<Variant> stored = block.Get(key);
-    if (stored) {
-      if (!ValuesEqual(*stored, value)) block.Set(key, value);
+    const std::string text = ControlValueText(value);
+    const FormProperty* current = block.Find(key);
+    // The entry as the file held it: the block's own while it is unchanged
+    // (only entries read from the file carry source lines), else the copy
+    // kept when a save first replaced it.
+    const FormProperty* loaded = nullptr;
+    auto kept = std::find_if(link.loaded.begin(), link.loaded.end(),
+                             [&](const FormProperty& p) { return EqualsIgnoreCase(p.Key(), key); });
+    if (kept != link.loaded.end()) {
+      loaded = &*kept;
+    } else if (current != nullptr && !current->SourceLines().empty()) {
+      loaded = current;
+    }
+    // A value back at what the file held is written with the file's own line.
+    if (loaded != nullptr && !loaded->IsGroup() &&
+        (loaded->ValueText() == text || ValuesEqual(loaded->Value(), value))) {
+      if (loaded != current) block.SetProperty(*loaded);
       continue;
     }
-    // Keys the file does not hold stand at the control's default; write only changes.
-    const auto& defaults = control.Info().defaults;
+    if (current != nullptr && ValuesEqual(current->Value(), value)) continue;
+    // A value at the control's default is not written (a designer leaves it
+    // out), but for the place and tab index of a new control.
     auto d = std::find_if(defaults.begin(), defaults.end(),
                           [&](const auto& entry) { return EqualsIgnoreCase(entry.first, key); });
-    // A designer always writes a new control's place and tab index.
-    bool always = is_new && (EqualsIgnoreCase(key, "Left") || EqualsIgnoreCase(key, "Top") ||
-                             EqualsIgnoreCase(key, "Width") || EqualsIgnoreCase(key, "Height") ||
-                             EqualsIgnoreCase(key, "X1") || EqualsIgnoreCase(key, "X2") ||
-                             EqualsIgnoreCase(key, "Y1") || EqualsIgnoreCase(key, "Y2") ||
-                             EqualsIgnoreCase(key, "TabIndex"));
-    if (always || d == defaults.end() || !ValuesEqual(d->second, value)) block.Set(key, value);
+    bool at_default = d != defaults.end() && ValuesEqual(d->second, value);
+    if (at_default && loaded == nullptr && !(is_new && AlwaysWritten(key)) &&
+        !(current != nullptr && AlwaysWritten(key))) {
+      block.Remove(key);
+      continue;
+    }
+    if (current != nullptr && loaded == current) link.loaded.push_back(*current);
+    block.SetRaw(key, text);
   }
 }
 
 void FormHost::Save(FolivanTab& control, HeadlessHost& host, const std::filesystem::path& path) {
+  Store(control, host);
+  document_.Save(path);
+}
+
+void FormHost::Store(FolivanTab& control, HeadlessHost& host) {
   FormPropertyBag bag(document_, *control_, LoadFormPicture);
   bag.BeginSave();
   control.WriteProperties(bag);
@@ -167,18 +215,18 @@ void FormHost::Save(FolivanTab& control, HeadlessHost& host, const std::filesyst
     control_->Set("_ExtentY", Variant(Himetric(height)));
   }
 
+  std::unordered_map<const StandInControl*, size_t> linked;
+  for (size_t i = 0; i < links_.size(); ++i) linked.emplace(links_[i].control, i);
   for (const StandInControlPtr& stand_in : host.Controls()) {
-    auto link = std::find_if(links_.begin(), links_.end(),
-                             [&](const auto& l) { return l.first == stand_in.get(); });
-    if (link == links_.end()) {
-      FormBlock& block = control_->AppendChild(stand_in->Info().type, stand_in->Name());
-      links_.emplace_back(stand_in.get(), &block);
-      SyncControl(*stand_in, block, true);
+    auto link = linked.find(stand_in.get());
+    if (link == linked.end()) {
+      FormBlock& block = control_->AppendChild(stand_in->Info().type, Utf8ToCp1252(stand_in->Name()));
+      links_.push_back(Link{stand_in.get(), &block, {}});
+      SyncControl(*stand_in, links_.back(), true);
     } else {
-      SyncControl(*stand_in, *link->second, false);
+      SyncControl(*stand_in, links_[link->second], false);
     }
   }
-  document_.Save(path);
 }
 
 }  // namespace folivan

@@ -38,13 +38,22 @@ class FormHost {
   // Writes the control (its WriteProperties), the extender and every
   // contained control back into the document and saves it atomically.
   void Save(FolivanTab& control, HeadlessHost& host, const std::filesystem::path& path);
+  // The same into the document only (Document().Serialize() gives the bytes).
+  void Store(FolivanTab& control, HeadlessHost& host);
 
  private:
-  void SyncControl(StandInControl& control, FormBlock& block, bool is_new);
+  // A contained control's block, and copies of the entries it held when the
+  // form was loaded, kept as a save first replaces them.
+  struct Link {
+    const StandInControl* control;
+    FormBlock* block;
+    std::vector<FormProperty> loaded;
+  };
+  void SyncControl(StandInControl& control, Link& link, bool is_new);
 
   FormDocument document_;
   FormBlock* control_ = nullptr;
-  std::vector<std::pair<const StandInControl*, FormBlock*>> links_;
+  std::vector<Link> links_;
 };
 
 }  // namespace folivan

@@ -284,6 +284,24 @@ std::string FormatVbDouble(double value) {
   return text;
 }
 
+std::string FormatVbSingle(double value) {
+  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) throw vberr::Overflow();
+  const float single = static_cast<float>(value);
+  if (single == std::floor(single) && std::fabs(single) < 1e7f) {
+    return std::to_string(static_cast<int64_t>(single));
+  }
+  char buf[64];
+  for (int precision = 1; precision <= 7; ++precision) {
+    std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(single));
+    if (std::strtof(buf, nullptr) == single) break;
+  }
+  std::string text(buf);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
 std::string QuoteFormString(std::string_view utf8) {
   std::string bytes = Utf8ToCp1252(utf8);
   std::string out;

@@ -74,6 +74,11 @@ std::string FormatFormValue(const Variant& value);
 // exponent as "E+20" / "E-07".
 std::string FormatVbDouble(double value);
 
+// A Single as VB writes one: the value rounded to a Single, then the fewest
+// significant digits (at most 7) that read back to that Single, and 7 where
+// none do; integers without a fraction, exponent as for FormatVbDouble.
+std::string FormatVbSingle(double value);
+
 // A quoted form string: quotes doubled, UTF-8 encoded to Windows-1252.
 std::string QuoteFormString(std::string_view utf8);
 

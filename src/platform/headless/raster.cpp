@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 #include <iterator>
 #include <utility>
 
@@ -19,14 +21,29 @@ Wide FloorDiv(Wide a, Wide b) {  // b > 0
   return q;
 }
 
-// Nearest integer to num / den (den > 0); an exact half goes to the smaller one.
-int64_t NearestTiesDown(Wide num, Wide den) {
-  // ceil((2 num - den) / (2 den))
-  return static_cast<int64_t>(-FloorDiv(-(2 * num - den), 2 * den));
-}
-
 int32_t Clamp32(int64_t v) {
   return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// Writes n copies of a pixel value at memory speed: with a 32-bit wchar_t
+// the C library's wmemset (vectorised like memset), else eight pixels (two
+// 16-byte stores) at a time.
+void FillPixels(uint32_t* p, size_t n, uint32_t value) {
+  if constexpr (sizeof(wchar_t) == sizeof(uint32_t)) {
+    std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(value), n);
+  } else {
+    const uint32_t eight[8] = {value, value, value, value, value, value, value, value};
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) std::memcpy(p + i, eight, sizeof eight);
+    for (; i < n; ++i) p[i] = value;
+  }
+}
+
+// Fills the rows top..bottom-1 of the columns left..right-1 (already clipped)
+// from one row: the first row is filled, the others are copies of it.
+void FillRows(PixelImage& image, const Rect& r, const uint32_t* row) {
+  const size_t width = static_cast<size_t>(r.right - r.left);
+  for (int32_t y = r.top; y < r.bottom; ++y) std::memcpy(&image.Ref(r.left, y), row, width * sizeof(uint32_t));
 }
 
 void InvertPixel(PixelImage& image, int64_t x, int64_t y) {
@@ -74,7 +91,9 @@ void PixelImage::Set(int64_t x, int64_t y, RgbColor color) {
   Ref(static_cast<int32_t>(x), static_cast<int32_t>(y)) = static_cast<uint32_t>(color);
 }
 
-void PixelImage::Fill(RgbColor color) { std::fill(pixels_.begin(), pixels_.end(), static_cast<uint32_t>(color)); }
+void PixelImage::Fill(RgbColor color) {
+  if (!pixels_.empty()) FillPixels(pixels_.data(), pixels_.size(), static_cast<uint32_t>(color));
+}
 
 void PixelImage::Resize(int32_t width, int32_t height, RgbColor fill) {
   width = std::max(width, 0);
@@ -107,6 +126,11 @@ void DrawLine(PixelImage& image, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
   const int64_t adx = std::llabs(dx);
   const int64_t ady = std::llabs(dy);
   if (adx == 0 && ady == 0) return;
+  // Every pixel lies within the end points' box: a box beside the image draws nothing.
+  if (std::max(x1, x2) < 0 || std::min(x1, x2) >= image.width() || std::max(y1, y2) < 0 ||
+      std::min(y1, y2) >= image.height()) {
+    return;
+  }
   const uint32_t value = static_cast<uint32_t>(color);
 
   // Steps along the major axis: major coordinate m = m1 + s * i for i in [0, n),
@@ -129,20 +153,57 @@ void DrawLine(PixelImage& image, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
     first = std::max(first, m1 - (limit - 1));
     last = std::min(last, m1);
   }
-  for (int64_t i = first; i <= last; ++i) {
-    const int64_t major = m1 + s * i;
-    const int64_t minor = NearestTiesDown(static_cast<Wide>(minor1) * n + static_cast<Wide>(dminor) * i, n);
-    const int64_t px = x_major ? major : minor;
-    const int64_t py = x_major ? minor : major;
-    if (image.InBounds(px, py)) image.Ref(static_cast<int32_t>(px), static_cast<int32_t>(py)) = value;
+  if (first > last) return;
+  if (dminor == 0) {  // horizontal or vertical: one row span, or one pixel a row
+    const int64_t from = std::min(m1 + s * first, m1 + s * last);
+    if (x_major) {
+      FillPixels(&image.Ref(static_cast<int32_t>(from), static_cast<int32_t>(minor1)),
+                 static_cast<size_t>(last - first + 1), value);
+    } else {
+      for (int64_t y = from; y <= from + (last - first); ++y) {
+        image.Ref(static_cast<int32_t>(minor1), static_cast<int32_t>(y)) = value;
+      }
+    }
+    return;
+  }
+  // The minor coordinate of step i is ceil(N / 2n) with N = 2 (minor1 n + dminor i) - n;
+  // it is kept as that quotient q and the remainder e = 2n q - N in [0, 2n),
+  // which each step lowers by 2 dminor (at most one carry either way).
+  const int64_t two_n = 2 * n;
+  const Wide start = 2 * (static_cast<Wide>(minor1) * n + static_cast<Wide>(dminor) * first) - n;
+  int64_t q = static_cast<int64_t>(-FloorDiv(-start, two_n));
+  int64_t e = static_cast<int64_t>(static_cast<Wide>(q) * two_n - start);
+  const int64_t minor_limit = x_major ? image.height() : image.width();
+  const int64_t step = 2 * dminor;
+  int64_t major = m1 + s * first;
+  for (int64_t i = first; i <= last; ++i, major += s) {
+    if (q >= 0 && q < minor_limit) {
+      if (x_major) {
+        image.Ref(static_cast<int32_t>(major), static_cast<int32_t>(q)) = value;
+      } else {
+        image.Ref(static_cast<int32_t>(q), static_cast<int32_t>(major)) = value;
+      }
+    }
+    e -= step;
+    if (e < 0) {
+      ++q;
+      e += two_n;
+    } else if (e >= two_n) {
+      --q;
+      e -= two_n;
+    }
   }
 }
 
 void FillRect(PixelImage& image, const Rect& rect, RgbColor color) {
   const Rect r = ClipToImage(image, rect);
-  for (int32_t y = r.top; y < r.bottom; ++y) {
-    for (int32_t x = r.left; x < r.right; ++x) image.Ref(x, y) = static_cast<uint32_t>(color);
+  if (IsEmpty(r)) return;
+  const size_t width = static_cast<size_t>(r.right - r.left);
+  if (r.left == 0 && r.right == image.width()) {  // whole rows lie next to each other
+    FillPixels(&image.Ref(0, r.top), width * static_cast<size_t>(r.bottom - r.top), static_cast<uint32_t>(color));
+    return;
   }
+  for (int32_t y = r.top; y < r.bottom; ++y) FillPixels(&image.Ref(r.left, y), width, static_cast<uint32_t>(color));
 }
 
 Rect FillRectArea(const Rect& rect) {
@@ -200,15 +261,15 @@ void GradientFill(PixelImage& image, const TriVertex& v0, const TriVertex& v1, G
     return channel(a.red, b.red, p) | (channel(a.green, b.green, p) << 8) | (channel(a.blue, b.blue, p) << 16);
   };
 
+  const size_t width = static_cast<size_t>(clip.right - clip.left);
   if (horizontal) {
-    for (int32_t x = clip.left; x < clip.right; ++x) {
-      const uint32_t c = color_at(static_cast<int64_t>(x) - full.left);
-      for (int32_t y = clip.top; y < clip.bottom; ++y) image.Ref(x, y) = c;
-    }
+    // One row of colours, copied to every row.
+    uint32_t* first = &image.Ref(clip.left, clip.top);
+    for (int32_t x = clip.left; x < clip.right; ++x) first[x - clip.left] = color_at(static_cast<int64_t>(x) - full.left);
+    FillRows(image, Rect{clip.left, clip.top + 1, clip.right, clip.bottom}, first);
   } else {
     for (int32_t y = clip.top; y < clip.bottom; ++y) {
-      const uint32_t c = color_at(static_cast<int64_t>(y) - full.top);
-      for (int32_t x = clip.left; x < clip.right; ++x) image.Ref(x, y) = c;
+      FillPixels(&image.Ref(clip.left, y), width, color_at(static_cast<int64_t>(y) - full.top));
     }
   }
 }
