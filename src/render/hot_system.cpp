@@ -40,16 +40,17 @@ void DrawSystemLook(FolivanTab& control, int16_t index, Look look) {
   if (theme != 0) {
     const StripCanvas canvas(control);
     const auto [L, T, R, B] = TabBox::Of(s.tabs[static_cast<size_t>(index)]);
-    step([&] {
-      system.DrawThemeBackground(theme, surface.Hdc(), kTabItem, look == Look::kHot ? kHot : kNormal,
-                                 Rect{L, T, R + 1, B + 1});
-    });
+    const Rect item{L, T, R + 1, B + 1};
+    step([&] { system.DrawThemeBackground(theme, surface.Hdc(), kTabItem, look == Look::kHot ? kHot : kNormal, item); });
     // Neighbours overlap: the selected tab goes over the tab just drawn.
     const VisibleTabs shown = VisibleTabs::Of(s);
     if (const TabRecord* selected = ShownSelectedTab(s, shown)) {
       const auto [SL, ST, SR, SB] = TabBox::Of(*selected);
-      step([&] { system.DrawThemeBackground(theme, surface.Hdc(), kTabItem, kSelected, Rect{SL - 2, ST - 2, SR + 3, SB + 2}); });
-      if (s.CurrentTab == shown.first) step([&] { canvas.Pixel({SL - 2, SB + 1}, canvas.ColorAt({SL - 2, SB + 3})); });
+      const Rect raised{SL - 2, ST - 2, SR + 3, SB + 2};
+      step([&] { system.DrawThemeBackground(theme, surface.Hdc(), kTabItem, kSelected, raised); });
+      // The first tab's bottom-left corner takes the pane's colour below it.
+      const Point corner{SL - 2, SB + 1};
+      if (s.CurrentTab == shown.first) step([&] { canvas.Pixel(corner, canvas.ColorAt({corner.x, corner.y + 2})); });
     }
     step([&] { system.CloseThemeData(theme); });
   }

@@ -107,9 +107,10 @@ void DrawRaisedSelectedTab(const PropertyPageFrame& f, const RaisedPass& p, cons
   // edge: its opening starts at L, and the baseline's corner pixel is lit.
   const bool leftmost = s.CurrentTab == 0 || s.CurrentTab == f.shown.first;
   const int32_t open_left = leftmost ? L : L - 2;
+  const int32_t open_right = R + 3;
   const auto open = [&](RgbColor color) {
-    canvas.Line({open_left, H + 1}, {R + 3, H + 1}, color);
-    canvas.Line({open_left, H + 2}, {R + 3, H + 2}, color);
+    canvas.Line({open_left, H + 1}, {open_right, H + 1}, color);
+    canvas.Line({open_left, H + 2}, {open_right, H + 2}, color);
   };
   open(c.Face);
   if (leftmost) canvas.Pixel({1, H + 1}, p.inner_light);
@@ -296,7 +297,8 @@ void DrawSystemTabs(FolivanTab& control) {
       const auto [L, T, R, B] = TabBox::Of(*selected);
       draw(kTabItem, kSelected, Rect{L - 2, T - 2, R + 3, B + 2});
       // The first tab's bottom-left corner takes the pane's colour below it.
-      if (s.CurrentTab == shown.first) step([&] { canvas.Pixel({L - 2, B + 1}, canvas.ColorAt({L - 2, B + 3})); });
+      const Point corner{L - 2, B + 1};
+      if (s.CurrentTab == shown.first) step([&] { canvas.Pixel(corner, canvas.ColorAt({corner.x, corner.y + 2})); });
     }
   }
   step([&] { system.CloseThemeData(theme); });

@@ -133,7 +133,7 @@ void FormHost::SyncControl(StandInControl& control, FormBlock& block, bool is_ne
     // Keys the file does not hold stand at the control's default; write only changes.
     const auto& defaults = control.Info().defaults;
     auto d = std::find_if(defaults.begin(), defaults.end(),
-                          [&](const auto& entry) { return EqualsIgnoreCase(entry.first, key); });
+                          [&key = key](const auto& entry) { return EqualsIgnoreCase(entry.first, key); });
     // A designer always writes a new control's place and tab index.
     bool always = is_new && (EqualsIgnoreCase(key, "Left") || EqualsIgnoreCase(key, "Top") ||
                              EqualsIgnoreCase(key, "Width") || EqualsIgnoreCase(key, "Height") ||
