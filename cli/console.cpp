@@ -12,6 +12,7 @@
 #include "verbs.h"
 #include "platform/headless/form_host.h"
 #include "platform/headless/hosted_surface.h"
+#include "platform/headless/surface_headless.h"
 #include "platform/headless/picture_file.h"
 #include "containment/switcher.h"
 #include "input/mouse.h"
@@ -53,6 +54,12 @@ Session::Session(const SessionOptions& options) : options_(options) {
     control_->InitProperties();
   } else {
     LoadForm();
+    if (options.size_given) {
+      // The host resizes the loaded control, as the script line `size` does.
+      surface_->SetWidth(options.width_px * double{HeadlessSurface::kTwipsPerPixel});
+      surface_->SetHeight(options.height_px * double{HeadlessSurface::kTwipsPerPixel});
+      control_->Resize();
+    }
   }
 }
 
@@ -111,6 +118,10 @@ void Player::Run(std::istream& script) {
   while (std::getline(script, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (echo_) {
+      const size_t first = line.find_first_not_of(" \t");
+      if (first != std::string::npos && line[first] != '#') out_ << "> " << line.substr(first) << "\n";
+    }
     RunLine(line, number);
   }
 }
@@ -126,12 +137,19 @@ void Player::RunLine(const std::string& raw, int number) {
   Line context{*this, session_, out_, number, words};
   const Verb* found = FindVerb(words[0]);
   if (found == nullptr) context.Fail("unknown command: " + words[0]);
-  found->run(context);
+  // A run-time error anywhere in the line (a member, LoadPicture) is reported and the script goes on.
+  context.Reporting([&] { found->run(context); });
 }
 
 void Player::SetHandler(std::string_view event, Handler handler) { handlers_[std::string(event)] = std::move(handler); }
 
 void Player::ClearHandler(std::string_view event) { handlers_.erase(std::string(event)); }
+
+void PrintError(std::ostream& err, const std::string& file, int line, const std::string& what) {
+  err << "folivantab: ";
+  if (!file.empty()) err << file << (line > 0 ? ":" + std::to_string(line) : std::string()) << ": ";
+  err << what << "\n";
+}
 
 int RunPlay(const SessionOptions& options, const std::string& script_path, std::ostream& out, std::ostream& err) {
   std::ifstream file;
@@ -140,7 +158,7 @@ int RunPlay(const SessionOptions& options, const std::string& script_path, std::
   if (!script_path.empty() && script_path != "-") {
     file.open(script_path);
     if (!file) {
-      err << "folivantab: cannot open script " << script_path << "\n";
+      PrintError(err, script_path, 0, "cannot open the script");
       return 2;
     }
     script = &file;
@@ -149,18 +167,19 @@ int RunPlay(const SessionOptions& options, const std::string& script_path, std::
   try {
     Session session(options);
     Player player(session, out);
+    player.SetEcho(options.echo);
     player.Run(*script);
   } catch (const ScriptError& e) {
     out.flush();
-    err << name << ":" << e.line << ": " << e.message << "\n";
+    PrintError(err, name, e.line, e.message);
     return 2;
   } catch (const FormError& e) {
     out.flush();
-    err << e.what() << "\n";
+    PrintError(err, e.File(), e.Line(), e.Description());
     return 2;
   } catch (const std::exception& e) {
     out.flush();
-    err << "folivantab: " << e.what() << "\n";
+    PrintError(err, "", 0, e.what());
     return 2;
   }
   return 0;

@@ -243,13 +243,21 @@ TEST_F(FormsTest, BrokenFormsGiveOneLineNamingFileAndLine) {
        "   End\nEnd\n",
        "already associated", 7},
       {"VERSION 5.00\nBegin VB.Form F\n   Caption = \"no end\n", "", 3},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  Begin VB.TextBox A\n   Index = \"x\"\n  End\n End\nEnd\n",
+       "Type mismatch at \"Index\" of A", 4},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  Begin VB.TextBox A\n   Left = \"far\"\n  End\n End\nEnd\n",
+       "Invalid property value at \"Left\" of A", 4},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  Width = \"wide\"\n End\nEnd\n", "Type mismatch at \"Width\"", 3},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  Height = 99999999\n End\nEnd\n", "out of range", 3},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  BackPic = \"missing.png\"\n End\nEnd\n",
+       "missing.png", 3},
   };
   for (const Case& c : cases) {
     std::ofstream(Path("broken.frm"), std::ios::binary) << c.text;
     PlayResult r = Play("get Tabs\n", FormOptions(Path("broken.frm")));
     EXPECT_EQ(r.status, 2) << c.text;
     EXPECT_EQ(r.out, "");
-    std::string prefix = Path("broken.frm") + ":" + std::to_string(c.line) + ": ";
+    std::string prefix = "folivantab: " + Path("broken.frm") + ":" + std::to_string(c.line) + ": ";
     EXPECT_EQ(r.err.rfind(prefix, 0), 0u) << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;

@@ -5,7 +5,9 @@
 
 #include "core/folivan_tab.h"
 #include "core/text.h"
+#include "platform/headless/image_io.h"
 #include "platform/headless/picture_file.h"
+#include "platform/headless/surface_headless.h"
 #include "platform/vb_runtime.h"
 
 namespace folivan {
@@ -51,10 +53,34 @@ FormHost::FormHost() {
   control_->Set("Top", Variant(int32_t{240}));
 }
 
+// A value of a block that the host cannot take: the error names its line.
+[[noreturn]] void FormHost::FailAt(const FormBlock& block, std::string_view key, const std::string& what) const {
+  const FormProperty* entry = block.Find(key);
+  throw FormError(document_.SourceName(), entry != nullptr ? entry->Line() : block.Line(),
+                  what + " at \"" + std::string(key) + "\" of " + block.Name());
+}
+
 void FormHost::PopulateHost(HeadlessHost& host) {
+  // The control's size becomes the surface: bounded before anything is allocated.
   Surface& surface = host.GetSurface();
-  if (auto width = control_->Get("Width")) surface.SetWidth(ToDouble(*width));
-  if (auto height = control_->Get("Height")) surface.SetHeight(ToDouble(*height));
+  constexpr double kMaxTwips = HeadlessSurface::kMaxPixels * HeadlessSurface::kTwipsPerPixel;
+  for (const char* key : {"Width", "Height"}) {
+    auto value = control_->Get(key);
+    if (!value) continue;
+    double twips = 0;
+    try {
+      twips = ToDouble(*value);
+    } catch (const VbError& e) {
+      FailAt(*control_, key, e.Description());
+    }
+    if (!(twips >= 0 && twips <= kMaxTwips)) {
+      FailAt(*control_, key,
+             ToText(*value) + " is out of range (0 to " + std::to_string(static_cast<int>(kMaxTwips)) + " twips, " +
+                 std::to_string(HeadlessSurface::kMaxPixels) + " pixels)");
+    }
+    if (EqualsIgnoreCase(key, "Width")) surface.SetWidth(twips);
+    else surface.SetHeight(twips);
+  }
   for (const char* key : {"Left", "Top", "Name"}) {
     if (auto v = control_->Get(key)) host.ExtenderSet(key, *v);
   }
@@ -64,11 +90,17 @@ void FormHost::PopulateHost(HeadlessHost& host) {
     const ControlKindInfo* kind = FindControlKind(block->Type());
     if (kind == nullptr) kind = &GenericControlKind();
     std::optional<int16_t> index;
-    if (auto v = block->Get("Index")) index = ToInteger(*v);
+    try {
+      if (auto v = block->Get("Index")) index = ToInteger(*v);
+    } catch (const VbError& e) {
+      FailAt(*block, "Index", e.Description());
+    }
     StandInControl& stand_in = host.AddControl(*kind, block->Name(), index);
     for (const std::string& property : kind->properties) {
       if (EqualsIgnoreCase(property, "hwnd")) continue;
-      if (auto v = block->Get(property)) stand_in.Set(property, *v);
+      if (auto v = block->Get(property)) {
+        if (!stand_in.Set(property, *v)) FailAt(*block, property, "Invalid property value");
+      }
     }
     links_.emplace_back(&stand_in, block);
   }
@@ -112,6 +144,11 @@ void FormHost::LoadControl(FolivanTab& control) {
     int line = tracking.Line() != 0 ? tracking.Line() : control_->Line();
     std::string where = tracking.Key().empty() ? "" : " at \"" + tracking.Key() + "\"";
     throw FormError(document_.SourceName(), line, e.Description() + where + " of " + control_->Name());
+  } catch (const ImageFileError& e) {
+    // A picture named in the file: the bag still knows the key it was reading.
+    int line = bag.LastReadLine() != 0 ? bag.LastReadLine() : control_->Line();
+    throw FormError(document_.SourceName(), line,
+                    std::string(e.what()) + " at \"" + bag.LastReadKey() + "\" of " + control_->Name());
   }
 }
 

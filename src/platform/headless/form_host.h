@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,7 @@ class FormHost {
 
  private:
   void SyncControl(StandInControl& control, FormBlock& block, bool is_new);
+  [[noreturn]] void FailAt(const FormBlock& block, std::string_view key, const std::string& what) const;
 
   FormDocument document_;
   FormBlock* control_ = nullptr;
