@@ -147,7 +147,11 @@ void Player::ClearHandler(std::string_view event) { handlers_.erase(std::string(
 
 void PrintError(std::ostream& err, const std::string& file, int line, const std::string& what) {
   err << "folivantab: ";
-  if (!file.empty()) err << file << (line > 0 ? ":" + std::to_string(line) : std::string()) << ": ";
+  if (!file.empty()) {
+    err << file;
+    if (line > 0) err << ":" << line;
+    err << ": ";
+  }
   err << what << "\n";
 }
 
