@@ -122,7 +122,7 @@ void FormPropertyBag::Write(std::string_view name, const Variant& value, const s
 
 void FormPropertyBag::BeginSave() { written_.clear(); }
 
-void FormPropertyBag::CommitSave() {
+void FormPropertyBag::CommitSave(const std::function<bool(std::string_view)>& is_foreign) {
   std::vector<FormProperty> entries;
   auto written_key = [&](std::string_view key) {
     for (const FormProperty& w : written_) {
@@ -142,6 +142,23 @@ void FormPropertyBag::CommitSave() {
     }
   }
   written_.clear();
+
+  // Foreign keys go back after the nearest entry before them that is still
+  // there (at the top when there is none).
+  if (is_foreign) {
+    const std::vector<const FormProperty*> old = block_.Properties();
+    std::size_t at = 0;
+    for (const FormProperty* p : old) {
+      if (IsExtenderKey(p->Key()) || !is_foreign(p->Key())) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+          if (EqualsNoCase(entries[i].Key(), p->Key())) at = i + 1;
+        }
+        continue;
+      }
+      entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), *p);
+      ++at;
+    }
+  }
   block_.ReplaceProperties(std::move(entries));
 }
 

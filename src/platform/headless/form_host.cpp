@@ -114,6 +114,7 @@ class LineTrackingBag : public PropertyBag {
  public:
   explicit LineTrackingBag(FormPropertyBag& bag) : bag_(bag) {}
   Variant Read(std::string_view name, const Variant& default_value) override {
+    keys_.emplace_back(name);
     Variant v = bag_.Read(name, default_value);
     if (bag_.LastReadLine() != 0) {
       line_ = bag_.LastReadLine();
@@ -126,8 +127,10 @@ class LineTrackingBag : public PropertyBag {
   }
   int Line() const { return line_; }
   const std::string& Key() const { return key_; }
+  const std::vector<std::string>& Keys() const { return keys_; }  // every key asked for
 
  private:
+  std::vector<std::string> keys_;
   FormPropertyBag& bag_;
   int line_ = 0;
   std::string key_;
@@ -140,6 +143,7 @@ void FormHost::LoadControl(FolivanTab& control) {
   LineTrackingBag tracking(bag);
   try {
     control.ReadProperties(tracking);
+    for (const std::string& key : tracking.Keys()) control_keys_.insert(UpperCase(key));
   } catch (const VbError& e) {
     int line = tracking.Line() != 0 ? tracking.Line() : control_->Line();
     std::string where = tracking.Key().empty() ? "" : " at \"" + tracking.Key() + "\"";
@@ -185,7 +189,9 @@ void FormHost::Save(FolivanTab& control, HeadlessHost& host, const std::filesyst
   FormPropertyBag bag(document_, *control_, LoadFormPicture);
   bag.BeginSave();
   control.WriteProperties(bag);
-  bag.CommitSave();
+  for (const FormProperty& entry : bag.Written()) control_keys_.insert(UpperCase(entry.Key()));
+  // Keys the control never read nor wrote belong to someone else: they stay.
+  bag.CommitSave([&](std::string_view key) { return !control_keys_.contains(UpperCase(key)); });
 
   Surface& surface = host.GetSurface();
   double width = surface.Width();

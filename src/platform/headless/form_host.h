@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,6 +48,7 @@ class FormHost {
   FormDocument document_;
   FormBlock* control_ = nullptr;
   std::vector<std::pair<const StandInControl*, FormBlock*>> links_;
+  std::set<std::string> control_keys_;  // upper case: the keys the control reads or writes
 };
 
 }  // namespace folivan
