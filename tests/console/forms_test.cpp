@@ -266,6 +266,13 @@ TEST_F(FormsTest, BrokenFormsGiveOneLineNamingFileAndLine) {
   }
 }
 
+TEST_F(FormsTest, EchoPrintsEachScriptLineBeforeWhatItCauses) {
+  SessionOptions options;
+  options.echo = true;
+  PlayResult r = Play("# not this\nget Tabs\n  set CurrentTab = 0\n", options);
+  EXPECT_EQ(r.out, "> get Tabs\nTabs = 3\n> set CurrentTab = 0\n");
+}
+
 TEST_F(FormsTest, AFailedSaveLeavesThePreviousFileAsItWas) {
   ASSERT_EQ(Play("save \"" + Path("keep.frm") + "\"\n").status, 0);
   std::string before = Read(Path("keep.frm"));
