@@ -273,23 +273,6 @@ TEST_F(FormsTest, EchoPrintsEachScriptLineBeforeWhatItCauses) {
   EXPECT_EQ(r.out, "> get Tabs\nTabs = 3\n> set CurrentTab = 0\n");
 }
 
-TEST_F(FormsTest, AFailedSaveLeavesThePreviousFileAsItWas) {
-  ASSERT_EQ(Play("save \"" + Path("keep.frm") + "\"\n").status, 0);
-  std::string before = Read(Path("keep.frm"));
-  // A folder standing where the form's temporary file or target would go makes the rename fail.
-  fs::create_directories(Path("blocked.frm"));
-  std::ofstream(Path("blocked.frm") + "/inside") << "x";
-  PlayResult r = Play("set Tabs = 5\nsave \"" + Path("blocked.frm") + "\"\n");
-  EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(fs::is_directory(Path("blocked.frm")));
-  EXPECT_EQ(Read(Path("blocked.frm") + "/inside"), "x");
-  EXPECT_EQ(Read(Path("keep.frm")), before);
-  // No temporary file is left behind.
-  int files = 0;
-  for (const auto& entry : fs::directory_iterator(dir_)) files += entry.is_regular_file() ? 1 : 0;
-  EXPECT_EQ(files, 2);  // keep.frm and the script
-}
-
 TEST_F(FormsTest, BagWithNoTabsLoadsNoTabsAndNoCommonControls) {
   std::ofstream(Path("empty.frm")) << "VERSION 5.00\nBegin VB.Form F\n   Begin FolivanTabs.FolivanTab T\n"
                                       "      DCtrlCount      =   2\n      DefCtrlCap(1)   =   \"A[0]\"\n"
