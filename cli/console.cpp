@@ -14,6 +14,7 @@
 #include "page_view.h"
 #include "platform/headless/form_host.h"
 #include "platform/headless/hosted_surface.h"
+#include "platform/headless/surface_headless.h"
 #include "platform/headless/picture_file.h"
 #include "containment/switcher.h"
 #include "input/mouse.h"
@@ -55,6 +56,12 @@ Session::Session(const SessionOptions& options) : options_(options) {
     control_->InitProperties();
   } else {
     LoadForm();
+    if (options.size_given) {
+      // The host resizes the loaded control, as the script line `size` does.
+      surface_->SetWidth(options.width_px * double{HeadlessSurface::kTwipsPerPixel});
+      surface_->SetHeight(options.height_px * double{HeadlessSurface::kTwipsPerPixel});
+      control_->Resize();
+    }
   }
 }
 
@@ -118,6 +125,10 @@ void Player::Run(std::istream& script) {
   while (std::getline(script, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (echo_) {
+      const size_t first = line.find_first_not_of(" \t");
+      if (first != std::string::npos && line[first] != '#') out_ << "> " << line.substr(first) << "\n";
+    }
     RunLine(line, number);
   }
 }
@@ -135,7 +146,8 @@ void Player::RunLine(const std::string& raw, int number) {
   if (found == nullptr) context.Fail("unknown command: " + words[0]);
   ++depth_;
   try {
-    found->run(context);
+    // A run-time error anywhere in the line (a member, LoadPicture) is reported and the script goes on.
+    context.Reporting([&] { found->run(context); });
   } catch (...) {
     --depth_;
     throw;
@@ -152,6 +164,16 @@ void Player::SetHandler(std::string_view event, Handler handler) { handlers_[std
 
 void Player::ClearHandler(std::string_view event) { handlers_.erase(std::string(event)); }
 
+void PrintError(std::ostream& err, const std::string& file, int line, const std::string& what) {
+  err << "folivantab: ";
+  if (!file.empty()) {
+    err << file;
+    if (line > 0) err << ":" << line;
+    err << ": ";
+  }
+  err << what << "\n";
+}
+
 int RunPlay(const SessionOptions& options, const std::string& script_path, std::ostream& out, std::ostream& err) {
   std::ifstream file;
   std::istream* script = &std::cin;
@@ -159,7 +181,7 @@ int RunPlay(const SessionOptions& options, const std::string& script_path, std::
   if (!script_path.empty() && script_path != "-") {
     file.open(script_path);
     if (!file) {
-      err << "folivantab: cannot open script " << script_path << "\n";
+      PrintError(err, script_path, 0, "cannot open the script");
       return 2;
     }
     script = &file;
@@ -168,18 +190,19 @@ int RunPlay(const SessionOptions& options, const std::string& script_path, std::
   try {
     Session session(options);
     Player player(session, out);
+    player.SetEcho(options.echo);
     player.Run(*script);
   } catch (const ScriptError& e) {
     out.flush();
-    err << name << ":" << e.line << ": " << e.message << "\n";
+    PrintError(err, name, e.line, e.message);
     return 2;
   } catch (const FormError& e) {
     out.flush();
-    err << e.what() << "\n";
+    PrintError(err, e.File(), e.Line(), e.Description());
     return 2;
   } catch (const std::exception& e) {
     out.flush();
-    err << "folivantab: " << e.what() << "\n";
+    PrintError(err, "", 0, e.what());
     return 2;
   }
   return 0;

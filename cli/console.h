@@ -20,8 +20,10 @@ struct SessionOptions {
   bool design = false;        // ambient UserMode false
   std::string form_path;      // load this form instead of a new instance
   std::string control_name;   // the control in the form (first FolivanTabs.FolivanTab if empty)
-  int32_t width_px = 400;     // size of a new instance
+  int32_t width_px = 400;     // size of a new instance, or with size_given of a loaded control too
   int32_t height_px = 300;
+  bool size_given = false;
+  bool echo = false;          // play: each script line, prefixed with "> ", before what it causes
 };
 
 // A control over the headless platform, new or loaded from a form.
@@ -74,6 +76,8 @@ class Player {
     std::vector<std::pair<std::string, Variant>> assignments;
     std::string action;  // a script line the handler runs after setting its arguments
   };
+  // Prints each script line, prefixed with "> ", before the facts it causes.
+  void SetEcho(bool echo) { echo_ = echo; }
   void SetHandler(std::string_view event, Handler handler);
   void ClearHandler(std::string_view event);
 
@@ -85,7 +89,12 @@ class Player {
   std::map<std::string, Handler> handlers_;  // by event name
   int line_ = 0;
   int depth_ = 0;  // lines running: a handler's line runs inside the line that raised the event
+  bool echo_ = false;
 };
+
+// An error that stops `play` or `render`, on one line: "folivantab: FILE:LINE: what",
+// or "folivantab: FILE: what" without a line (0), or "folivantab: what" without a file.
+void PrintError(std::ostream& err, const std::string& file, int line, const std::string& what);
 
 // `folivantab play`: returns the exit status (0, or 2 for a script or form error).
 int RunPlay(const SessionOptions& options, const std::string& script_path, std::ostream& out, std::ostream& err);

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "console.h"
+#include "platform/headless/surface_headless.h"
 #include "render_command.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   std::string script;
   CLI::App* play = app.add_subcommand("play", "Run a script against one control and print what it does");
   play->add_flag("--design", play_options.design, "Design time (ambient UserMode false)");
+  play->add_flag("--echo", play_options.echo, "Print each script line, after \"> \", before what it causes");
   play->add_option("--form", play_options.form_path, "Load the control from a .frm form file");
   play->add_option("--control", play_options.control_name, "Name of the control in the form");
   play->add_option("script", script, "Script file, or - for standard input");
@@ -26,8 +28,15 @@ int main(int argc, char** argv) {
   render->add_option("--form", render_options.session.form_path, "Load the control from a .frm form file");
   render->add_option("--control", render_options.session.control_name, "Name of the control in the form");
   render->add_option("--script", render_options.script_path, "Run this script first (- for standard input)");
-  render->add_option("--size", render_size, "Size of a new control in pixels, WxH (default 400x300)");
-  render->add_option("--theme", render_options.theme, "Colour scheme of the visual style (NormalColor, Metallic, HomeStead, ...)");
+  const std::string max_side = std::to_string(folivan::HeadlessSurface::kMaxPixels);
+  render->add_option("--size", render_size,
+                     "Size of the control in pixels, WxH, 1 to " + max_side + " each (default: the form's, or 400x300)");
+  std::string schemes;
+  for (std::string_view scheme : folivan::console::ThemeColorSchemes()) {
+    schemes += (schemes.empty() ? "" : ", ") + std::string(scheme);
+  }
+  render->add_option("--theme", render_options.theme,
+                     "Colour scheme of the visual style: " + schemes + " (default: no visual style)");
   render->add_flag("--no-controls", no_controls, "Draw the contained controls as outlines with their names");
   render->add_option("--property-page", render_options.property_page,
                      "Draw the property page on this tab (General, Extended, Preview, About, Controls)");
@@ -44,10 +53,23 @@ int main(int argc, char** argv) {
 
   if (*play) return folivan::console::RunPlay(play_options, script, std::cout, std::cerr);
   if (*render) {
-    if (!render_size.empty() && !folivan::console::ParseSize(render_size, render_options.session.width_px,
-                                                             render_options.session.height_px)) {
-      std::cerr << "folivantab: --size takes WxH in pixels, for example 600x400\n";
-      return 2;
+    if (!render_size.empty()) {
+      if (!folivan::console::ParseSize(render_size, render_options.session.width_px,
+                                       render_options.session.height_px)) {
+        folivan::console::PrintError(std::cerr, "", 0,
+                                     "--size takes WxH in pixels, 1 to " + max_side + " each, for example 600x400");
+        return 2;
+      }
+      render_options.session.size_given = true;
+    }
+    if (!render_options.theme.empty()) {
+      auto scheme = folivan::console::FindThemeColorScheme(render_options.theme);
+      if (!scheme) {
+        folivan::console::PrintError(std::cerr, "", 0,
+                                     "unknown --theme " + render_options.theme + " (one of " + schemes + ")");
+        return 2;
+      }
+      render_options.theme = std::string(*scheme);
     }
     render_options.draw_controls = !no_controls;
     return folivan::console::RunRender(render_options, std::cout, std::cerr);

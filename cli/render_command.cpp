@@ -6,10 +6,12 @@
 #include <optional>
 
 #include "page_view.h"
+#include "core/text.h"
 #include "paint/repaint.h"
 #include "platform/headless/classic_controls.h"
 #include "core/text.h"
 #include "platform/headless/font_engine.h"
+#include "platform/headless/form_file.h"
 #include "platform/headless/image_io.h"
 #include "platform/headless/surface_headless.h"
 #include "platform/headless/text_layout.h"
@@ -37,7 +39,7 @@ int32_t ToPixels(double twips) { return static_cast<int32_t>(RoundHalfEven(twips
 
 std::string DisplayName(const StandInControl& control) {
   std::string name = control.Name();
-  if (control.Index()) name += "(" + std::to_string(*control.Index()) + ")";
+  if (control.Index()) name.append("(").append(std::to_string(*control.Index())).append(")");
   return name;
 }
 
@@ -173,9 +175,22 @@ bool ParseSize(const std::string& text, int32_t& width, int32_t& height) {
   const std::string_view all(text);
   int32_t w = 0, h = 0;
   if (!parse(all.substr(0, x), w) || !parse(all.substr(x + 1), h)) return false;
+  if (w > HeadlessSurface::kMaxPixels || h > HeadlessSurface::kMaxPixels) return false;
   width = w;
   height = h;
   return true;
+}
+
+std::span<const std::string_view> ThemeColorSchemes() {
+  static constexpr std::string_view kSchemes[] = {"NormalColor", "Metallic", "HomeStead"};
+  return kSchemes;
+}
+
+std::optional<std::string_view> FindThemeColorScheme(std::string_view name) {
+  for (std::string_view scheme : ThemeColorSchemes()) {
+    if (EqualsIgnoreCase(scheme, name)) return scheme;
+  }
+  return std::nullopt;
 }
 
 void SetThemeColorScheme(Session& session, const std::string& color_scheme) {
@@ -232,7 +247,7 @@ int RunRender(const RenderOptions& options, std::ostream& out, std::ostream& err
     } else {
       file.open(options.script_path);
       if (!file) {
-        err << "folivantab: cannot open script " << options.script_path << "\n";
+        PrintError(err, options.script_path, 0, "cannot open the script");
         return 2;
       }
       script = &file;
@@ -253,15 +268,19 @@ int RunRender(const RenderOptions& options, std::ostream& out, std::ostream& err
     }
   } catch (const ScriptError& e) {
     out.flush();
-    err << name << ":" << e.line << ": " << e.message << "\n";
+    PrintError(err, name, e.line, e.message);
+    return 2;
+  } catch (const FormError& e) {
+    out.flush();
+    PrintError(err, e.File(), e.Line(), e.Description());
     return 2;
   } catch (const VbError& e) {
     out.flush();
-    err << "folivantab: error " << e.Number() << ": " << e.Description() << "\n";
+    PrintError(err, "", 0, "error " + std::to_string(e.Number()) + ": " + e.Description());
     return 2;
   } catch (const std::exception& e) {
     out.flush();
-    err << "folivantab: " << e.what() << "\n";
+    PrintError(err, "", 0, e.what());
     return 2;
   }
   return 0;

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "console.h"
 
@@ -19,8 +22,13 @@ struct RenderOptions {
   std::string output_path;
 };
 
-// "WxH" in pixels, both at least 1; false when the text is not of that form.
+// "WxH" in pixels, both 1 to HeadlessSurface::kMaxPixels; false when the text is not of that form.
 bool ParseSize(const std::string& text, int32_t& width, int32_t& height);
+
+// The colour schemes of the visual style that --theme accepts, and the one a
+// name means (matched without case).
+std::span<const std::string_view> ThemeColorSchemes();
+std::optional<std::string_view> FindThemeColorScheme(std::string_view name);
 
 // Makes the session's system report a visual style with this colour scheme.
 void SetThemeColorScheme(Session& session, const std::string& color_scheme);

@@ -1,7 +1,9 @@
 #include "verbs.h"
 
+#include <filesystem>
 #include <ostream>
 
+#include "platform/headless/image_io.h"
 #include "platform/headless/picture_file.h"
 #include "platform/vb_runtime.h"
 #include "script_values.h"
@@ -47,10 +49,14 @@ Variant Line::Value(const std::string& text) const {
   if (text.starts_with("LoadPicture(") && text.back() == ')') {
     auto path = ParseValue(text.substr(12, text.size() - 13));
     if (!path || !path->Is<std::string>()) Fail("expected LoadPicture(\"file\")");
+    // The runtime's errors: a missing file is 53, a file that is no picture 481.
+    const std::string& file = path->As<std::string>();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) throw vberr::FileNotFound();
     try {
-      return Variant(LoadPictureFile(path->As<std::string>()));
-    } catch (const std::exception& e) {
-      Fail(e.what());
+      return Variant(LoadPictureFile(file));
+    } catch (const ImageFileError&) {
+      throw VbError(481, "Invalid picture");
     }
   }
   if (auto call = ParseCallValue(text)) {

@@ -2,6 +2,8 @@
 // size, and the virtual clock.
 #include "verbs.h"
 
+#include "platform/headless/surface_headless.h"
+
 #include <map>
 
 #include "core/dispatch.h"
@@ -187,7 +189,10 @@ void RunSize(Line& line) {
   } catch (const VbError&) {
     line.Fail("expected: size W H");
   }
-  if (w < 1 || h < 1 || w > 4096 || h > 4096) line.Fail("size takes a width and a height of 1 to 4096 pixels");
+  constexpr int32_t kMax = HeadlessSurface::kMaxPixels;
+  if (w < 1 || h < 1 || w > kMax || h > kMax) {
+    line.Fail("size takes a width and a height of 1 to " + std::to_string(kMax) + " pixels");
+  }
   line.session.GetSurface().SetWidth(w * 15.0);
   line.session.GetSurface().SetHeight(h * 15.0);
   line.Reporting([&] { control.Resize(); });

@@ -71,7 +71,7 @@ void RunSet(Line& line) {
   auto [member, ref] = MemberOf(line, trim(lhs));
   if (member->is_method) line.Fail(std::string(member->name) + " is a method");
   Variant value = line.Value(trim(rhs));
-  line.Reporting([&] { PutMember(control, *member, ref.index, value); });
+  line.Reporting([&, member = member, &index = ref.index] { PutMember(control, *member, index, value); });
 }
 
 void RunGet(Line& line) {
@@ -79,7 +79,7 @@ void RunGet(Line& line) {
   if (line.words.size() != 2) line.Fail("expected: get Member");
   auto [member, ref] = MemberOf(line, line.words[1]);
   if (member->is_method) line.Fail(std::string(member->name) + " is a method");
-  line.Reporting([&] {
+  line.Reporting([&, member = member, &ref = ref] {
     Variant v = GetMember(control, *member, ref.index);
     line.out << member->name;
     if (!ref.index.empty()) line.out << "(" << ToText(ref.index[0]) << ")";
@@ -90,7 +90,7 @@ void RunGet(Line& line) {
 void RunCall(Line& line) {
   FolivanTab& control = line.Control();
   if (line.words.size() < 2) line.Fail("expected: call Method arg ...");
-  auto [member, ref] = MemberOf(line, line.words[1]);
+  const MemberInfo* member = MemberOf(line, line.words[1]).first;
   if (!member->is_method) line.Fail(std::string(member->name) + " is not a method");
   std::vector<Variant> args;
   for (size_t i = 2; i < line.words.size(); ++i) args.push_back(line.Value(line.words[i]));

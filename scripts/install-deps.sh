@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the project needs, only those that are missing.
+# Installs the Debian 12 packages the project needs, only those that are missing
+# (with --demo: only those the folivantab command needs).
 set -euo pipefail
 
-packages=(
+# With --demo only what the folivantab command needs (scripts/demo.sh).
+demo=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  libfreetype-dev libpng-dev libcli11-dev
+  libgtest-dev libfreetype-dev libpng-dev libcli11-dev
   fonts-wine
+)
+packages=("${demo[@]}"
+  clang libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev
   wine wine64
 )
+if [ "${1:-}" = "--demo" ]; then packages=("${demo[@]}"); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -156,7 +156,7 @@ register || fail "registering again for the clients"
 # same output lines as the headless console, its "changed" lines checked as
 # IPropertyNotifySink notifications instead.
 COM_SCENARIOS="defaults out_of_range veto_and_redirect common_area disabled_tabs disabled_tabs_design passwords
-  jump_and_access_keys structure malformed"
+  jump_and_access_keys structure malformed runaway_handlers"
 
 # Adds the "RESULT passed failed" line of a client's output to the totals.
 count_result() {

@@ -136,7 +136,38 @@ void FolivanTab::KeyPress(int16_t key_ascii) {
   Raise(EventId::KeyPress, args);
 }
 
+namespace {
+
+// Handlers may re-enter the control, and so raise events inside events. The
+// thread's stack bounds that nesting as the language runtime's does: past
+// kMaxEventNesting the event is not raised and the member that raised it fails
+// with "Out of stack space". Until the outermost event has returned, every
+// further event fails the same way, so a runaway handler unwinds at once
+// instead of branching out again on the way back.
+constexpr int kMaxEventNesting = 40;
+thread_local int event_nesting = 0;
+thread_local bool stack_exhausted = false;
+
+class EventNesting {
+ public:
+  EventNesting() {
+    if (stack_exhausted || event_nesting >= kMaxEventNesting) {
+      stack_exhausted = true;
+      throw vberr::OutOfStackSpace();
+    }
+    ++event_nesting;
+  }
+  ~EventNesting() {
+    if (--event_nesting == 0) stack_exhausted = false;
+  }
+  EventNesting(const EventNesting&) = delete;
+  EventNesting& operator=(const EventNesting&) = delete;
+};
+
+}  // namespace
+
 void FolivanTab::Raise(EventId id, std::span<Variant> args) {
+  EventNesting nesting;
   host_.RaiseEvent(static_cast<int32_t>(id), args);
 }
 

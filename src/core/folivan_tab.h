@@ -189,7 +189,8 @@ class FolivanTab {
   const Surface& GetSurface() const { return host_.GetSurface(); }
   bool UserMode() const { return host_.AmbientUserMode(); }
 
-  // Raises an event; by-reference arguments come back in args.
+  // Raises an event; by-reference arguments come back in args. Events nested
+  // too deep inside handlers fail with run-time error 28 ("Out of stack space").
   void Raise(EventId id, std::span<Variant> args);
   void Raise(EventId id) { Raise(id, {}); }
   // PropertyChanged for a persisted key.

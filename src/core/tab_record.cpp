@@ -85,13 +85,6 @@ bool CommonControlsList::Append(const std::string& control_id) {
   return true;
 }
 
-void CommonControlsList::Remove(const std::string& control_id) {
-  std::erase_if(entries, [&](const auto& e) { return e.second == control_id; });
-  for (std::string& id : ids) {
-    if (id == control_id) id.clear();
-  }
-}
-
 bool ControlDetailsList::Remove(std::string_view control_id) {
   if (entries_.empty()) return false;
   const std::string folded = FoldCase(control_id);

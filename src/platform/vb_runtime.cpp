@@ -16,6 +16,8 @@ VbError DuplicateKey() {
   return VbError(kDuplicateKey, "This key is already associated with an element of this collection");
 }
 VbError DivisionByZero() { return VbError(kDivisionByZero, "Division by zero"); }
+VbError OutOfStackSpace() { return VbError(kOutOfStackSpace, "Out of stack space"); }
+VbError FileNotFound() { return VbError(kFileNotFound, "File not found"); }
 VbError NotSupported() { return VbError(kObjectDoesNotSupport, "Object doesn't support this property or method"); }
 }  // namespace vberr
 

@@ -29,6 +29,8 @@ constexpr int kDuplicateKey = 457;
 constexpr int kObjectDoesNotSupport = 438;
 constexpr int kInvalidProcedureCall = 5;
 constexpr int kDivisionByZero = 11;
+constexpr int kOutOfStackSpace = 28;
+constexpr int kFileNotFound = 53;
 
 VbError Overflow();
 VbError SubscriptOutOfRange();
@@ -36,6 +38,8 @@ VbError TypeMismatch();
 VbError DuplicateKey();
 VbError NotSupported();
 VbError DivisionByZero();
+VbError OutOfStackSpace();
+VbError FileNotFound();
 }  // namespace vberr
 
 // Round to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).

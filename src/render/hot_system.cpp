@@ -47,10 +47,10 @@ void DrawSystemLook(FolivanTab& control, int16_t index, Look look) {
     if (const TabRecord* selected = ShownSelectedTab(s, shown)) {
       const auto [SL, ST, SR, SB] = TabBox::Of(*selected);
       const Rect raised{SL - 2, ST - 2, SR + 3, SB + 2};
-      const Point corner{SL - 2, SB + 1};
-      const Point below{SL - 2, SB + 3};
       step([&] { system.DrawThemeBackground(theme, surface.Hdc(), kTabItem, kSelected, raised); });
-      if (s.CurrentTab == shown.first) step([&] { canvas.Pixel(corner, canvas.ColorAt(below)); });
+      // The first tab's bottom-left corner takes the pane's colour below it.
+      const Point corner{SL - 2, SB + 1};
+      if (s.CurrentTab == shown.first) step([&] { canvas.Pixel(corner, canvas.ColorAt({corner.x, corner.y + 2})); });
     }
     step([&] { system.CloseThemeData(theme); });
   }

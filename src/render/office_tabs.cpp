@@ -90,7 +90,9 @@ void DrawOfficeTab(const OfficeFrame& f, int32_t i) {
   // The slanted left side runs from (L, T + 3) one pixel to the left per row
   // down and ends at the baseline at x = foot.
   const int32_t foot = L - (B - T) + 2;
-  const auto slant_x = [&](int32_t y) { return L - (y - (T + 3)); };
+  const int32_t slant_top = T + 3;
+  const int32_t left = L;
+  const auto slant_x = [&](int32_t y) { return left - (y - slant_top); };
 
   // Right side, left out where the selected tab's slanted side lies over it.
   if (i != s.CurrentTab - 1) canvas.Line({R, T + 2}, {R, H + 1}, f.outline);
@@ -107,7 +109,8 @@ void DrawOfficeTab(const OfficeFrame& f, int32_t i) {
     face = selected ? Face{palette.HotLight, palette.HotDark} : Face{palette.LunaGradientTop, palette.LunaGradientBottom};
   }
   canvas.VerticalGradient(Rect{L + 5, T + 1, R, H + 1}, face.top, face.bottom);
-  const auto fill_row = [&](int32_t from, int32_t y) { canvas.Line({from, y}, {L + 5, y}, canvas.ColorAt({L + 7, y})); };
+  const int32_t face_left = L + 5;
+  const auto fill_row = [&](int32_t from, int32_t y) { canvas.Line({from, y}, {face_left, y}, canvas.ColorAt({face_left + 2, y})); };
   fill_row(L + 3, T + 2);
   fill_row(L + 1, T + 3);
   for (int32_t y = T + 4; y <= H; ++y) fill_row(slant_x(y), y);

@@ -301,8 +301,7 @@ void DrawSystemTabs(FolivanTab& control) {
       draw(kTabItem, kSelected, Rect{L - 2, T - 2, R + 3, B + 2});
       // The first tab's bottom-left corner takes the pane's colour below it.
       const Point corner{L - 2, B + 1};
-      const Point below{L - 2, B + 3};
-      if (s.CurrentTab == shown.first) step([&] { canvas.Pixel(corner, canvas.ColorAt(below)); });
+      if (s.CurrentTab == shown.first) step([&] { canvas.Pixel(corner, canvas.ColorAt({corner.x, corner.y + 2})); });
     }
   }
   step([&] { system.CloseThemeData(theme); });

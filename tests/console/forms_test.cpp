@@ -175,6 +175,7 @@ TEST_F(FormsTest, HandWrittenFormKeepsEveryLineTheHostDoesNotInterpret) {
       "      _ExtentY        =   6350\r\n"
       "      Tabs            =   2\r\n"
       "      Caption         =   \"Tab 0\"\r\n"
+      "      FutureKey       =   42\r\n"
       "      HiddR           =   1\r\n"
       "      BLD             =   -1  'True\r\n"
       "      TabToolTip(0)   =   \"\"\r\n"
@@ -208,9 +209,10 @@ TEST_F(FormsTest, HandWrittenFormKeepsEveryLineTheHostDoesNotInterpret) {
   {
     std::istringstream in(form);
     std::string line;
-    int control_keys_from = 23, control_keys_to = 28;  // Tabs .. TabToolTip(1)
+    // Tabs .. TabToolTip(1), among them a key the control does not know, which stays in place.
+    int control_keys_from = 23, control_keys_to = 29, foreign_key = 25;
     for (int n = 1; std::getline(in, line); ++n) {
-      if (n < control_keys_from || n > control_keys_to) kept.push_back(line);
+      if (n < control_keys_from || n > control_keys_to || n == foreign_key) kept.push_back(line);
     }
   }
   size_t pos = 0;
@@ -243,34 +245,32 @@ TEST_F(FormsTest, BrokenFormsGiveOneLineNamingFileAndLine) {
        "   End\nEnd\n",
        "already associated", 7},
       {"VERSION 5.00\nBegin VB.Form F\n   Caption = \"no end\n", "", 3},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  Begin VB.TextBox A\n   Index = \"x\"\n  End\n End\nEnd\n",
+       "Type mismatch at \"Index\" of A", 4},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  Begin VB.TextBox A\n   Left = \"far\"\n  End\n End\nEnd\n",
+       "Invalid property value at \"Left\" of A", 4},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  Width = \"wide\"\n End\nEnd\n", "Type mismatch at \"Width\"", 3},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  Height = 99999999\n End\nEnd\n", "out of range", 3},
+      {"Begin VB.Form F\n Begin FolivanTabs.FolivanTab T\n  BackPic = \"missing.png\"\n End\nEnd\n",
+       "missing.png", 3},
   };
   for (const Case& c : cases) {
     std::ofstream(Path("broken.frm"), std::ios::binary) << c.text;
     PlayResult r = Play("get Tabs\n", FormOptions(Path("broken.frm")));
     EXPECT_EQ(r.status, 2) << c.text;
     EXPECT_EQ(r.out, "");
-    std::string prefix = Path("broken.frm") + ":" + std::to_string(c.line) + ": ";
+    std::string prefix = "folivantab: " + Path("broken.frm") + ":" + std::to_string(c.line) + ": ";
     EXPECT_EQ(r.err.rfind(prefix, 0), 0u) << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
 }
 
-TEST_F(FormsTest, AFailedSaveLeavesThePreviousFileAsItWas) {
-  ASSERT_EQ(Play("save \"" + Path("keep.frm") + "\"\n").status, 0);
-  std::string before = Read(Path("keep.frm"));
-  // A folder standing where the form's temporary file or target would go makes the rename fail.
-  fs::create_directories(Path("blocked.frm"));
-  std::ofstream(Path("blocked.frm") + "/inside") << "x";
-  PlayResult r = Play("set Tabs = 5\nsave \"" + Path("blocked.frm") + "\"\n");
-  EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(fs::is_directory(Path("blocked.frm")));
-  EXPECT_EQ(Read(Path("blocked.frm") + "/inside"), "x");
-  EXPECT_EQ(Read(Path("keep.frm")), before);
-  // No temporary file is left behind.
-  int files = 0;
-  for (const auto& entry : fs::directory_iterator(dir_)) files += entry.is_regular_file() ? 1 : 0;
-  EXPECT_EQ(files, 2);  // keep.frm and the script
+TEST_F(FormsTest, EchoPrintsEachScriptLineBeforeWhatItCauses) {
+  SessionOptions options;
+  options.echo = true;
+  PlayResult r = Play("# not this\nget Tabs\n  set CurrentTab = 0\n", options);
+  EXPECT_EQ(r.out, "> get Tabs\nTabs = 3\n> set CurrentTab = 0\n");
 }
 
 TEST_F(FormsTest, BagWithNoTabsLoadsNoTabsAndNoCommonControls) {

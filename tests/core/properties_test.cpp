@@ -111,16 +111,5 @@ TEST_F(PropertiesTest, CreationLoadsTheShellLibraryAndTerminationReleasesIt) {
   EXPECT_EQ(system.LoadedLibraries(), 1);
 }
 
-TEST_F(PropertiesTest, NewInstanceRectanglesComeFromTheCaptionSizes) {
-  // The first layout of InitProperties: the caption's width and height plus 14.
-  const ControlState& s = control.State();
-  double w0 = surface.TextWidth("Tab 0");
-  double h = surface.TextHeight("Tab 0");
-  EXPECT_EQ(s.tabs[0].AL, 2);
-  EXPECT_EQ(s.tabs[1].TAL, s.tabs[0].AR + 7);
-  EXPECT_EQ(s.tabs[0].AR - s.tabs[0].AL, CLng(w0) + 14);
-  EXPECT_EQ(s.tabs[0].AB, CLng(h) + 14);
-}
-
 }  // namespace
 }  // namespace folivan

@@ -105,7 +105,7 @@ class InputFixture : public ::testing::Test {
       std::string line = std::string(GetEventInfo(static_cast<EventId>(dispid)).name);
       if (dispid == static_cast<int32_t>(EventId::TabChange) || dispid == static_cast<int32_t>(EventId::KeyDown) ||
           dispid == static_cast<int32_t>(EventId::TabClick)) {
-        for (const Variant& a : args) line += " " + ToText(a);
+        for (const Variant& a : args) line.append(" ").append(ToText(a));
       }
       log.push_back(line);
       if (on_event) on_event(static_cast<EventId>(dispid), args);

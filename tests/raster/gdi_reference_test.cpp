@@ -253,9 +253,6 @@ using gdi_reference = GdiReference;
 TEST_P(gdi_reference, SamePixelsAsGdi) {
   const DrawingCase& c = GetParam();
   const ReferenceSource source = Source();
-  if (!source.from_wine && c.kind == CaseKind::kControl) {
-    GTEST_SKIP() << "the whole control is compared with Wine's images only (scripts/wine-tests.sh)";
-  }
   const fs::path reference_path = ReferencePath(source, c.name);
   ASSERT_TRUE(fs::exists(reference_path)) << "no reference image " << reference_path;
   const PixelImage reference = ReadImageFile(reference_path.string());
@@ -274,7 +271,15 @@ TEST_P(gdi_reference, SamePixelsAsGdi) {
   EXPECT_TRUE(SamePixels(c, drawn, reference));
 }
 
-INSTANTIATE_TEST_SUITE_P(cases, gdi_reference, ::testing::ValuesIn(drawing_list::DrawingCases()),
+// The whole control is compared with Wine's images only (scripts/wine-tests.sh):
+// without them those cases are not registered at all.
+std::vector<DrawingCase> CasesWithReference() {
+  std::vector<DrawingCase> cases = drawing_list::DrawingCases();
+  if (!Source().from_wine) std::erase_if(cases, [](const DrawingCase& c) { return c.kind == CaseKind::kControl; });
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(cases, gdi_reference, ::testing::ValuesIn(CasesWithReference()),
                          [](const ::testing::TestParamInfo<DrawingCase>& param) { return param.param.name; });
 
 // The visual style's parts against Wine's uxtheme drawing Wine's "light" style:

@@ -1,6 +1,7 @@
 #include "platform/headless/form_bag.h"
 
 #include <charconv>
+#include <unordered_map>
 
 #include "platform/vb_runtime.h"
 
@@ -138,7 +139,7 @@ void FormPropertyBag::BeginSave() {
   written_index_.clear();
 }
 
-void FormPropertyBag::CommitSave() {
+void FormPropertyBag::CommitSave(const std::function<bool(std::string_view)>& is_foreign) {
   std::vector<FormProperty> entries;
   entries.reserve(written_.size());
   auto written_key = [&](std::string_view key) { return written_index_.contains(LowerKey(key)); };
@@ -155,6 +156,34 @@ void FormPropertyBag::CommitSave() {
   }
   written_.clear();
   written_index_.clear();
+
+  // Foreign keys go back after the nearest entry before them that is still
+  // there (at the top when there is none).
+  if (is_foreign) {
+    std::unordered_map<std::string, std::size_t> position;  // lower-case key -> last entry holding it
+    for (std::size_t i = 0; i < entries.size(); ++i) position[LowerKey(entries[i].Key())] = i;
+    std::vector<std::vector<const FormProperty*>> after(entries.size() + 1);  // [0]: at the top
+    std::size_t at = 0;
+    bool any = false;
+    for (const FormProperty* p : block_.Properties()) {
+      if (IsExtenderKey(p->Key()) || !is_foreign(p->Key())) {
+        auto found = position.find(LowerKey(p->Key()));
+        if (found != position.end()) at = found->second + 1;
+        continue;
+      }
+      after[at].push_back(p);
+      any = true;
+    }
+    if (any) {
+      std::vector<FormProperty> merged;
+      merged.reserve(entries.size() + after.size());
+      for (std::size_t i = 0; i <= entries.size(); ++i) {
+        for (const FormProperty* p : after[i]) merged.push_back(*p);
+        if (i < entries.size()) merged.push_back(std::move(entries[i]));
+      }
+      entries = std::move(merged);
+    }
+  }
   block_.ReplaceProperties(std::move(entries));
 }
 

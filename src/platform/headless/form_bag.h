@@ -12,10 +12,11 @@
 //      Left, TabIndex, Top, Width, _ExtentX, ...) in their order and text;
 //   2. the entries the control wrote, in the order written;
 // followed, as before, by the nested blocks of the contained controls. Keys
-// of the block that are neither extender keys nor written this time are
-// dropped: the control no longer holds them (a value equal to its default,
-// or a tab that was removed). An entry whose text comes out the same as the
-// one it replaces keeps its line as found.
+// of the control that are not written this time are dropped: the control no
+// longer holds them (a value equal to its default, or a tab that was
+// removed). Keys foreign to the control (a later version's, a hand-written
+// one) stay where they stood, after the entry they followed. An entry whose
+// text comes out the same as the one it replaces keeps its line as found.
 //
 // Values equal to their default are not stored. "Equal" compares numbers
 // across their types (a VbBool true equals -1, an Integer 0 equals a Long 0
@@ -92,8 +93,9 @@ class FormPropertyBag : public PropertyBag {
   // Starts collecting a save (forgets earlier writes).
   void BeginSave();
   // Ends the save: the block's entries become its extender entries followed
-  // by the entries written since BeginSave().
-  void CommitSave();
+  // by the entries written since BeginSave(); entries whose key is_foreign
+  // says the control does not know are kept in place.
+  void CommitSave(const std::function<bool(std::string_view)>& is_foreign = {});
   // The entries written since BeginSave(), in order.
   const std::vector<FormProperty>& Written() const { return written_; }
 

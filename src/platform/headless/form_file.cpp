@@ -546,6 +546,10 @@ std::unique_ptr<FormBlock> FormParser::ParseBegin(const FormLine& line, std::str
   return block;
 }
 
+// Blocks and groups are written, searched and freed recursively: a form nests
+// a few levels, and a file that nests deeper than this is refused.
+constexpr std::size_t kMaxNesting = 64;
+
 FormDocument FormParser::Run() {
   FormDocument doc{FormDocument::EmptyTag{}};
   doc.source_name_ = name_;
@@ -576,6 +580,7 @@ FormDocument FormParser::Run() {
       groups.front().source_.push_back(line);
       if (blank_or_comment) continue;
       if (StartsWithWord(text, "BeginProperty")) {
+        if (groups.size() >= kMaxNesting) Fail(line.number, "BeginProperty groups nested more than " + std::to_string(kMaxNesting) + " deep");
         groups.push_back(ParseGroupStart(line, text));
       } else if (EqualsNoCase(trimmed, "EndProperty")) {
         FormProperty done = std::move(groups.back());
@@ -626,6 +631,7 @@ FormDocument FormParser::Run() {
     } else if (EqualsNoCase(trimmed, "EndProperty")) {
       Fail(line.number, "EndProperty without BeginProperty");
     } else if (StartsWithWord(text, "Begin")) {
+      if (blocks.size() >= kMaxNesting) Fail(line.number, "Begin blocks nested more than " + std::to_string(kMaxNesting) + " deep");
       std::unique_ptr<FormBlock> child = ParseBegin(line, text);
       child->parent_ = block;
       blocks.push_back(child.get());

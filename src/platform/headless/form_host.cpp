@@ -6,7 +6,9 @@
 
 #include "core/folivan_tab.h"
 #include "core/text.h"
+#include "platform/headless/image_io.h"
 #include "platform/headless/picture_file.h"
+#include "platform/headless/surface_headless.h"
 #include "platform/vb_runtime.h"
 
 namespace folivan {
@@ -52,10 +54,34 @@ FormHost::FormHost() {
   control_->Set("Top", Variant(int32_t{240}));
 }
 
+// A value of a block that the host cannot take: the error names its line.
+[[noreturn]] void FormHost::FailAt(const FormBlock& block, std::string_view key, const std::string& what) const {
+  const FormProperty* entry = block.Find(key);
+  throw FormError(document_.SourceName(), entry != nullptr ? entry->Line() : block.Line(),
+                  what + " at \"" + std::string(key) + "\" of " + block.Name());
+}
+
 void FormHost::PopulateHost(HeadlessHost& host) {
+  // The control's size becomes the surface: bounded before anything is allocated.
   Surface& surface = host.GetSurface();
-  if (auto width = control_->Get("Width")) surface.SetWidth(ToDouble(*width));
-  if (auto height = control_->Get("Height")) surface.SetHeight(ToDouble(*height));
+  constexpr double kMaxTwips = HeadlessSurface::kMaxPixels * HeadlessSurface::kTwipsPerPixel;
+  for (const char* key : {"Width", "Height"}) {
+    auto value = control_->Get(key);
+    if (!value) continue;
+    double twips = 0;
+    try {
+      twips = ToDouble(*value);
+    } catch (const VbError& e) {
+      FailAt(*control_, key, e.Description());
+    }
+    if (!(twips >= 0 && twips <= kMaxTwips)) {
+      FailAt(*control_, key,
+             ToText(*value) + " is out of range (0 to " + std::to_string(static_cast<int>(kMaxTwips)) + " twips, " +
+                 std::to_string(HeadlessSurface::kMaxPixels) + " pixels)");
+    }
+    if (EqualsIgnoreCase(key, "Width")) surface.SetWidth(twips);
+    else surface.SetHeight(twips);
+  }
   for (const char* key : {"Left", "Top", "Name"}) {
     if (auto v = control_->Get(key)) host.ExtenderSet(key, *v);
   }
@@ -70,11 +96,17 @@ void FormHost::PopulateHost(HeadlessHost& host) {
     const ControlKindInfo* kind = FindControlKind(block->Type());
     if (kind == nullptr) kind = &GenericControlKind();
     std::optional<int16_t> index;
-    if (auto v = block->Get("Index")) index = ToInteger(*v);
+    try {
+      if (auto v = block->Get("Index")) index = ToInteger(*v);
+    } catch (const VbError& e) {
+      FailAt(*block, "Index", e.Description());
+    }
     StandInControl& stand_in = host.AddControl(*kind, Cp1252ToUtf8(block->Name()), index);
     for (const std::string& property : kind->properties) {
       if (EqualsIgnoreCase(property, "hwnd")) continue;
-      if (const FormProperty* entry = block->Find(property)) stand_in.Set(property, entry->Value());
+      if (const FormProperty* entry = block->Find(property)) {
+        if (!stand_in.Set(property, entry->Value())) FailAt(*block, property, "Invalid property value");
+      }
     }
     links_.push_back(Link{&stand_in, block, {}});
   }
@@ -88,6 +120,7 @@ class LineTrackingBag : public PropertyBag {
  public:
   explicit LineTrackingBag(FormPropertyBag& bag) : bag_(bag) {}
   Variant Read(std::string_view name, const Variant& default_value) override {
+    keys_.emplace_back(name);
     Variant v = bag_.Read(name, default_value);
     if (bag_.LastReadLine() != 0) {
       line_ = bag_.LastReadLine();
@@ -100,8 +133,10 @@ class LineTrackingBag : public PropertyBag {
   }
   int Line() const { return line_; }
   const std::string& Key() const { return key_; }
+  const std::vector<std::string>& Keys() const { return keys_; }  // every key asked for
 
  private:
+  std::vector<std::string> keys_;
   FormPropertyBag& bag_;
   int line_ = 0;
   std::string key_;
@@ -114,10 +149,16 @@ void FormHost::LoadControl(FolivanTab& control) {
   LineTrackingBag tracking(bag);
   try {
     control.ReadProperties(tracking);
+    for (const std::string& key : tracking.Keys()) control_keys_.insert(UpperCase(key));
   } catch (const VbError& e) {
     int line = tracking.Line() != 0 ? tracking.Line() : control_->Line();
     std::string where = tracking.Key().empty() ? "" : " at \"" + tracking.Key() + "\"";
     throw FormError(document_.SourceName(), line, e.Description() + where + " of " + control_->Name());
+  } catch (const ImageFileError& e) {
+    // A picture named in the file: the bag still knows the key it was reading.
+    int line = bag.LastReadLine() != 0 ? bag.LastReadLine() : control_->Line();
+    throw FormError(document_.SourceName(), line,
+                    std::string(e.what()) + " at \"" + bag.LastReadKey() + "\" of " + control_->Name());
   }
 }
 
@@ -199,7 +240,9 @@ void FormHost::Store(FolivanTab& control, HeadlessHost& host) {
   FormPropertyBag bag(document_, *control_, LoadFormPicture);
   bag.BeginSave();
   control.WriteProperties(bag);
-  bag.CommitSave();
+  for (const FormProperty& entry : bag.Written()) control_keys_.insert(UpperCase(entry.Key()));
+  // Keys the control never read nor wrote belong to someone else: they stay.
+  bag.CommitSave([&](std::string_view key) { return !control_keys_.contains(UpperCase(key)); });
 
   Surface& surface = host.GetSurface();
   double width = surface.Width();

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -50,10 +52,12 @@ class FormHost {
     std::vector<FormProperty> loaded;
   };
   void SyncControl(StandInControl& control, Link& link, bool is_new);
+  [[noreturn]] void FailAt(const FormBlock& block, std::string_view key, const std::string& what) const;
 
   FormDocument document_;
   FormBlock* control_ = nullptr;
   std::vector<Link> links_;
+  std::set<std::string> control_keys_;  // upper case: the keys the control reads or writes
 };
 
 }  // namespace folivan

@@ -54,7 +54,8 @@ intptr_t NextHandle() {
 }
 
 int32_t RoundPixels(double v) {
-  return static_cast<int32_t>(std::clamp(std::nearbyint(v), 0.0, 32767.0));
+  if (std::isnan(v)) return 0;
+  return static_cast<int32_t>(std::clamp(std::nearbyint(v), 0.0, double{HeadlessSurface::kMaxPixels}));
 }
 
 }  // namespace
@@ -86,7 +87,7 @@ HeadlessSurface::HeadlessSurface(int32_t width, int32_t height, ColorTranslator 
   font_.size = 8.25;
   text_color_ = translate_(fore_color_);
   const RgbColor back = GdiColor(translate_(back_color_));
-  persistent_ = PixelImage(std::max(width, 0), std::max(height, 0), back);
+  persistent_ = PixelImage(std::clamp(width, 0, kMaxPixels), std::clamp(height, 0, kMaxPixels), back);
   window_ = persistent_;
 }
 

@@ -51,6 +51,8 @@ class HeadlessSurface : public Surface {
   static constexpr int32_t kDefaultWidth = 400;
   static constexpr int32_t kDefaultHeight = 300;
   static constexpr int32_t kTwipsPerPixel = 15;
+  // The largest side of a surface: larger sizes are cut to it.
+  static constexpr int32_t kMaxPixels = 4096;
 
   // A surface of width x height pixels. A null translator means
   // DefaultTranslateColor, a null font engine the shared one.
