@@ -1,8 +1,10 @@
 // The tab strips where no golden image reaches (the golden tests draw each
 // style with its colour variants): Windows XP with the Office colours, a
 // selected tab scrolled out of view, no tabs, no client area, the client
-// area's colour, a lone flat tab, the neighbours of a selected tab that is not
-// the first, and the System style with and without a visual style.
+// area's colour, a lone flat tab, and the System style with a visual style.
+// The neighbours of a selected tab that is not the first are in the strip_*_note_one
+// images, and the System style without a visual style draws captions_appearance_13,
+// the same image as the Property Page's captions_appearance_2.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -17,9 +19,8 @@ constexpr RgbColor kOrange = Rgb(230, 139, 44);
 constexpr RgbColor kOutline = Rgb(145, 167, 180);
 constexpr RgbColor kWhite = Rgb(255, 255, 255);
 
-// A new control: StripH 20, every tab from Top 2 to Bottom 20.
+// A new control: StripH 20, every tab down to Bottom 20.
 constexpr int32_t kH = 20;
-constexpr int32_t kT = 2;
 
 using render_strip_rules = RenderTest;
 
@@ -105,41 +106,6 @@ TEST_F(render_strip_rules, StateButtonsWithOfficeColoursFrameTheButtonTwice) {
   EXPECT_EQ(Px(t.AL, 10), SharedThemePalette().LunaBorder);
   EXPECT_EQ(Px(t.AL + 1, 10), Colors().HighLight);
   EXPECT_EQ(Px(t.AL + 3, t.TAT - 4 + t.TAB + 5), SharedThemePalette().LunaBorder);  // the outer frame's bottom row
-}
-
-TEST_F(render_strip_rules, VisualStudioHasNoSeparatorBesideTheSelectedTab) {
-  S().Appearance = 3;
-  control.SetCurrentTab(1);
-  Paint();
-  const ColorSet& c = Colors();
-  EXPECT_NE(Px(Tab(0).AR, 10), c.Shadow);  // just left of the selected tab
-  EXPECT_EQ(Px(Tab(1).AR, 10), c.WindowFrame);
-  EXPECT_EQ(Px(Tab(1).AL, 10), kWhite);
-  EXPECT_EQ(Px(Tab(2).AR, kT + 3), c.Shadow);
-  EXPECT_EQ(Px(Tab(2).AR, kH - 2), c.Shadow);
-  EXPECT_NE(Px(Tab(2).AR, kH - 1), c.Shadow);
-}
-
-TEST_F(render_strip_rules, SelectedExcelSheetIsWhiteAndInFrontOfItsNeighbours) {
-  S().Appearance = 10;
-  control.SetCurrentTab(1);
-  Paint();
-  const TabRecord& t = Tab(1);
-  // Low in the strip the selected sheet covers the right end of the tab before.
-  EXPECT_EQ(Px(t.AL - 2, kH - 2), kWhite);
-  EXPECT_EQ(Px(Tab(0).AR - 1, kH - 2), kWhite);
-  EXPECT_EQ(Px(t.AL + 3, kH + 1), kWhite);  // open into the white body
-  EXPECT_EQ(Px(Tab(0).AL + 3, kH + 1), Colors().Shadow);
-}
-
-TEST_F(render_strip_rules, SystemWithoutAVisualStyleLooksExactlyLikeThePropertyPage) {
-  control.SetiTabEnabled(2, false);
-  S().Appearance = 2;
-  Paint();
-  const PixelImage property_page = Image();
-  S().Appearance = 13;
-  Paint();
-  EXPECT_TRUE(Image() == property_page);
 }
 
 // --- System with a visual style ------------------------------------------------------------------
