@@ -162,7 +162,8 @@ STDMETHODIMP ControlObject::EmbedWindow(LONG window, short tab_no) {
 
 STDMETHODIMP ControlObject::GetControlDimensions(VARIANT* left, VARIANT* top, VARIANT* width, VARIANT* height,
                                                  VARIANT* result) {
-  if (result) VariantInit(result);
+  if (!result) return E_POINTER;
+  VariantInit(result);
   return Call([&] {
     Variant l = OptionalArg(left), t = OptionalArg(top), w = OptionalArg(width), h = OptionalArg(height);
     Variant r = core_->GetControlDimensions(l, t, w, h);
@@ -170,7 +171,7 @@ STDMETHODIMP ControlObject::GetControlDimensions(VARIANT* left, VARIANT* top, VA
     WriteBack(top, t);
     WriteBack(width, w);
     WriteBack(height, h);
-    if (result) ToVariant(r, result);
+    ToVariant(r, result);
     return S_OK;
   });
 }
