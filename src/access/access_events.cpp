@@ -1,5 +1,6 @@
 #include "access/access_events.h"
 
+#include <unordered_map>
 #include <utility>
 
 #include "access/access_tree.h"
@@ -12,13 +13,23 @@ namespace {
 
 using Child = ReportedTree::Child;
 
-// Position of the child with that key, or -1.
-int32_t Find(const std::vector<Child>& children, uint64_t key) {
-  for (size_t i = 0; i < children.size(); ++i) {
-    if (children[i].key == key) return static_cast<int32_t>(i);
+// Positions of the children by key: a repaint of a control with many tabs
+// compares two trees without a scan per child.
+class Positions {
+ public:
+  explicit Positions(const std::vector<Child>& children) {
+    at_.reserve(children.size());
+    for (size_t i = 0; i < children.size(); ++i) at_.emplace(children[i].key, static_cast<int32_t>(i));
   }
-  return -1;
-}
+  // Position of the child with that key, or -1.
+  int32_t Find(uint64_t key) const {
+    auto it = at_.find(key);
+    return it == at_.end() ? -1 : it->second;
+  }
+
+ private:
+  std::unordered_map<uint64_t, int32_t> at_;
+};
 
 bool Visible(const Child& c) { return !(c.states & state::kInvisible); }
 
@@ -46,11 +57,13 @@ ReportedTree TreeNow(FolivanTab& control) {
 std::vector<std::pair<uint32_t, int32_t>> Differences(const ReportedTree& old_tree, const ReportedTree& new_tree) {
   const std::vector<Child>& before = old_tree.children;
   const std::vector<Child>& after = new_tree.children;
+  const Positions in_before(before);
+  const Positions in_after(after);
   std::vector<std::pair<uint32_t, int32_t>> events;
   bool reorder = before.size() != after.size();
 
   for (size_t i = 0; i < before.size(); ++i) {
-    const int32_t j = Find(after, before[i].key);
+    const int32_t j = in_after.Find(before[i].key);
     if (j < 0) {
       reorder = true;
       if (Visible(before[i])) events.emplace_back(winevent::kHide, static_cast<int32_t>(i + 1));
@@ -60,7 +73,7 @@ std::vector<std::pair<uint32_t, int32_t>> Differences(const ReportedTree& old_tr
     }
   }
   for (size_t j = 0; j < after.size(); ++j) {
-    const int32_t i = Find(before, after[j].key);
+    const int32_t i = in_before.Find(after[j].key);
     if (i < 0) {
       reorder = true;
       if (Visible(after[j])) events.emplace_back(winevent::kShow, static_cast<int32_t>(j + 1));
@@ -73,7 +86,7 @@ std::vector<std::pair<uint32_t, int32_t>> Differences(const ReportedTree& old_tr
   if (reorder) events.emplace_back(winevent::kReorder, 0);
 
   for (size_t j = 0; j < after.size(); ++j) {
-    const int32_t i = Find(before, after[j].key);
+    const int32_t i = in_before.Find(after[j].key);
     if (i >= 0 && before[static_cast<size_t>(i)].name != after[j].name) {
       events.emplace_back(winevent::kNameChange, static_cast<int32_t>(j + 1));
     }
@@ -82,7 +95,7 @@ std::vector<std::pair<uint32_t, int32_t>> Differences(const ReportedTree& old_tr
   const uint64_t was_selected = SelectedKey(before);
   const uint64_t selected = SelectedKey(after);
   for (size_t j = 0; j < after.size(); ++j) {
-    const int32_t i = Find(before, after[j].key);
+    const int32_t i = in_before.Find(after[j].key);
     if (i < 0) continue;
     const bool availability = ((before[static_cast<size_t>(i)].states ^ after[j].states) & state::kUnavailable) != 0;
     // A tab that loses the selection to no other tab tells it itself.
@@ -90,11 +103,11 @@ std::vector<std::pair<uint32_t, int32_t>> Differences(const ReportedTree& old_tr
     if (availability || deselected) events.emplace_back(winevent::kStateChange, static_cast<int32_t>(j + 1));
   }
   if (selected != 0 && selected != was_selected) {
-    events.emplace_back(winevent::kSelection, Find(after, selected) + 1);
+    events.emplace_back(winevent::kSelection, in_after.Find(selected) + 1);
   }
 
   if (new_tree.focus != 0 && new_tree.focus != old_tree.focus) {
-    events.emplace_back(winevent::kFocus, new_tree.focus == kRootKey ? 0 : Find(after, new_tree.focus) + 1);
+    events.emplace_back(winevent::kFocus, new_tree.focus == kRootKey ? 0 : in_after.Find(new_tree.focus) + 1);
   }
   return events;
 }
