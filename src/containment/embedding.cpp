@@ -13,26 +13,6 @@ namespace {
 
 constexpr int32_t kVisio = 6;
 
-std::optional<double> NumberOf(const ContainedControl& ctl, std::string_view name) {
-  auto v = ctl.Get(name);
-  if (!v) return std::nullopt;
-  try {
-    return ToDouble(*v);
-  } catch (const VbError&) {
-    return std::nullopt;
-  }
-}
-
-std::optional<bool> FlagOf(const ContainedControl& ctl, std::string_view name) {
-  auto v = ctl.Get(name);
-  if (!v) return std::nullopt;
-  try {
-    return ToBoolean(*v);
-  } catch (const VbError&) {
-    return std::nullopt;
-  }
-}
-
 // An optional argument: Empty (or missing) is "not given".
 std::optional<double> Given(const Variant& v) {
   if (v.IsEmpty()) return std::nullopt;
@@ -55,16 +35,16 @@ void FolivanTab::InsertControl(const ContainedControlPtr& ctl, int16_t at_index,
 
   // A windowed control becomes a child of the control's window; one without a
   // window keeps its parent and is only placed.
-  if (auto window = NumberOf(c, "hwnd"); window && *window != 0) {
+  if (auto window = ReadNumber(c, "hwnd"); window && *window != 0) {
     system_.SetParent(static_cast<WindowHandle>(*window), hwnd());
   }
 
   const std::string id = GetControlID(c);
-  ControlDetails details{id, FlagOf(c, "TabStop").value_or(false), FlagOf(c, "Enabled").value_or(false)};
+  ControlDetails details{id, ReadFlag(c, "TabStop").value_or(false), ReadFlag(c, "Enabled").value_or(false)};
   // A control that stands hidden on another tab comes with the values that
   // tab saved for it (the switcher disabled it), leaves that tab's list and
   // the common list, and counts from its visible place.
-  std::optional<double> current_left = NumberOf(c, "Left");
+  std::optional<double> current_left = ReadNumber(c, "Left");
   const bool was_hidden = current_left && *current_left <= HiddenThreshold;
   if (was_hidden) {
     *current_left += HideOffset;
@@ -87,7 +67,7 @@ void FolivanTab::InsertControl(const ContainedControlPtr& ctl, int16_t at_index,
     if (auto w = Given(width)) c.Set("Width", Variant(*w));
     if (auto h = Given(height)) c.Set("Height", Variant(*h));
     std::optional<double> base_top = Given(top);
-    if (!base_top) base_top = NumberOf(c, "Top");
+    if (!base_top) base_top = ReadNumber(c, "Top");
     // The given Top counts from the top of the tab's page: below the strip,
     // or in the Visio style below the bar of tab AtIndex.
     double page_top = visio ? VisioPageOf(*this, at_index).top : s_.StripH + 3;
@@ -130,7 +110,7 @@ void FolivanTab::InsertControl(const ContainedControlPtr& ctl, int16_t at_index,
 void FolivanTab::InsertWindow(const ObjectPtr& form, int16_t tab_no) {
   auto object = std::dynamic_pointer_cast<ContainedControl>(form);
   if (!object || object->GetKind() != ContainedControl::Kind::kForm || !s_.IsValidTab(tab_no)) return;
-  auto window = NumberOf(*object, "hwnd");
+  auto window = ReadNumber(*object, "hwnd");
   if (!window || *window == 0) return;
   WindowHandle handle = static_cast<WindowHandle>(*window);
   s_.tabs[static_cast<size_t>(tab_no)].Window = handle;

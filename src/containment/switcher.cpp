@@ -11,8 +11,24 @@ namespace folivan {
 
 namespace {
 
-// Late-bound reads and writes: a failure (missing member, refused value,
-// unconvertible value) is skipped, one step at a time.
+void Move(ContainedControl& ctl, std::string_view name, double position, double by) {
+  ctl.Set(name, Variant(position + by));
+}
+
+// The record of an in-sight control: its TabStop and Enabled as they stand
+// (false where the control has no such property).
+ControlDetails RecordOf(const ContainedControl& ctl, const std::string& id, bool read_state) {
+  ControlDetails d;
+  d.ControlID = id;
+  if (read_state) {
+    d.TabStop = ReadFlag(ctl, "TabStop").value_or(false);
+    d.CtlEnabled = ReadFlag(ctl, "Enabled").value_or(false);
+  }
+  return d;
+}
+
+}  // namespace
+
 std::optional<double> ReadNumber(const ContainedControl& ctl, std::string_view name) {
   auto v = ctl.Get(name);
   if (!v) return std::nullopt;
@@ -32,24 +48,6 @@ std::optional<bool> ReadFlag(const ContainedControl& ctl, std::string_view name)
     return std::nullopt;
   }
 }
-
-void Move(ContainedControl& ctl, std::string_view name, double position, double by) {
-  ctl.Set(name, Variant(position + by));
-}
-
-// The record of an in-sight control: its TabStop and Enabled as they stand
-// (false where the control has no such property).
-ControlDetails RecordOf(const ContainedControl& ctl, const std::string& id, bool read_state) {
-  ControlDetails d;
-  d.ControlID = id;
-  if (read_state) {
-    d.TabStop = ReadFlag(ctl, "TabStop").value_or(false);
-    d.CtlEnabled = ReadFlag(ctl, "Enabled").value_or(false);
-  }
-  return d;
-}
-
-}  // namespace
 
 std::string GetControlID(const ContainedControl& control) {
   auto name = control.Get("Name");

@@ -2,7 +2,9 @@
 // in and out of sight when the current tab changes.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/host.h"
 
@@ -13,6 +15,11 @@ class FolivanTab;
 // -10000 or less counts as out of sight.
 constexpr int32_t HideOffset = 75000;
 constexpr int32_t HiddenThreshold = -10000;
+
+// Late-bound reads of a contained control's property: a missing member or a
+// value that does not convert gives nothing, so callers skip that step.
+std::optional<double> ReadNumber(const ContainedControl& ctl, std::string_view name);
+std::optional<bool> ReadFlag(const ContainedControl& ctl, std::string_view name);
 
 std::string GetControlID(const ContainedControl& control);
 bool IsControlOnTab(const FolivanTab& control, int16_t tab, const std::string& control_id);
