@@ -5,6 +5,7 @@
 
 #include "activex/convert.h"
 #include "activex/enumerator.h"
+#include "activex/extender_controls.h"
 #include "core/text.h"
 #include "activex/property_page.h"
 #include "platform/win32/resource_pictures.h"
@@ -219,33 +220,10 @@ IDispatch* ControlObject::Extender() {
   return extender;
 }
 
-namespace {
-std::optional<Variant> GetByName(IDispatch* object, std::string_view name) {
-  std::wstring wide = win32::Widen(name);
-  LPOLESTR names[1] = {wide.data()};
-  DISPID id = DISPID_UNKNOWN;
-  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return std::nullopt;
-  DISPPARAMS none{nullptr, nullptr, 0, 0};
-  VARIANT value;
-  VariantInit(&value);
-  if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
-                            nullptr))) {
-    return std::nullopt;
-  }
-  std::optional<Variant> result;
-  try {
-    result = FromVariant(value);
-  } catch (const VbError&) {
-  }
-  VariantClear(&value);
-  return result;
-}
-}  // namespace
-
 std::optional<Variant> ControlObject::ExtenderGet(std::string_view name) {
   std::optional<Variant> result;
   if (IDispatch* extender = Extender()) {
-    result = GetByName(extender, name);
+    result = DispatchGet(extender, name);
     extender->Release();
   }
   // A container without an extender of its own may still name the control.
@@ -256,19 +234,7 @@ std::optional<Variant> ControlObject::ExtenderGet(std::string_view name) {
 bool ControlObject::ExtenderSet(std::string_view name, const Variant& value) {
   IDispatch* extender = Extender();
   if (!extender) return false;
-  std::wstring wide = win32::Widen(name);
-  LPOLESTR names[1] = {wide.data()};
-  DISPID id = DISPID_UNKNOWN;
-  bool ok = false;
-  if (SUCCEEDED(extender->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
-    VARIANT arg;
-    ToVariant(value, &arg);
-    DISPID put = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&arg, &put, 1, 1};
-    ok = SUCCEEDED(extender->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
-                                    nullptr, nullptr));
-    VariantClear(&arg);
-  }
+  bool ok = DispatchPut(extender, name, value);
   extender->Release();
   return ok;
 }
@@ -287,7 +253,7 @@ std::optional<Variant> ControlObject::ParentGet(std::string_view name) {
     if (SUCCEEDED(extender->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &parent, nullptr,
                                    nullptr)) &&
         V_VT(&parent) == VT_DISPATCH && V_DISPATCH(&parent)) {
-      result = GetByName(V_DISPATCH(&parent), name);
+      result = DispatchGet(V_DISPATCH(&parent), name);
     }
     VariantClear(&parent);
   }
