@@ -4,6 +4,7 @@
 
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "paint/colors.h"
 #include "support/control_fixture.h"
@@ -56,16 +57,12 @@ class ThemeTest : public PaintTest {
     system.SetTheme(std::move(theme));
     return DetectThemeColors(control, surface.Hwnd());
   }
-  static void ExpectColumn(const LunaColumn& want) {
-    const ThemePalette& p = SharedThemePalette();
-    EXPECT_EQ(p.LunaLight, want.LunaLight);
-    EXPECT_EQ(p.LunaLightest, want.LunaLightest);
-    EXPECT_EQ(p.LunaGradientTop, want.LunaGradientTop);
-    EXPECT_EQ(p.LunaGradientBottom, want.LunaGradientBottom);
-    EXPECT_EQ(p.LunaBorder, want.LunaBorder);
-    EXPECT_EQ(p.LunaDark, want.LunaDark);
-    EXPECT_EQ(p.LunaMid, want.LunaMid);
+  // The palette's Luna entries against a column.
+  static auto Luna(const auto& p) {
+    return std::tie(p.LunaLight, p.LunaLightest, p.LunaGradientTop, p.LunaGradientBottom, p.LunaBorder, p.LunaDark,
+                    p.LunaMid);
   }
+  static void ExpectColumn(const LunaColumn& want) { EXPECT_EQ(Luna(SharedThemePalette()), Luna(want)); }
   static ThemeName Scheme(std::string color) { return ThemeName{"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles", color}; }
 };
 
