@@ -19,10 +19,12 @@ int CountColor(const PixelImage& image, RgbColor color) {
 // Fills, frames, focus rectangles and gradients on the image are compared
 // pixel for pixel with Wine in gdi_reference_test (rects_*, focus_rects*,
 // gradient_*); what those images leave out is pinned here.
-TEST(Rectangles, FrameWhollyOffTheImageDrawsNothing) {
+TEST(Rectangles, FrameWhollyOffTheImageAndInvertedAtTheLimits) {
   PixelImage none(20, 20, kWhite);
   FrameRect(none, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, kInk);
   EXPECT_EQ(CountColor(none, kInk), 0);
+  // An inverted rectangle at the limits does not overflow (inverted ones are compared with Wine in rects_inverted).
+  EXPECT_EQ(FillRectArea(Rect{INT32_MAX, 0, INT32_MIN, 1}), (Rect{INT32_MIN + 1, 0, INT32_MAX, 1}));
 }
 
 TriVertex Vertex(int x, int y, RgbColor c) {
