@@ -1,5 +1,5 @@
-// Version and theme detection, the shared palette, the colour set and the
-// NoteOne colours.
+// Version and theme detection, the shared palette and the colour set. (The
+// NoteOne colours are the play scenario note_one_colours.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -179,34 +179,6 @@ TEST_F(ColorsTest, TheColourSetWritesTheHotColoursButNoLunaColours) {
   BuildColorSet(control);
   EXPECT_NE(SharedThemePalette().HotDark, 0);
   EXPECT_EQ(SharedThemePalette().LunaBorder, 0);
-}
-
-class NoteOneTest : public PaintTest {
- protected:
-  NoteOneTest() { control.SetTabs(10); }
-};
-
-TEST_F(NoteOneTest, TabsWithoutColoursTakeThePairOfTheirIndexModEight) {
-  S().NoteOneColors = true;
-  control.Record(3).ColStart = Rgb(1, 0, 0);  // colours of their own, even nearly black ones, are kept
-  control.Record(4).ColEnd = Rgb(0, 0, 1);
-  BuildColorSet(control);
-  for (int16_t i = 0; i < 10; ++i) {
-    const size_t k = static_cast<size_t>(i % 8);
-    EXPECT_EQ(control.Record(i).ColEnd, i == 4 ? Rgb(0, 0, 1) : kNoteOneBase[k]) << i;
-    EXPECT_EQ(control.Record(i).ColStart, i == 3 ? Rgb(1, 0, 0) : kNoteOneLight[k]) << i;
-  }
-}
-
-TEST_F(NoteOneTest, OffLeavesTheTabsAloneAndKeepsColoursChosenBefore) {
-  BuildColorSet(control);
-  EXPECT_EQ(control.Record(2).ColEnd, 0);
-  S().NoteOneColors = true;
-  BuildColorSet(control);
-  S().NoteOneColors = false;
-  BuildColorSet(control);
-  EXPECT_EQ(control.Record(2).ColEnd, kNoteOneBase[2]);
-  EXPECT_EQ(control.Record(2).ColStart, kNoteOneLight[2]);
 }
 
 }  // namespace

@@ -193,6 +193,12 @@ std::vector<GoldenCase> Cases() {
       {"hot_rounded", "set Appearance = 11\nset Color = 2\nshow\nhover 2", 200, 56},
       {"hot_system", "theme NormalColor\nset Appearance = 13\nshow\nhover 1", 200, 56},
       {"hot_scroll_button", "set Tabs = 8\nshow\nhover 190 10", 200, 56},
+      // The System style with a visual style: the pane and each tab in its state (normal, hot,
+      // selected, disabled), the selected tab drawn last over its neighbours, also in the hot and
+      // normal looks (which show the theme's hot state even without HotTracking).
+      {"system_themed", "theme NormalColor\nset iTabEnabled(2) = False\nset CurrentTab = 1\nset Appearance = 13"},
+      {"hot_system_themed", "theme NormalColor\nset CurrentTab = 1\nset HotTracking = False\nset Appearance = 13\nshow\nhover 2", 200, 56},
+      {"hot_system_themed_left", "theme NormalColor\nset CurrentTab = 1\nset Appearance = 13\nshow\nhover 2\nhover 150 40", 200, 56},
       // Where the golden image of a hot look is what the rules of hot_rules_test do not pin:
       // the neighbours and slanted sides beside the selected tab, the Luna variants of the
       // hot faces, the top rows the Windows XP normal look leaves behind, and the bands
