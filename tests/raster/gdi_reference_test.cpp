@@ -152,8 +152,12 @@ bool InText(const std::vector<Rect>& rects, int32_t x, int32_t y) {
 ::testing::AssertionResult SamePixels(const DrawingCase& c, const Drawn& drawn, const PixelImage& reference,
                                       int tolerance = 0) {
   const fs::path out = fs::path(testing::GoldenDiffDirectory()).parent_path() / "gdi-diff";
-  return testing::SameImage(drawn.image, reference, c.name, out.string(),
-                            [&](int32_t x, int32_t y) { return InText(drawn.text_rects, x, y); }, tolerance);
+  ::testing::AssertionResult same = testing::SameImage(
+      drawn.image, reference, c.name, out.string(), [&](int32_t x, int32_t y) { return InText(drawn.text_rects, x, y); },
+      tolerance);
+  // scripts/wine-tests.sh shows the lines that say so.
+  if (!same) return ::testing::AssertionFailure() << same.message() << " (the headless pixels differ from GDI)";
+  return same;
 }
 
 // Adds GDI's text and caption rectangles of a control case (written by

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <iomanip>
 #include <sstream>
 #include <system_error>
 
@@ -69,7 +70,10 @@ std::string GoldenDiffDirectory() {
         diff.Set(x, y, Rgb(RedOf(a) / 3, GreenOf(a) / 3, BlueOf(a) / 3));
       } else {
         diff.Set(x, y, Rgb(255, 0, 0));
-        if (differing++ < 12) first << " (" << x << "," << y << ") " << std::hex << a << " not " << e << std::dec << ";";
+        if (differing++ < 12) {
+          first << " (" << x << "," << y << ") " << std::hex << std::setfill('0') << std::setw(6) << a << " not "
+                << std::setw(6) << e << std::dec << ";";
+        }
         box = Rect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
       }
     }
