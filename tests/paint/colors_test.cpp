@@ -1,9 +1,10 @@
-// Version and theme detection, the shared palette, the colour set and the
-// NoteOne colours.
+// Version and theme detection, the shared palette and the colour set. (The
+// NoteOne colours are the play scenario note_one_colours.)
 #include <gtest/gtest.h>
 
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "paint/colors.h"
 #include "support/control_fixture.h"
@@ -56,16 +57,12 @@ class ThemeTest : public PaintTest {
     system.SetTheme(std::move(theme));
     return DetectThemeColors(control, surface.Hwnd());
   }
-  static void ExpectColumn(const LunaColumn& want) {
-    const ThemePalette& p = SharedThemePalette();
-    EXPECT_EQ(p.LunaLight, want.LunaLight);
-    EXPECT_EQ(p.LunaLightest, want.LunaLightest);
-    EXPECT_EQ(p.LunaGradientTop, want.LunaGradientTop);
-    EXPECT_EQ(p.LunaGradientBottom, want.LunaGradientBottom);
-    EXPECT_EQ(p.LunaBorder, want.LunaBorder);
-    EXPECT_EQ(p.LunaDark, want.LunaDark);
-    EXPECT_EQ(p.LunaMid, want.LunaMid);
+  // The palette's Luna entries against a column.
+  static auto Luna(const auto& p) {
+    return std::tie(p.LunaLight, p.LunaLightest, p.LunaGradientTop, p.LunaGradientBottom, p.LunaBorder, p.LunaDark,
+                    p.LunaMid);
   }
+  static void ExpectColumn(const LunaColumn& want) { EXPECT_EQ(Luna(SharedThemePalette()), Luna(want)); }
   static ThemeName Scheme(std::string color) { return ThemeName{"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles", color}; }
 };
 
@@ -182,34 +179,6 @@ TEST_F(ColorsTest, TheColourSetWritesTheHotColoursButNoLunaColours) {
   BuildColorSet(control);
   EXPECT_NE(SharedThemePalette().HotDark, 0);
   EXPECT_EQ(SharedThemePalette().LunaBorder, 0);
-}
-
-class NoteOneTest : public PaintTest {
- protected:
-  NoteOneTest() { control.SetTabs(10); }
-};
-
-TEST_F(NoteOneTest, TabsWithoutColoursTakeThePairOfTheirIndexModEight) {
-  S().NoteOneColors = true;
-  control.Record(3).ColStart = Rgb(1, 0, 0);  // colours of their own, even nearly black ones, are kept
-  control.Record(4).ColEnd = Rgb(0, 0, 1);
-  BuildColorSet(control);
-  for (int16_t i = 0; i < 10; ++i) {
-    const size_t k = static_cast<size_t>(i % 8);
-    EXPECT_EQ(control.Record(i).ColEnd, i == 4 ? Rgb(0, 0, 1) : kNoteOneBase[k]) << i;
-    EXPECT_EQ(control.Record(i).ColStart, i == 3 ? Rgb(1, 0, 0) : kNoteOneLight[k]) << i;
-  }
-}
-
-TEST_F(NoteOneTest, OffLeavesTheTabsAloneAndKeepsColoursChosenBefore) {
-  BuildColorSet(control);
-  EXPECT_EQ(control.Record(2).ColEnd, 0);
-  S().NoteOneColors = true;
-  BuildColorSet(control);
-  S().NoteOneColors = false;
-  BuildColorSet(control);
-  EXPECT_EQ(control.Record(2).ColEnd, kNoteOneBase[2]);
-  EXPECT_EQ(control.Record(2).ColStart, kNoteOneLight[2]);
 }
 
 }  // namespace

@@ -62,17 +62,13 @@ std::vector<RgbColor> Pixels(const PicturePtr& picture) {
   return out;
 }
 
-TEST_F(PictureFiles, PngRoundTripThroughLoadPictureFile) {
-  PixelImage image(3, 2, Rgb(1, 2, 3));
-  image.Set(2, 1, Rgb(250, 128, 7));
+// A PNG's pixels are in the golden images that load tests/render/checker.png;
+// what they do not show: the source and a handle of its own per load.
+TEST_F(PictureFiles, PngKeepsItsSourceAndGetsAHandlePerLoad) {
   const std::string path = (dir_ / "p.png").string();
-  WritePng(image, path);
+  WritePng(PixelImage(3, 2, Rgb(1, 2, 3)), path);
   PicturePtr picture = LoadPictureFile(path);
-  EXPECT_EQ(picture->Width(), 3);
-  EXPECT_EQ(picture->Height(), 2);
   EXPECT_EQ(picture->Source(), path);
-  const auto& pixels = dynamic_cast<const ImagePicture&>(*picture).image();
-  EXPECT_EQ(static_cast<uint32_t>(pixels.At(2, 1)), 0xFF000000u | static_cast<uint32_t>(Rgb(250, 128, 7)));
   EXPECT_NE(picture->Handle(), 0);
   EXPECT_NE(LoadPictureFile(path)->Handle(), picture->Handle());
 }

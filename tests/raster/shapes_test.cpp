@@ -19,10 +19,12 @@ int CountColor(const PixelImage& image, RgbColor color) {
 // Fills, frames, focus rectangles and gradients on the image are compared
 // pixel for pixel with Wine in gdi_reference_test (rects_*, focus_rects*,
 // gradient_*); what those images leave out is pinned here.
-TEST(Rectangles, FrameWhollyOffTheImageDrawsNothing) {
+TEST(Rectangles, FrameWhollyOffTheImageAndInvertedAtTheLimits) {
   PixelImage none(20, 20, kWhite);
   FrameRect(none, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, kInk);
   EXPECT_EQ(CountColor(none, kInk), 0);
+  // An inverted rectangle at the limits does not overflow (inverted ones are compared with Wine in rects_inverted).
+  EXPECT_EQ(FillRectArea(Rect{INT32_MAX, 0, INT32_MIN, 1}), (Rect{INT32_MIN + 1, 0, INT32_MAX, 1}));
 }
 
 TriVertex Vertex(int x, int y, RgbColor c) {
@@ -39,34 +41,22 @@ TEST(Gradients, ClippingKeepsTheInterpolationOfTheWholeRectangle) {
   for (int x = 0; x < 8; ++x) EXPECT_EQ(clipped.At(x, 2), full.At(x + 4, 2)) << x;
 }
 
-TEST(Stretch, NearestNeighbourScaling) {
+// Scaling up and down by the nearest neighbour is in the golden images with
+// pictures (a 16 x 16 checkerboard shrunk into tabs, stretched as the background);
+// what they do not show: mirroring, clipping, and pixels of alpha 0.
+TEST(Stretch, MirroredClippedAndTransparent) {
   PixelImage source(2, 2, 0);
   source.Set(0, 0, static_cast<RgbColor>(0xFF000001u));
   source.Set(1, 0, static_cast<RgbColor>(0xFF000002u));
   source.Set(0, 1, static_cast<RgbColor>(0xFF000003u));
   source.Set(1, 1, static_cast<RgbColor>(0xFF000004u));
-
-  PixelImage up(6, 6, kWhite);
-  StretchBlit(up, 1, 1, 4, 4, source);
-  for (int y = 0; y < 4; ++y) {
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(up.At(1 + x, 1 + y), 1 + (x / 2) + 2 * (y / 2)) << x << "," << y;
-  }
-  EXPECT_EQ(up.At(0, 0), kWhite);
-  EXPECT_EQ(up.At(5, 5), kWhite);
-
   PixelImage mirrored(2, 2, kWhite);
   StretchBlit(mirrored, 2, 0, -2, 2, source);  // negative width flips left to right
   EXPECT_EQ(mirrored.At(0, 0), 2);
   EXPECT_EQ(mirrored.At(1, 1), 3);
 
-  // Shrinking samples under each destination pixel's centre: columns 1 and 3 of 4.
   PixelImage wide(4, 1, 0);
   for (int x = 0; x < 4; ++x) wide.Set(x, 0, static_cast<RgbColor>(0xFF000000u | static_cast<uint32_t>(x + 10)));
-  PixelImage small(2, 1, kWhite);
-  StretchBlit(small, 0, 0, 2, 1, wide);
-  EXPECT_EQ(small.At(0, 0), 11);
-  EXPECT_EQ(small.At(1, 0), 13);
-
   // Clipped at the left; a pixel of alpha 0 leaves the target as it was.
   wide.Set(1, 0, static_cast<RgbColor>(0x000000FFu));
   PixelImage dest(3, 1, kWhite);

@@ -47,6 +47,9 @@ TEST(Surface, ClsFillsTheTargetWithTheTranslatedBackColour) {
   s.FillRect(Rect{0, 0, 8, 8}, kInk);
   s.Cls();
   EXPECT_EQ(s.GetPixel(2, 2), Rgb(10, 20, 30));
+  s.SetBackColor(0x05000000u);  // does not translate: black, as GDI clears with CLR_INVALID
+  s.Cls();
+  EXPECT_EQ(s.GetPixel(2, 2), Rgb(0, 0, 0));
 }
 
 TEST(Surface, OutsidePixelsAreInvalid) {

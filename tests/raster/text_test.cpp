@@ -103,37 +103,6 @@ TEST(TextDecoding, Utf8WithWindows1252Fallback) {
   EXPECT_EQ(DecodeText("\xE2\x82"), U"\u00E2\u201A");  // cut short: each byte on its own
 }
 
-TEST(DrawText, ClipsToTheRectangleUnlessNoClip) {
-  TextSurface clipped;
-  clipped.DrawText("Tab 0", Rect{10, 10, 20, 16}, dt::kSingleLine);
-  EXPECT_GT(clipped.InkCount(Rect{10, 10, 20, 16}), 0);
-  EXPECT_EQ(clipped.InkCount(clipped.All()), clipped.InkCount(Rect{10, 10, 20, 16}));
-
-  TextSurface unclipped;
-  unclipped.DrawText("Tab 0", Rect{10, 10, 20, 16}, dt::kSingleLine | dt::kNoClip);
-  EXPECT_GT(unclipped.InkCount(unclipped.All()), unclipped.InkCount(Rect{10, 10, 20, 16}));
-
-  TextSurface edge(20, 8);  // text running off the surface
-  edge.DrawText("Tab 0 Tab 1", Rect{-7, -3, 200, 200}, dt::kSingleLine | dt::kNoClip);
-  EXPECT_GT(edge.InkCount(edge.All()), 0);
-}
-
-TEST(DrawText, UnderlinedAndStruckOutFonts) {
-  TextSurface s;
-  FontDesc f = Tahoma();
-  f.underline = true;
-  f.strikethrough = true;
-  s.SetFont(f);
-  s.DrawText("Tab", Rect{0, 0, 80, 40}, dt::kSingleLine);
-  const int w = static_cast<int>(s.TextWidth("Tab"));
-  // With the baseline at row 11 (the first row under the glyphs), Tahoma's
-  // underline is row 12 and its strike-out row 7 (OS/2 yStrikeoutPosition
-  // 689 * 11 / 2048 = 3.7 -> 4 rows up), both one pixel thick.
-  EXPECT_EQ(s.InkCount(Rect{0, 12, 80, 13}), w);
-  EXPECT_EQ(s.InkCount(Rect{0, 7, w, 8}), w);
-  EXPECT_EQ(s.InkCount(Rect{0, 13, 80, 40}), 0);
-}
-
 TEST(DrawText, WordBreakAndCalcRect) {
   TextSurface s(120, 60);
   const int32_t two_words = static_cast<int32_t>(s.TextWidth("aaa bbb"));
@@ -187,6 +156,21 @@ TEST(golden, TabCaptionsNormalBoldAndNotice) {
   s.DrawText("These controls show on every tab.", Rect{22, 30, 138, 78}, dt::kWordBreak);
   s.Refresh();
   EXPECT_TRUE(testing::MatchesGolden(s.WindowImage(), "text_tab_captions"));
+}
+
+// Clipping to the rectangle or not (DT_NOCLIP), text running off the surface at
+// the left and bottom, and Tahoma's underline and strike-out rows, one pixel thick.
+TEST(golden, TextClippingUnderlineAndStrikeOut) {
+  TextSurface s(100, 60);
+  s.DrawText("Tab 0", Rect{10, 10, 20, 16}, dt::kSingleLine);
+  s.DrawText("Tab 0", Rect{10, 30, 20, 36}, dt::kSingleLine | dt::kNoClip);
+  s.DrawText("Tab 0 Tab 1", Rect{-7, 52, 200, 200}, dt::kSingleLine | dt::kNoClip);
+  FontDesc f = Tahoma();
+  f.underline = true;
+  f.strikethrough = true;
+  s.SetFont(f);
+  s.DrawText("Tab", Rect{50, 8, 100, 40}, dt::kSingleLine);
+  EXPECT_TRUE(testing::MatchesGolden(s.WindowImage(), "text_clipping_and_lines"));
 }
 
 }  // namespace

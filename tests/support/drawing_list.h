@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/folivan_tab.h"
@@ -80,40 +81,6 @@ inline RgbColor LineColor(size_t i) {
   return kColors[i % std::size(kColors)];
 }
 
-inline std::vector<DrawingCase> DrawingCases() {
-  const int32_t grid_w = GridColumns() * kCell;
-  const int32_t grid_h = GridRows() * kCell;
-  std::vector<DrawingCase> cases = {
-      {"lines_outwards", grid_w, grid_h},
-      {"lines_inwards", grid_w, grid_h},
-      {"lines_long", 240, 200},
-      {"lines_clipped", 120, 90},
-      {"lines_fan", 200, 200},
-      {"lines_box_edges", 120, 60},
-      {"rects_fill", 120, 80},
-      {"rects_frame", 120, 80},
-      {"rects_inverted", 120, 80},
-      {"gradient_h_small", 160, 120},
-      {"gradient_v_small", 160, 120},
-      {"gradient_h_wide", 420, 96},
-      {"gradient_v_tall", 96, 420},
-      {"gradient_h_colors", 300, 140},
-      {"gradient_v_colors", 140, 300},
-      {"gradient_reversed", 160, 80},
-      {"box3d", 160, 80},
-      {"focus_rects", 120, 80},
-      {"focus_rects_odd", 120, 80},
-      {"pixels_and_invalid_colour", 64, 40},
-  };
-  for (int32_t appearance = 1; appearance <= 13; ++appearance) {
-    // Appended rather than concatenated: GCC 12 for i686 warns (-Wrestrict) about "literal" + string.
-    std::string name = "appearance_";
-    name += std::to_string(appearance);
-    cases.push_back({name, 400, 300, CaseKind::kControl, appearance});
-  }
-  return cases;
-}
-
 namespace detail {
 
 inline void LineGrid(Surface& s, bool outwards) {
@@ -176,44 +143,26 @@ inline void Fan(Surface& s) {
 
 inline void BoxEdges(FolivanTab& control) {
   // The line primitive (through the control) as the renderers use it: edges, one-pixel and zero-length lines.
-  DrawLine(control, 2, 2, 50, 2, Rgb(255, 255, 255));
-  DrawLine(control, 2, 2, 2, 40, Rgb(255, 255, 255));
-  DrawLine(control, 50, 40, 2, 40, Rgb(0, 0, 0));
-  DrawLine(control, 50, 40, 50, 2, Rgb(0, 0, 0));
-  DrawLine(control, 60, 10, 61, 10, Rgb(255, 0, 0));
-  DrawLine(control, 60, 12, 60, 13, Rgb(255, 0, 0));
-  DrawLine(control, 64, 10, 64, 10, Rgb(255, 0, 0));
-  DrawLine(control, 70, 10, 69, 11, Rgb(0, 255, 0));
-  DrawLine(control, 75, 10, 77, 11, Rgb(0, 255, 0));
-  DrawLine(control, 80, 10, 81, 12, Rgb(0, 255, 0));
-  DrawLine(control, 90, 30, 88, 29, Rgb(0, 255, 255));
-  DrawLine(control, 95, 30, 94, 28, Rgb(0, 255, 255));
-  DrawLine(control, 100, 50, 115, 45, Rgb(255, 255, 0));
-  DrawLine(control, 115, 55, 100, 50, Rgb(255, 255, 0));
+  const int32_t w = Rgb(255, 255, 255), k = Rgb(0, 0, 0), r = Rgb(255, 0, 0), g = Rgb(0, 255, 0), c = Rgb(0, 255, 255),
+                y = Rgb(255, 255, 0);
+  const int32_t lines[][5] = {{2, 2, 50, 2, w},     {2, 2, 2, 40, w},    {50, 40, 2, 40, k},  {50, 40, 50, 2, k},
+                              {60, 10, 61, 10, r},  {60, 12, 60, 13, r}, {64, 10, 64, 10, r}, {70, 10, 69, 11, g},
+                              {75, 10, 77, 11, g},  {80, 10, 81, 12, g}, {90, 30, 88, 29, c}, {95, 30, 94, 28, c},
+                              {100, 50, 115, 45, y}, {115, 55, 100, 50, y}};
+  for (const auto& l : lines) DrawLine(control, l[0], l[1], l[2], l[3], l[4]);
 }
 
-inline void FillRects(Surface& s) {
-  s.FillRect(Rect{2, 2, 30, 20}, Rgb(255, 255, 255));
-  s.FillRect(Rect{35, 2, 36, 3}, Rgb(255, 0, 0));
-  s.FillRect(Rect{40, 2, 41, 30}, Rgb(0, 255, 0));
-  s.FillRect(Rect{45, 2, 80, 3}, Rgb(0, 0, 255));
-  s.FillRect(Rect{85, 2, 85, 30}, Rgb(255, 255, 0));  // empty
-  s.FillRect(Rect{-10, 40, 20, 90}, Rgb(0, 255, 255));  // over the edges
-  s.FillRect(Rect{100, 60, 200, 200}, Rgb(255, 0, 255));
-  s.FillRect(Rect{30, 40, 60, 70}, Rgb(0, 0, 0));
-}
-
-inline void FrameRects(Surface& s) {
-  s.FrameRect(Rect{2, 2, 30, 20}, Rgb(255, 255, 255));
-  s.FrameRect(Rect{35, 2, 36, 3}, Rgb(255, 0, 0));
-  s.FrameRect(Rect{40, 2, 41, 30}, Rgb(0, 255, 0));
-  s.FrameRect(Rect{45, 2, 80, 3}, Rgb(0, 0, 255));
+// Filled or framed; the framed ones add two small frames.
+inline void Rects(Surface& s, bool frame) {
+  const std::pair<Rect, RgbColor> rects[] = {
+      {{2, 2, 30, 20}, Rgb(255, 255, 255)}, {{35, 2, 36, 3}, Rgb(255, 0, 0)},  {{40, 2, 41, 30}, Rgb(0, 255, 0)},
+      {{45, 2, 80, 3}, Rgb(0, 0, 255)},     {{85, 2, 85, 30}, Rgb(255, 255, 0)},  // empty
+      {{-10, 40, 20, 90}, Rgb(0, 255, 255)},  // over the edges
+      {{100, 60, 200, 200}, Rgb(255, 0, 255)}, {{30, 40, 60, 70}, Rgb(0, 0, 0)}};
+  for (const auto& [rect, color] : rects) frame ? s.FrameRect(rect, color) : s.FillRect(rect, color);
+  if (!frame) return;
   s.FrameRect(Rect{45, 6, 47, 8}, Rgb(0, 0, 255));
   s.FrameRect(Rect{50, 6, 53, 9}, Rgb(0, 0, 255));
-  s.FrameRect(Rect{85, 2, 85, 30}, Rgb(255, 255, 0));  // empty
-  s.FrameRect(Rect{-10, 40, 20, 90}, Rgb(0, 255, 255));
-  s.FrameRect(Rect{100, 60, 200, 200}, Rgb(255, 0, 255));
-  s.FrameRect(Rect{30, 40, 60, 70}, Rgb(0, 0, 0));
 }
 
 inline void InvertedRects(Surface& s) {
@@ -237,19 +186,23 @@ inline constexpr GradientPair kGradientPairs[] = {
     {0xFFFFFF, 0xD8E9EC}, {0xF5E5DC, 0xC47C4E}, {0x123456, 0x654321}, {0x808080, 0x7F7F7F},
 };
 
+// A gradient from `along0` to `along1` in the direction of `mode`, `across0` to `across1` across it.
+inline void Gradient(Surface& s, const System& system, GradientMode mode, int32_t along0, int32_t across0,
+                     int32_t along1, int32_t across1, const GradientPair& p) {
+  if (mode == GradientMode::kHorizontal) {
+    GradientFillRect(s, system, along0, across0, along1, across1, p.from, p.to, mode);
+  } else {
+    GradientFillRect(s, system, across0, along0, across1, along1, p.from, p.to, mode);
+  }
+}
+
 inline void GradientSizes(Surface& s, const System& system, GradientMode mode) {
   // Sizes 1 to 9 and a few more; both black to white and a slight pair.
   const int32_t sizes[] = {1, 2, 3, 4, 5, 7, 9, 13, 17, 31};
   int32_t pos = 2;
   for (int32_t size : sizes) {
     for (int32_t k = 0; k < 2; ++k) {
-      const GradientPair& p = kGradientPairs[k == 0 ? 0 : 3];
-      const int32_t other = 2 + k * 58;
-      if (mode == GradientMode::kHorizontal) {
-        GradientFillRect(s, system, pos, other, pos + size, other + 50, p.from, p.to, mode);
-      } else {
-        GradientFillRect(s, system, other, pos, other + 50, pos + size, p.from, p.to, mode);
-      }
+      Gradient(s, system, mode, pos, 2 + k * 58, pos + size, 2 + k * 58 + 50, kGradientPairs[k == 0 ? 0 : 3]);
     }
     pos += size + 2;
   }
@@ -262,12 +215,7 @@ inline void GradientLong(Surface& s, const System& system, GradientMode mode) {
                                 {0x0000FF, 0xFF0000}};
   for (size_t i = 0; i < std::size(lengths); ++i) {
     const int32_t across = 2 + static_cast<int32_t>(i) * 23;
-    const GradientPair& p = pairs[i];
-    if (mode == GradientMode::kHorizontal) {
-      GradientFillRect(s, system, 2, across, 2 + lengths[i], across + 21, p.from, p.to, mode);
-    } else {
-      GradientFillRect(s, system, across, 2, across + 21, 2 + lengths[i], p.from, p.to, mode);
-    }
+    Gradient(s, system, mode, 2, across, 2 + lengths[i], across + 21, pairs[i]);
   }
 }
 
@@ -275,11 +223,7 @@ inline void GradientColours(Surface& s, const System& system, GradientMode mode)
   int32_t pos = 2;
   for (const GradientPair& p : kGradientPairs) {
     const int32_t length = 67 + (pos % 5) * 41;
-    if (mode == GradientMode::kHorizontal) {
-      GradientFillRect(s, system, 2, pos, 2 + length, pos + 15, p.from, p.to, mode);
-    } else {
-      GradientFillRect(s, system, pos, 2, pos + 15, 2 + length, p.from, p.to, mode);
-    }
+    Gradient(s, system, mode, 2, pos, 2 + length, pos + 15, p);
     pos += 17;
   }
 }
@@ -352,6 +296,55 @@ inline void PixelsAndInvalid(Surface& s) {
 
 }  // namespace detail
 
+// The primitive cases, each drawn by a function of the surface and the control.
+struct Primitive {
+  const char* name;
+  int32_t width, height;
+  void (*draw)(Surface&, FolivanTab&);
+};
+
+inline const std::vector<Primitive>& Primitives() {
+  using M = GradientMode;
+  using namespace detail;
+  static const int32_t w = GridColumns() * kCell, h = GridRows() * kCell;
+  static const std::vector<Primitive> list = {
+      {"lines_outwards", w, h, [](Surface& s, FolivanTab&) { LineGrid(s, true); }},
+      {"lines_inwards", w, h, [](Surface& s, FolivanTab&) { LineGrid(s, false); }},
+      {"lines_long", 240, 200, [](Surface& s, FolivanTab&) { LongLines(s); }},
+      {"lines_clipped", 120, 90, [](Surface& s, FolivanTab&) { ClippedLines(s); }},
+      {"lines_fan", 200, 200, [](Surface& s, FolivanTab&) { Fan(s); }},
+      {"lines_box_edges", 120, 60, [](Surface&, FolivanTab& c) { BoxEdges(c); }},
+      {"rects_fill", 120, 80, [](Surface& s, FolivanTab&) { Rects(s, false); }},
+      {"rects_frame", 120, 80, [](Surface& s, FolivanTab&) { Rects(s, true); }},
+      {"rects_inverted", 120, 80, [](Surface& s, FolivanTab&) { InvertedRects(s); }},
+      {"gradient_h_small", 160, 120, [](Surface& s, FolivanTab& c) { GradientSizes(s, c.GetSystem(), M::kHorizontal); }},
+      {"gradient_v_small", 160, 120, [](Surface& s, FolivanTab& c) { GradientSizes(s, c.GetSystem(), M::kVertical); }},
+      {"gradient_h_wide", 420, 96, [](Surface& s, FolivanTab& c) { GradientLong(s, c.GetSystem(), M::kHorizontal); }},
+      {"gradient_v_tall", 96, 420, [](Surface& s, FolivanTab& c) { GradientLong(s, c.GetSystem(), M::kVertical); }},
+      {"gradient_h_colors", 300, 140, [](Surface& s, FolivanTab& c) { GradientColours(s, c.GetSystem(), M::kHorizontal); }},
+      {"gradient_v_colors", 140, 300, [](Surface& s, FolivanTab& c) { GradientColours(s, c.GetSystem(), M::kVertical); }},
+      {"gradient_reversed", 160, 80, [](Surface& s, FolivanTab& c) { GradientReversed(s, c.GetSystem()); }},
+      {"box3d", 160, 80, [](Surface&, FolivanTab& c) { Boxes3D(c); }},
+      {"focus_rects", 120, 80, [](Surface& s, FolivanTab&) { FocusRects(s); }},
+      {"focus_rects_odd", 120, 80, [](Surface& s, FolivanTab&) { FocusRectsOdd(s); }},
+      {"pixels_and_invalid_colour", 64, 40, [](Surface& s, FolivanTab&) { PixelsAndInvalid(s); }},
+  };
+  return list;
+}
+
+// The primitive cases, then a control of each Appearance.
+inline std::vector<DrawingCase> DrawingCases() {
+  std::vector<DrawingCase> cases;
+  for (const Primitive& p : Primitives()) cases.push_back({p.name, p.width, p.height});
+  for (int32_t appearance = 1; appearance <= 13; ++appearance) {
+    // Appended rather than concatenated: GCC 12 for i686 warns (-Wrestrict) about "literal" + string.
+    std::string name = "appearance_";
+    name += std::to_string(appearance);
+    cases.push_back({name, 400, 300, CaseKind::kControl, appearance});
+  }
+  return cases;
+}
+
 // Draws a case on `surface`, the surface of `control`'s host, which has the
 // case's size. Primitive cases clear the surface first; control cases set the
 // Appearance of the new control, which repaints it.
@@ -362,28 +355,9 @@ inline void DrawCase(const DrawingCase& c, Surface& surface, FolivanTab& control
   }
   surface.SetBackColor(static_cast<OleColor>(kBackground));
   surface.Cls();
-  const System& system = control.GetSystem();
-  const std::string& n = c.name;
-  if (n == "lines_outwards") detail::LineGrid(surface, true);
-  else if (n == "lines_inwards") detail::LineGrid(surface, false);
-  else if (n == "lines_long") detail::LongLines(surface);
-  else if (n == "lines_clipped") detail::ClippedLines(surface);
-  else if (n == "lines_fan") detail::Fan(surface);
-  else if (n == "lines_box_edges") detail::BoxEdges(control);
-  else if (n == "rects_fill") detail::FillRects(surface);
-  else if (n == "rects_frame") detail::FrameRects(surface);
-  else if (n == "rects_inverted") detail::InvertedRects(surface);
-  else if (n == "gradient_h_small") detail::GradientSizes(surface, system, GradientMode::kHorizontal);
-  else if (n == "gradient_v_small") detail::GradientSizes(surface, system, GradientMode::kVertical);
-  else if (n == "gradient_h_wide") detail::GradientLong(surface, system, GradientMode::kHorizontal);
-  else if (n == "gradient_v_tall") detail::GradientLong(surface, system, GradientMode::kVertical);
-  else if (n == "gradient_h_colors") detail::GradientColours(surface, system, GradientMode::kHorizontal);
-  else if (n == "gradient_v_colors") detail::GradientColours(surface, system, GradientMode::kVertical);
-  else if (n == "gradient_reversed") detail::GradientReversed(surface, system);
-  else if (n == "box3d") detail::Boxes3D(control);
-  else if (n == "focus_rects") detail::FocusRects(surface);
-  else if (n == "focus_rects_odd") detail::FocusRectsOdd(surface);
-  else if (n == "pixels_and_invalid_colour") detail::PixelsAndInvalid(surface);
+  for (const Primitive& p : Primitives()) {
+    if (c.name == p.name) p.draw(surface, control);
+  }
 }
 
 // --- with a visual style ----------------------------------------------------------------------

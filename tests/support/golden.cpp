@@ -1,7 +1,10 @@
 #include "support/golden.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <iomanip>
+#include <sstream>
 #include <system_error>
 
 #include "platform/headless/image_io.h"
@@ -21,20 +24,16 @@ fs::path BuildDirectory() {
   return fs::current_path();
 }
 
-PixelImage DiffImage(const PixelImage& actual, const PixelImage& golden) {
-  PixelImage diff(actual.width(), actual.height(), 0);
-  for (int32_t y = 0; y < actual.height(); ++y) {
-    for (int32_t x = 0; x < actual.width(); ++x) {
-      const RgbColor a = actual.At(x, y);
-      const RgbColor g = golden.At(x, y);
-      if (a != g) {
-        diff.Set(x, y, Rgb(255, 0, 0));
-      } else {
-        diff.Set(x, y, Rgb(RedOf(a) / 3, GreenOf(a) / 3, BlueOf(a) / 3));
-      }
-    }
-  }
-  return diff;
+std::string Write(const PixelImage& image, const fs::path& dir, const std::string& file) {
+  const fs::path path = dir / file;
+  fs::create_directories(path.parent_path());
+  WritePng(image, path.string());
+  return path.string();
+}
+
+bool Near(RgbColor a, RgbColor b, int tolerance) {
+  return std::abs(RedOf(a) - RedOf(b)) <= tolerance && std::abs(GreenOf(a) - GreenOf(b)) <= tolerance &&
+         std::abs(BlueOf(a) - BlueOf(b)) <= tolerance;
 }
 
 }  // namespace
@@ -48,6 +47,45 @@ std::string GoldenDiffDirectory() {
   return (BuildDirectory() / "golden-diff").string();
 }
 
+::testing::AssertionResult SameImage(const PixelImage& actual, const PixelImage& expected, const std::string& name,
+                                     const std::string& dir, const std::function<bool(int32_t, int32_t)>& skip,
+                                     int tolerance) {
+  if (expected.width() != actual.width() || expected.height() != actual.height()) {
+    return ::testing::AssertionFailure() << name << ": size " << actual.width() << "x" << actual.height()
+                                         << " differs from the expected " << expected.width() << "x"
+                                         << expected.height() << " (image: " << Write(actual, dir, name + ".actual.png")
+                                         << ")";
+  }
+  PixelImage diff(actual.width(), actual.height(), 0);
+  int64_t differing = 0;
+  Rect box{actual.width(), actual.height(), -1, -1};
+  std::ostringstream first;
+  for (int32_t y = 0; y < actual.height(); ++y) {
+    for (int32_t x = 0; x < actual.width(); ++x) {
+      const RgbColor a = actual.At(x, y) & 0xFFFFFF;
+      const RgbColor e = expected.At(x, y) & 0xFFFFFF;
+      if (skip && skip(x, y)) {
+        diff.Set(x, y, Rgb(0, 0, 90));
+      } else if (Near(a, e, tolerance)) {
+        diff.Set(x, y, Rgb(RedOf(a) / 3, GreenOf(a) / 3, BlueOf(a) / 3));
+      } else {
+        diff.Set(x, y, Rgb(255, 0, 0));
+        if (differing++ < 12) {
+          first << " (" << x << "," << y << ") " << std::hex << std::setfill('0') << std::setw(6) << a << " not "
+                << std::setw(6) << e << std::dec << ";";
+        }
+        box = Rect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+      }
+    }
+  }
+  if (differing == 0) return ::testing::AssertionSuccess();
+  Write(actual, dir, name + ".actual.png");
+  Write(expected, dir, name + ".expected.png");
+  return ::testing::AssertionFailure() << name << ": " << differing << " pixels differ, within (" << box.left << ","
+                                       << box.top << ")-(" << box.right << "," << box.bottom << "); first:"
+                                       << first.str() << " difference: " << Write(diff, dir, name + ".diff.png");
+}
+
 ::testing::AssertionResult MatchesGolden(const PixelImage& image, const std::string& name) {
   const std::string golden_path = GoldenPath(name);
   const char* update = std::getenv("FOLIVAN_UPDATE_GOLDEN");
@@ -56,40 +94,12 @@ std::string GoldenDiffDirectory() {
     WritePng(image, golden_path);
     return ::testing::AssertionSuccess() << "wrote " << golden_path;
   }
-
-  const fs::path diff_dir = GoldenDiffDirectory();
-  const std::string actual_path = (diff_dir / (name + ".actual.png")).string();
-  auto write_actual = [&] {
-    fs::create_directories(fs::path(actual_path).parent_path());
-    WritePng(image, actual_path);
-  };
-
   if (!fs::exists(golden_path)) {
-    write_actual();
-    return ::testing::AssertionFailure() << "no golden image " << golden_path << " (rendered image: " << actual_path
+    return ::testing::AssertionFailure() << "no golden image " << golden_path << " (rendered image: "
+                                         << Write(image, GoldenDiffDirectory(), name + ".actual.png")
                                          << "); create it with FOLIVAN_UPDATE_GOLDEN=1 ctest --test-dir build";
   }
-  PixelImage golden = ReadPng(golden_path);
-  for (int32_t y = 0; y < golden.height(); ++y) {
-    for (int32_t x = 0; x < golden.width(); ++x) golden.Ref(x, y) &= 0x00FFFFFFu;  // alpha is not compared
-  }
-  if (golden.width() != image.width() || golden.height() != image.height()) {
-    write_actual();
-    return ::testing::AssertionFailure() << name << ": size " << image.width() << "x" << image.height()
-                                         << " differs from the golden " << golden.width() << "x" << golden.height()
-                                         << " (rendered image: " << actual_path << ")";
-  }
-  int64_t differing = 0;
-  for (int32_t y = 0; y < image.height(); ++y) {
-    for (int32_t x = 0; x < image.width(); ++x) differing += image.At(x, y) != golden.At(x, y) ? 1 : 0;
-  }
-  if (differing == 0) return ::testing::AssertionSuccess();
-
-  write_actual();
-  const std::string diff_path = (diff_dir / (name + ".diff.png")).string();
-  WritePng(DiffImage(image, golden), diff_path);
-  return ::testing::AssertionFailure() << name << ": " << differing << " pixels differ from " << golden_path
-                                       << " (rendered: " << actual_path << ", differences: " << diff_path << ")";
+  return SameImage(image, ReadPng(golden_path), name, GoldenDiffDirectory());
 }
 
 }  // namespace folivan::testing
