@@ -115,13 +115,5 @@ TEST_F(WizardTest, APressShowsThePressedPictureOfTheButton) {
   EXPECT_EQ(surface.painted.front(), (Painted{3, 378, 2}));
 }
 
-TEST_F(WizardTest, NoButtonsWithoutWizardPictures) {
-  control.SetWizardPictures(false);
-  MoveTo(390, 10);
-  control.MouseDown(1, 0, 0, 0);
-  EXPECT_EQ(control.CurrentTab(), 0);
-  EXPECT_TRUE(surface.painted.empty());
-}
-
 }  // namespace
 }  // namespace folivan

@@ -94,6 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"wizard_next_hot", "set Appearance = 12\nshow\ncursor 190 10\nmousemove 0 0 190 10\nrender \"@\" as-shown\n", ""},
         GoldenCase{"wizard_previous_hot", "set Appearance = 12\nset CurrentTab = 1\nshow\ncursor 10 10\n"
                    "mousemove 0 0 10 10\nrender \"@\" as-shown\n", ""},
+        // Without the wizard's pictures there are no buttons: a move and a press there do nothing.
+        GoldenCase{"wizard_no_pictures", "set Appearance = 12\nset WizardPictures = False\nshow\ncursor 190 10\n"
+                   "mousemove 0 0 190 10\nmousedown 1 0 190 10\nrender \"@\" as-shown\n", ""},
         // Away from both, the hot look goes.
         GoldenCase{"wizard_away", "set Appearance = 12\nset CurrentTab = 1\nshow\ncursor 190 10\nmousemove 0 0 190 10\n"
                    "cursor 100 30\nmousemove 0 0 100 30\nrender \"@\" as-shown\n", ""}),

@@ -1,6 +1,6 @@
 // Tip over the headless tooltip windows: what it sends and when, windows that
 // could not be made, and the window's lifetime. The windows as a user meets
-// them (style, owner, tool, title, text, one at a time) are pinned by
+// them (style, owner, tool, title, icon, text, one at a time) are pinned by
 // tooltips.play, tip_windows.play and mouse_design.play.
 #include <gtest/gtest.h>
 
@@ -54,22 +54,6 @@ TEST_F(TipTest, WithoutAParentNoWindowIsMadeAndNothingIsSent) {
   EXPECT_EQ(Tooltips().Created(), 0);
 }
 
-TEST_F(TipTest, CreateSendsTheToolThenATitleWhenThereIsAnIcon) {
-  Tip tip;
-  tip.SetParentControl(&control);
-  tip.SetTipText("text");
-  tip.SetIcon(1);  // no window yet: stored only
-  tip.Create();
-  const HeadlessTooltips::Tooltip& t = OnlyWindow();
-  EXPECT_EQ(t.ex_style, 0u);
-  EXPECT_EQ(t.instance, HeadlessTooltips::kModuleInstance);
-  ASSERT_EQ(t.tools.size(), 1u);
-  EXPECT_EQ(t.tools[0].flags, 16u);
-  EXPECT_EQ(t.tools[0].size, 44u);
-  // An icon without a title is enough for Create to send the title.
-  EXPECT_EQ(t.received, (Messages{{ttm::kAddTool, 0, "text"}, {ttm::kSetTitle, 1, ""}}));
-}
-
 TEST_F(TipTest, SettersSendTheTitleOnlyWithAWindowATitleAndAnIcon) {
   Tip tip;
   tip.SetParentControl(&control);
@@ -84,6 +68,11 @@ TEST_F(TipTest, SettersSendTheTitleOnlyWithAWindowATitleAndAnIcon) {
   tip.SetTitle("Other");  // icon 0: nothing
   tip.SetTipText("new text");
   const HeadlessTooltips::Tooltip& t = OnlyWindow();
+  EXPECT_EQ(t.ex_style, 0u);
+  EXPECT_EQ(t.instance, HeadlessTooltips::kModuleInstance);
+  ASSERT_EQ(t.tools.size(), 1u);
+  EXPECT_EQ(t.tools[0].flags, 16u);
+  EXPECT_EQ(t.tools[0].size, 44u);
   EXPECT_EQ(t.received, (Messages{{ttm::kAddTool, 0, ""},
                                   {ttm::kSetTitle, 0, "Early"},
                                   {ttm::kSetTitle, 2, "Early"},
