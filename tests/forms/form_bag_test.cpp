@@ -1,7 +1,7 @@
 // The property bag over a control block: reads with defaults and the line
-// they came from, and pictures. What a save writes (only values that differ
-// from their defaults, in VB6's layout) and saving, loading and saving again
-// are pinned end to end by console/forms_test against tests/console/data.
+// they came from, pictures, and the default rule on writing. The layout of a
+// saved control, and saving, loading and saving again, are pinned end to end
+// by console/forms_test against tests/console/data.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -85,6 +85,38 @@ TEST(FormBagPictures, ReferencesGoToTheLoaderAndComeBackAsTheyWereOrAsAPath) {
   ASSERT_EQ(plain.Written().size(), 2u) << "a picture without a source is not stored";
   EXPECT_EQ(plain.Written()[0].ValueText(), "\"frmMain.frx\":0442");
   EXPECT_EQ(plain.Written()[1].ValueText(), "\"/elsewhere/b.png\"");
+}
+
+TEST(FormBagWrite, ValuesEqualToTheirDefaultAreNotStored) {
+  FormDocument doc("VB.Form", "Form1");
+  FormBlock& tab = doc.Root()->AppendChild(std::string(kFolivanTabType), "Tabs1");
+  FormPropertyBag bag(doc, tab);
+  bag.BeginSave();
+  bag.Write("Auto", Variant::Bool(false), Variant::Bool(false));
+  bag.Write("ColorSys", Variant(int32_t{1}), Variant(int32_t{1}));
+  bag.Write("LastActTab", Variant(int16_t{0}), Variant(int32_t{0}));  // across integer types
+  bag.Write("Enab", Variant::Bool(true), Variant(int16_t{-1}));       // True is -1
+  bag.Write("TagV(0)", Variant(), Variant(""));                       // Empty is ""
+  bag.Write("FONT2", Variant(FontDesc{}), Variant(FontDesc{}));
+  EXPECT_TRUE(bag.Written().empty());
+
+  bag.Write("Tabs", Variant(int16_t{3}), Variant(int16_t{0}));
+  bag.Write("Caption", Variant("Tab 0"), Variant(""));
+  bag.Write("DefCtrlCap(1)", Variant(""), std::nullopt);  // no default: always stored
+  bag.Write("BLD", Variant::Bool(true), Variant::Bool(false));
+  bag.Write("Caption", Variant("General"), Variant(""));  // a second write keeps the place
+  bag.Write("BLD", Variant::Bool(false), Variant::Bool(false));  // back to the default: gone
+  std::vector<std::string> keys;
+  for (const FormProperty& p : bag.Written()) keys.push_back(p.Key());
+  EXPECT_EQ(keys, (std::vector<std::string>{"Tabs", "Caption", "DefCtrlCap(1)"}));
+
+  bag.CommitSave();
+  EXPECT_EQ(tab.Get("Caption"), Variant("General"));
+  EXPECT_EQ(tab.Get("DefCtrlCap(1)"), Variant(""));
+  EXPECT_FALSE(tab.Get("BLD").has_value());
+  // A key left out reads back as the default it was compared with.
+  FormPropertyBag reader(doc, tab);
+  EXPECT_EQ(reader.Read("ColorSys", Variant(int32_t{1})), Variant(int32_t{1}));
 }
 
 }  // namespace
