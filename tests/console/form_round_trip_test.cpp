@@ -1,18 +1,14 @@
-// Forms as projects hold them, saved after switching tabs: names in the
-// form's code page keep their tabs, positions are written as Singles, and run
-// mode adds no lines at the controls' defaults. Small forms of our own pin
-// each rule; real forms from other people's projects (read where they lie,
-// never copied here) each get a FolivanTab around one or two of their
-// top-level controls, one in sight on tab 0 and one hidden on tab 1.
-// Switching to tab 1 and back, saving, reloading and switching again must
-// leave every line outside the control's own entries as it was, and bring
-// the moved controls back where they stood.
+// Real forms from other people's projects (read where they lie, never copied
+// here) each get a FolivanTab around one or two of their top-level controls,
+// one in sight on tab 0 and one hidden on tab 1. Switching to tab 1 and back,
+// saving, reloading and switching again must leave every line outside the
+// control's own entries as it was, and bring the moved controls back where
+// they stood. Small forms of our own pin each rule in forms_test.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <memory>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -171,101 +167,6 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
     if (el != al) return "line " + std::to_string(i + 1) + ": expected [" + el + "], saved [" + al + "]";
   }
   return "";
-}
-
-// A form with a FolivanTab of two tabs around `controls`; `keys` are the
-// control's own entries after "Tabs".
-std::string OwnForm(const std::string& keys, const std::string& controls) {
-  return "VERSION 5.00\r\nBegin VB.Form Form1 \r\n   ScaleMode       =   0  'User\r\n"
-         "   Begin FolivanTabs.FolivanTab FolivanTab1 \r\n      Height          =   3600\r\n"
-         "      Left            =   0\r\n      Top             =   0\r\n      Width           =   4800\r\n"
-         "      Tabs            =   2\r\n" + keys + controls + "   End\r\nEnd\r\n";
-}
-
-std::string Entry(int tab, int j, const std::string& id_bytes) {
-  std::string prefix = "      Tab(" + std::to_string(tab) + ")";
-  return prefix + "ContCtrlCap(" + std::to_string(j) + ")=   \"" + id_bytes + "\"\r\n" + prefix + "CtrlEnabled(" +
-         std::to_string(j) + ")=   -1  'True\r\n" + prefix + "CtrlTabStop(" + std::to_string(j) + ")=   -1  'True\r\n";
-}
-
-class OwnForms : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("folivan-own-forms-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::unique_ptr<console::Session> Load(const std::string& bytes, bool design) {
-    WriteBytes(dir_ / "in.frm", bytes);
-    console::SessionOptions o;
-    o.design = design;
-    o.form_path = (dir_ / "in.frm").string();
-    return std::make_unique<console::Session>(o);
-  }
-  std::string Save(console::Session& s, const std::string& name) {
-    s.SaveForm((dir_ / name).string());
-    return ReadBytes(dir_ / name);
-  }
-  static double Left(console::Session& s, const std::string& id) {
-    for (const StandInControlPtr& c : s.Host().Controls()) {
-      if (GetControlID(*c) == id) return ToDouble(*c->Get("Left"));
-    }
-    return 0;
-  }
-
-  fs::path dir_;
-};
-
-// A cp1252 name (listed in other capitals) and cp932 bytes keep their tab,
-// and are written back in the form's bytes.
-TEST_F(OwnForms, NonAsciiNamesKeepTheirTabs) {
-  const std::string accented = "rel\xF3gio", japanese = "\x83y\x81[\x83W";
-  const std::string form = OwnForm(
-      "      TabContCtrlCnt(1)=   2\r\n" + Entry(1, 1, "REL\xD3GIO[0]") + Entry(1, 2, japanese + "[3]"),
-      "      Begin VB.Label " + accented + " \r\n         Index           =   0\r\n         Left            =   -74880\r\n"
-      "      End\r\n      Begin VB.Label " + japanese + " \r\n         Index           =   3\r\n"
-      "         Left            =   -74500\r\n      End\r\n");
-  auto s = Load(form, true);
-  s->Control().SetCurrentTab(1);
-  EXPECT_EQ(Left(*s, Cp1252ToUtf8(accented) + "[0]"), 120);
-  EXPECT_EQ(Left(*s, Cp1252ToUtf8(japanese) + "[3]"), 500);
-  s->Control().SetCurrentTab(0);
-  std::string saved = Save(*s, "saved.frm");
-  EXPECT_NE(saved.find("Tab(1)ContCtrlCap(1)=   \"" + accented + "[0]\"\r\n"), std::string::npos) << saved;
-  EXPECT_NE(saved.find("Tab(1)ContCtrlCap(2)=   \"" + japanese + "[3]\"\r\n"), std::string::npos) << saved;
-  EXPECT_EQ(FirstDifference(form, saved), "");
-}
-
-// Places that a Single holds come back with the digits that were read; the
-// hidden place has at most seven.
-TEST_F(OwnForms, PositionsAreWrittenAsSingles) {
-  const std::string form = OwnForm("",
-      "      Begin VB.Line Line1 \r\n         X1              =   84.515\r\n         X2              =   5309.398\r\n"
-      "      End\r\n      Begin VB.Label Label1 \r\n         Left            =   98.6\r\n      End\r\n");
-  auto s = Load(form, true);
-  s->Control().SetCurrentTab(1);
-  std::string away = Save(*s, "away.frm");
-  EXPECT_NE(away.find("X1              =   -74915.48\r\n"), std::string::npos) << away;
-  EXPECT_NE(away.find("Left            =   -74901.4\r\n"), std::string::npos) << away;
-  s->Control().SetCurrentTab(0);
-  EXPECT_EQ(FirstDifference(form, Save(*s, "back.frm")), "");
-}
-
-// At run time a save while the controls are away writes their disabled state;
-// once they are back at their defaults, those lines go again.
-TEST_F(OwnForms, RunModeWritesNoDefaultsBack) {
-  const std::string form = OwnForm("",
-      "      Begin VB.TextBox Text1 \r\n         Left            =   120\r\n         TabIndex        =   1\r\n"
-      "      End\r\n");
-  auto s = Load(form, false);
-  s->Control().SetCurrentTab(1);
-  std::string away = Save(*s, "away.frm");
-  EXPECT_NE(away.find("TabStop         =   0   'False"), std::string::npos) << away;
-  s->Control().SetCurrentTab(0);
-  EXPECT_EQ(FirstDifference(form, Save(*s, "back.frm")), "");
 }
 
 class RealForms : public ::testing::TestWithParam<bool> {

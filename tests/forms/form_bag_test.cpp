@@ -1,6 +1,7 @@
-// The property bag over a control block: reads with defaults, the default
-// rule on writing, pictures, and the layout of a saved control. Saving,
-// loading and saving again is pinned end to end by console/forms_test.
+// The property bag over a control block: reads with defaults and the line
+// they came from, pictures, and the default rule on writing. The layout of a
+// saved control, and saving, loading and saving again, are pinned end to end
+// by console/forms_test against tests/console/data.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -116,40 +117,6 @@ TEST(FormBagWrite, ValuesEqualToTheirDefaultAreNotStored) {
   // A key left out reads back as the default it was compared with.
   FormPropertyBag reader(doc, tab);
   EXPECT_EQ(reader.Read("ColorSys", Variant(int32_t{1})), Variant(int32_t{1}));
-}
-
-TEST(FormBagSave, ExtenderKeysFirstThenTheControlsKeysThenItsControls) {
-  FormDocument doc = FormDocument::Load(kSample);
-  FormBlock& tab = *FindFolivanTab(doc);
-  FormPropertyBag bag(doc, tab);
-  bag.BeginSave();
-  bag.Write("Auto", Variant::Bool(true), Variant::Bool(false));
-  bag.Write("Tabs", Variant(int16_t{1}), Variant(int16_t{0}));
-  bag.Write("TabCaption(0)", Variant("Only"), Variant("Tab 0"));
-  bag.CommitSave();
-
-  std::string text = doc.Serialize();
-  std::string expected =
-      "   Begin FolivanTabs.FolivanTab FolivanTab1 \r\n"
-      "      Height          =   3735\r\n"
-      "      Left            =   120\r\n"
-      "      TabIndex        =   0\r\n"
-      "      Top             =   120\r\n"
-      "      Width           =   6495\r\n"
-      "      _ExtentX        =   11456\r\n"
-      "      _ExtentY        =   6588\r\n"
-      "      Auto            =   -1  'True\r\n"
-      "      Tabs            =   1\r\n"
-      "      TabCaption(0)   =   \"Only\"\r\n"
-      "      ' a comment kept in place   \r\n"
-      "      Begin VB.Line Line1 \r\n";
-  EXPECT_NE(text.find(expected), std::string::npos) << text;
-  EXPECT_EQ(text.find("FutureKey"), std::string::npos);
-  EXPECT_EQ(text.find("STT"), std::string::npos);
-  ASSERT_EQ(tab.Children().size(), 2u);
-  // Everything outside the control is untouched.
-  EXPECT_NE(text.find("AllowUserResizing=   1\r\n"), std::string::npos);
-  EXPECT_NE(text.find("Private Sub Form_Load()\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The form designer's mouse (window messages, the common-area box), the wizard
-// page buttons' pictures and the flags shared by all controls of the thread;
-// mouse_design.play and wizard_pages.play walk through the presses.
+// The form designer's mouse (window messages, the common-area box), the flags
+// shared by all controls of the thread, and the wizard page buttons' pressed
+// picture; mouse_design.play and wizard_pages.play walk through the presses,
+// scroll_golden_test pictures the buttons' hot looks.
 #include <gtest/gtest.h>
 
 #include "input/design_subclass.h"
@@ -105,20 +106,6 @@ class WizardTest : public InputFixture {
   using Painted = SpySurface::Painted;
 };
 
-TEST_F(WizardTest, MovesShowTheHotLookOfAButtonThatCanTurnThePage) {
-  MoveTo(10, 10);  // previous, on the first page: nothing
-  MoveTo(388, 10);
-  EXPECT_EQ(surface.painted, (std::vector<Painted>{{2, 378, 2}}));
-  surface.painted.clear();
-  control.SetCurrentTab(1);
-  surface.painted.clear();
-  MoveTo(200, 150);
-  EXPECT_EQ(surface.painted, (std::vector<Painted>{{1, 378, 2}, {4, 2, 2}}));
-  surface.painted.clear();
-  MoveTo(22, 22);
-  EXPECT_EQ(surface.painted, (std::vector<Painted>{{5, 2, 2}}));
-}
-
 TEST_F(WizardTest, APressShowsThePressedPictureOfTheButton) {
   MoveTo(390, 10);
   surface.painted.clear();
@@ -126,14 +113,6 @@ TEST_F(WizardTest, APressShowsThePressedPictureOfTheButton) {
   EXPECT_EQ(control.CurrentTab(), 1);
   ASSERT_FALSE(surface.painted.empty());
   EXPECT_EQ(surface.painted.front(), (Painted{3, 378, 2}));
-}
-
-TEST_F(WizardTest, NoButtonsWithoutWizardPictures) {
-  control.SetWizardPictures(false);
-  MoveTo(390, 10);
-  control.MouseDown(1, 0, 0, 0);
-  EXPECT_EQ(control.CurrentTab(), 0);
-  EXPECT_TRUE(surface.painted.empty());
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
-// Tip over the headless tooltip windows: the window it makes and what it
-// sends, on its own and as the mouse handling drives it.
+// Tip over the headless tooltip windows: what it sends and when, windows that
+// could not be made, and the window's lifetime. The windows as a user meets
+// them (style, owner, tool, title, icon, text, one at a time) are pinned by
+// tooltips.play, tip_windows.play and mouse_design.play.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "input/mouse_fixture.h"
+#include "core/folivan_tab.h"
+#include "platform/headless/headless_host.h"
 #include "platform/headless/headless_tooltips.h"
+#include "platform/headless/hosted_surface.h"
 #include "tooltip/tip.h"
 
 namespace folivan {
@@ -15,24 +19,30 @@ namespace {
 using Message = HeadlessTooltips::Message;
 using Messages = std::vector<Message>;
 
-class TipFixture : public MouseFixture {
+class TipTest : public ::testing::Test {
  protected:
-  explicit TipFixture(bool user_mode = true) : MouseFixture(user_mode) {}
-
+  TipTest() : surface(system, 400, 300), host(surface, system), control(host, system) {
+    host.SetUserMode(true);
+    control.InitProperties();
+    control.Paint();
+  }
   HeadlessTooltips& Tooltips() { return system.Tooltips(); }
-  // The one tooltip window there is; fails the test when there are none or several.
   const HeadlessTooltips::Tooltip& OnlyWindow() {
     std::vector<WindowHandle> windows = Tooltips().Windows();
     EXPECT_EQ(windows.size(), 1u);
     static const HeadlessTooltips::Tooltip none;
-    if (windows.size() != 1) return none;
-    return *Tooltips().Find(windows[0]);
+    return windows.size() == 1 ? *Tooltips().Find(windows[0]) : none;
   }
+  void MoveTo(int32_t x, int32_t y) {
+    system.SetCursorPos(Point{x, y});
+    control.MouseMove(0, 0, static_cast<float>(x), static_cast<float>(y));
+  }
+
+  HeadlessSystem system;
+  HostedSurface surface;
+  HeadlessHost host;
+  FolivanTab control;
 };
-
-// --- Tip on its own ------------------------------------------------------------------------
-
-class TipTest : public TipFixture {};
 
 TEST_F(TipTest, WithoutAParentNoWindowIsMadeAndNothingIsSent) {
   Tip tip;
@@ -42,47 +52,6 @@ TEST_F(TipTest, WithoutAParentNoWindowIsMadeAndNothingIsSent) {
   tip.SetTipText("x");
   EXPECT_FALSE(tip.HasWindow());
   EXPECT_EQ(Tooltips().Created(), 0);
-}
-
-TEST_F(TipTest, CreateMakesATopmostTooltipWindowOwnedByTheControlWithOneToolOverItsClientArea) {
-  Tip tip;
-  tip.SetParentControl(&control);
-  tip.SetTipText("text");
-  tip.SetIcon(1);  // no window yet: stored only
-  tip.Create();
-  ASSERT_TRUE(tip.HasWindow());
-  const HeadlessSystem::Window* window = system.FindWindow(tip.Window());
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(window->class_name, "tooltips_class32");
-  EXPECT_FALSE(window->visible);
-
-  const HeadlessTooltips::Tooltip& t = OnlyWindow();
-  EXPECT_EQ(t.ex_style, 0u);
-  EXPECT_EQ(t.style, 3u);
-  EXPECT_EQ(t.owner, control.hwnd());
-  EXPECT_EQ(t.instance, HeadlessTooltips::kModuleInstance);
-  EXPECT_TRUE(t.topmost);
-  ToolInfo expected;
-  expected.flags = 16;
-  expected.hwnd = control.hwnd();
-  expected.rect = Rect{0, 0, 400, 300};
-  expected.instance = HeadlessTooltips::kModuleInstance;
-  expected.text = "text";
-  EXPECT_EQ(t.tools, std::vector<ToolInfo>{expected});
-  EXPECT_EQ(expected.size, 44u);
-  // An icon without a title is enough for Create to send the title.
-  EXPECT_EQ(t.received, (Messages{{ttm::kAddTool, 0, "text"}, {ttm::kSetTitle, 1, ""}}));
-  EXPECT_EQ(t.icon, 1);
-}
-
-TEST_F(TipTest, OnlyStyleTwoIsABalloon) {
-  for (int32_t style : {0, 1, 2, 3, -1}) {
-    Tip tip;
-    tip.SetParentControl(&control);
-    tip.SetStyle(style);
-    tip.Create();
-    EXPECT_EQ(OnlyWindow().style, style == 2 ? 67u : 3u) << style;
-  }
 }
 
 TEST_F(TipTest, SettersSendTheTitleOnlyWithAWindowATitleAndAnIcon) {
@@ -99,48 +68,17 @@ TEST_F(TipTest, SettersSendTheTitleOnlyWithAWindowATitleAndAnIcon) {
   tip.SetTitle("Other");  // icon 0: nothing
   tip.SetTipText("new text");
   const HeadlessTooltips::Tooltip& t = OnlyWindow();
+  EXPECT_EQ(t.ex_style, 0u);
+  EXPECT_EQ(t.instance, HeadlessTooltips::kModuleInstance);
+  ASSERT_EQ(t.tools.size(), 1u);
+  EXPECT_EQ(t.tools[0].flags, 16u);
+  EXPECT_EQ(t.tools[0].size, 44u);
   EXPECT_EQ(t.received, (Messages{{ttm::kAddTool, 0, ""},
                                   {ttm::kSetTitle, 0, "Early"},
                                   {ttm::kSetTitle, 2, "Early"},
                                   {ttm::kSetTitle, 3, "Title"},
                                   {ttm::kUpdateTipText, 0, "new text"}}));
-  // The stand-in applied them: the last title, and the new text on the one tool.
-  EXPECT_EQ(t.title, "Title");
-  EXPECT_EQ(t.icon, 3);
-  ASSERT_EQ(t.tools.size(), 1u);
-  EXPECT_EQ(t.tools[0].text, "new text");
   EXPECT_EQ(tip.TipText(), "new text");
-}
-
-TEST_F(TipTest, CreateAgainReplacesTheWindowAndTakesTheClientRectangleAnew) {
-  Tip tip;
-  tip.SetParentControl(&control);
-  tip.SetTipText("kept");
-  tip.Create();
-  const WindowHandle first = tip.Window();
-  system.MoveWindow(control.hwnd(), 0, 0, 250, 120, false);
-  EXPECT_EQ(OnlyWindow().tools[0].rect, (Rect{0, 0, 400, 300}));  // as it was at Create
-
-  tip.Create();
-  EXPECT_NE(tip.Window(), first);
-  EXPECT_EQ(system.FindWindow(first), nullptr);
-  EXPECT_EQ(Tooltips().Created(), 2);
-  const HeadlessTooltips::Tooltip& t = OnlyWindow();
-  EXPECT_EQ(t.tools[0].rect, (Rect{0, 0, 250, 120}));
-  EXPECT_EQ(t.tools[0].text, "kept");
-}
-
-TEST_F(TipTest, TheWindowGoesWithTheObject) {
-  WindowHandle window = 0;
-  {
-    Tip tip;
-    tip.SetParentControl(&control);
-    tip.Create();
-    window = tip.Window();
-    ASSERT_NE(system.FindWindow(window), nullptr);
-  }
-  EXPECT_EQ(system.FindWindow(window), nullptr);
-  EXPECT_TRUE(Tooltips().Windows().empty());
 }
 
 TEST_F(TipTest, AWindowThatCouldNotBeMadeIsSentNothingAndNotDestroyed) {
@@ -163,67 +101,14 @@ TEST_F(TipTest, AWindowThatCouldNotBeMadeIsSentNothingAndNotDestroyed) {
   EXPECT_EQ(Tooltips().Created(), 0);
 }
 
-// --- the tooltip of the hot tab ------------------------------------------------------------
-
-class HotTabTipTest : public TipFixture {};
-
-TEST_F(HotTabTipTest, HoveringATabShowsItsCaptionAsTitleAndText) {
-  control.SetTabCaption(1, "&File");
-  control.SetToolTipStyle(2);
-  control.Paint();
-  MoveOver(1);
-  const HeadlessTooltips::Tooltip& t = OnlyWindow();
-  EXPECT_EQ(t.style, 67u);
-  EXPECT_EQ(t.owner, control.hwnd());
-  // Everything was set before Create: the window is sent the tool and the title only.
-  EXPECT_EQ(t.received, (Messages{{ttm::kAddTool, 0, "&File"}, {ttm::kSetTitle, 1, "File"}}));
-}
-
-TEST_F(HotTabTipTest, OneWindowAtATimeReplacedOnlyWhenTheTabChanges) {
-  control.SetTabToolTip(2, "Second");
-  MoveOver(1);
-  const WindowHandle first = S().input.Tip->Window();
-  MoveTo(static_cast<float>(S().tabs[1].AL + 1), 10);
-  EXPECT_EQ(Tooltips().Windows(), std::vector<WindowHandle>{first});
-
-  MoveOver(2);
-  std::vector<WindowHandle> now = Tooltips().Windows();
-  ASSERT_EQ(now.size(), 1u);
-  EXPECT_NE(now[0], first);
-  EXPECT_EQ(OnlyWindow().tools[0].text, "Second");
-  EXPECT_EQ(Tooltips().Created(), 2);
-
-  MoveTo(30, 100);  // below the strip
+TEST_F(TipTest, TheWindowGoesWithTheTipAndTheTipWithTheControl) {
+  {
+    Tip tip;
+    tip.SetParentControl(&control);
+    tip.Create();
+    ASSERT_EQ(Tooltips().Windows().size(), 1u);
+  }
   EXPECT_TRUE(Tooltips().Windows().empty());
-}
-
-TEST_F(HotTabTipTest, TheToolCoversTheWholeControl) {
-  MoveOver(0);
-  const WindowHandle window = S().input.Tip->Window();
-  EXPECT_TRUE(Tooltips().ToolAt(window, Point{0, 0}));
-  EXPECT_TRUE(Tooltips().ToolAt(window, Point{399, 299}));
-  EXPECT_FALSE(Tooltips().ToolAt(window, Point{400, 150}));
-  EXPECT_FALSE(Tooltips().ToolAt(window, Point{200, 300}));
-}
-
-TEST_F(HotTabTipTest, APressDropsTheWindow) {
-  MoveOver(2);
-  ASSERT_EQ(Tooltips().Windows().size(), 1u);
-  Press();
-  EXPECT_EQ(control.CurrentTab(), 2);
-  EXPECT_TRUE(Tooltips().Windows().empty());
-}
-
-TEST_F(HotTabTipTest, NoWindowWithoutShowToolTipNorOverADisabledTab) {
-  control.SetiTabEnabled(1, false);
-  MoveOver(1);
-  control.SetShowToolTip(false);
-  MoveOver(2);
-  MoveOver(0);
-  EXPECT_EQ(Tooltips().Created(), 0);
-}
-
-TEST_F(HotTabTipTest, TheControlTakesItsTooltipWindowWithIt) {
   {
     HostedSurface other_surface(system, 200, 100);
     HeadlessHost other_host(other_surface, system);
@@ -233,21 +118,16 @@ TEST_F(HotTabTipTest, TheControlTakesItsTooltipWindowWithIt) {
     other.Paint();
     system.SetCursorPos(Point{20, 10});
     other.MouseMove(0, 0, 20, 10);
-    ASSERT_TRUE(other.State().input.Tip);
     EXPECT_EQ(OnlyWindow().owner, other.hwnd());
   }
   EXPECT_TRUE(Tooltips().Windows().empty());
 }
 
-class DesignTipTest : public TipFixture {
- protected:
-  DesignTipTest() : TipFixture(false) {}
-};
-
-TEST_F(DesignTipTest, InAFormDesignerADisabledTabHasItsTooltipToo) {
-  control.SetiTabEnabled(1, false);
-  MoveOver(1);
-  EXPECT_EQ(OnlyWindow().tools[0].text, S().tabs[1].Caption);
+TEST_F(TipTest, MovesOverTheSameTabKeepTheWindow) {
+  const TabRecord& one = control.State().tabs[1];
+  MoveTo((one.AL + one.AR) / 2, 10);
+  MoveTo(one.AL + 1, 10);
+  EXPECT_EQ(Tooltips().Created(), 1);
 }
 
 }  // namespace
