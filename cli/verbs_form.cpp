@@ -111,8 +111,8 @@ void RunAccessKey(Line& line) {
   // The host delivers only the keys the control registered.
   std::string registered = line.session.GetSurface().AccessKeys();
   if (UpperCase(registered).find(UpperCase(key)) != std::string::npos) {
-    unsigned char c = static_cast<unsigned char>(key[0]);
-    line.Reporting([&] { control.AccessKeyPress(static_cast<int16_t>(c)); });
+    const auto code = static_cast<int16_t>(CodeOfFirstCharacter(key));
+    line.Reporting([&] { control.AccessKeyPress(code); });
   }
 }
 

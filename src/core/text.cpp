@@ -129,4 +129,15 @@ std::string CharacterFromCode(int32_t code) {
   return out;
 }
 
+int32_t CodeOfFirstCharacter(std::string_view text) {
+  std::string first = CharacterAt(text, 0);
+  if (first.empty()) return 0;
+  auto byte = [&](size_t i) { return static_cast<uint32_t>(static_cast<unsigned char>(first[i])); };
+  uint32_t c = byte(0);
+  if (first.size() == 2) c = ((c & 0x1F) << 6) | (byte(1) & 0x3F);
+  if (first.size() == 3) c = ((c & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+  if (first.size() > 3) c = 0xFFFD;  // beyond the 16-bit codes a key press carries
+  return static_cast<int32_t>(c);
+}
+
 }  // namespace folivan

@@ -29,5 +29,7 @@ std::string UpperCase(std::string_view text);
 std::string CharacterAt(std::string_view text, size_t pos);
 // The character of a character code (Latin-1 range and beyond) as UTF-8.
 std::string CharacterFromCode(int32_t code);
+// The character code of the first character of a UTF-8 text (its UTF-16 unit; 0 when empty).
+int32_t CodeOfFirstCharacter(std::string_view text);
 
 }  // namespace folivan
