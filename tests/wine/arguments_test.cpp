@@ -576,18 +576,6 @@ void TestDefaults(IDispatch* control, const std::vector<Member>& members) {
 
 // --- in place in Wine's ATL host: the font object repaints ---------------------------------------
 
-using AtlAxWinInitFn = BOOL(WINAPI*)();
-using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
-
-void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  MSG msg;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(5);
-  }
-}
-
 // The pixels of the tab strip as the window shows them.
 std::vector<COLORREF> Strip(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -606,35 +594,23 @@ size_t Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b)
 }
 
 void TestInPlace(const std::vector<Member>& members) {
-  HMODULE atl = LoadLibraryW(L"atl.dll");
-  auto init = atl ? reinterpret_cast<AtlAxWinInitFn>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")))
-                  : nullptr;
-  auto get_control = atl ? reinterpret_cast<AtlAxGetControlFn>(
-                               reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")))
-                         : nullptr;
-  if (!init || !get_control || !init()) return Check(false, "Wine's ATL host");
-  HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
-  HWND host = CreateWindowExW(0, L"AtlAxWin", L"FolivanTabs.FolivanTab", WS_CHILD | WS_VISIBLE, 10, 10, 360, 240,
-                              frame, nullptr, GetModuleHandleW(nullptr), nullptr);
-  Ref<IUnknown> unknown;
-  if (host) get_control(host, &unknown.p);
-  HWND window = host ? FindWindowExW(host, nullptr, L"FolivanTabWindow", nullptr) : nullptr;
-  auto control = Query<IDispatch>(unknown, IID_IDispatch);
-  auto tabs = Query<_FolivanTab>(unknown, IID__FolivanTab);
+  com::AtlHost h(360, 240);
+  auto control = h.As<IDispatch>(IID_IDispatch);
+  auto tabs = h.As<_FolivanTab>(IID__FolivanTab);
+  HWND window = h.window;
   if (!control || !tabs || !window) return Check(false, "the control active in place in the ATL host");
 
   // c.Font.Bold = True: the control repaints with the bold font and tells the container.
   auto* notify = new com::NotifySink();
   DWORD cookie = 0;
-  Ref<IConnectionPoint> point{com::Advise(unknown, IID_IPropertyNotifySink, notify, &cookie)};
+  Ref<IConnectionPoint> point{com::Advise(h.control, IID_IPropertyNotifySink, notify, &cookie)};
   const std::vector<COLORREF> before = Strip(window);
   Check(Differing(before, Strip(window)) == 0, "the strip paints the same twice");
   Ref<IFontDisp> font;
   tabs->get_Font(&font.p);
   auto ifont = Query<IFont>(font, IID_IFont);
   if (ifont) ifont->put_Bold(TRUE);
-  Pump(30);
+  com::Pump(30);
   const std::vector<COLORREF> after = Strip(window);
   Check(Differing(before, after) > 20, "c.Font.Bold = True repaints the captions bold",
         std::to_string(Differing(before, after)) + " pixels differ");
@@ -651,9 +627,6 @@ void TestInPlace(const std::vector<Member>& members) {
 
   TestDispatch(control, members, " (in place)");
   TestVtable(tabs, members, " (in place)");
-  DestroyWindow(host);
-  DestroyWindow(frame);
-  Pump(20);
 }
 
 }  // namespace

@@ -31,9 +31,6 @@ namespace vb {
 constexpr double kTwipsPerPixel = 15;
 // The runtime's "Object not an array" (343) as an OLE control's error.
 constexpr HRESULT kNotAnArray = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 343);
-// The colours the form draws its windowless controls in.
-constexpr COLORREF kLabelColour = RGB(250, 0, 250);
-constexpr COLORREF kLineColour = RGB(0, 250, 5);
 
 enum class Kind { kTabControl, kTextBox, kCommandButton, kLabel, kLine };
 
@@ -198,36 +195,13 @@ class ControlsCollection : public com::Dispatch<> {
   Form& form_;
 };
 
-// The tab control's site.
-class Site : public com::Dispatch<IOleClientSite, IOleInPlaceSite, IOleControlSite, ISimpleFrameSite> {
+// The tab control's site, in the form's window.
+class Site : public com::InPlaceSite<IOleControlSite, ISimpleFrameSite> {
  public:
-  explicit Site(Form& form) : form_(form) {}
+  explicit Site(Form& form);
   int pre_filtered = 0, post_filtered = 0;
 
-  // IOleClientSite
-  STDMETHODIMP SaveObject() override { return S_OK; }
-  STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override {
-    *m = nullptr;
-    return E_NOTIMPL;
-  }
   STDMETHODIMP GetContainer(IOleContainer** c) override;
-  STDMETHODIMP ShowObject() override { return S_OK; }
-  STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
-  STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
-  // IOleWindow, IOleInPlaceSite
-  STDMETHODIMP GetWindow(HWND* hwnd) override;
-  STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-  STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
-  STDMETHODIMP OnUIActivate() override { return S_OK; }
-  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
-                                LPOLEINPLACEFRAMEINFO) override;
-  STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-  STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
-  STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
-  STDMETHODIMP DiscardUndoState() override { return S_OK; }
-  STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
-  STDMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
   // IOleControlSite
   STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
   STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
@@ -250,11 +224,9 @@ class Site : public com::Dispatch<IOleClientSite, IOleInPlaceSite, IOleControlSi
 
  protected:
   void* Cast(REFIID riid) override {
-    if (riid == IID_IOleClientSite) return static_cast<IOleClientSite*>(this);
-    if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite) return static_cast<IOleInPlaceSite*>(this);
     if (riid == IID_IOleControlSite) return static_cast<IOleControlSite*>(this);
     if (riid == IID_ISimpleFrameSite) return static_cast<ISimpleFrameSite*>(this);
-    return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr;
+    return InPlaceSite::Cast(riid);
   }
 
  private:
@@ -328,6 +300,7 @@ class Form : public com::Dispatch<IOleContainer> {
       com::Query<IPersistPropertyBag>(control, IID_IPersistPropertyBag)->InitNew();
     }
     before_show();
+    site->place = tab->Pixels();
     if (FAILED(ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, window, nullptr))) return false;
     com::Query<IOleInPlaceObject>(control, IID_IOleInPlaceObject)->GetWindow(&control_window);
     tab->window = control_window;
@@ -350,45 +323,6 @@ class Form : public com::Dispatch<IOleContainer> {
     else e->at = {{kLeft, left}, {kTop, top}, {kWidth, 1200}, {kHeight, 300}};
     e->Apply();
     return e;
-  }
-
-  // Draws the tab control as the form shows it: its picture, then the
-  // windowless controls inside it (a label as a filled box, a line as a line);
-  // the number of pixels of `colour` inside the control.
-  int PixelsOf(COLORREF colour) const {
-    RECT r = TabExtender()->Pixels();
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECTL bounds{0, 0, w, h};
-    if (auto view = com::Query<IViewObject>(control, IID_IViewObject))
-      view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0);
-    for (Extender* e : controls) {
-      if (e->container != TabExtender() || !e->visible) continue;
-      if (e->kind == Kind::kLabel) {
-        RECT box = e->Pixels();
-        HBRUSH brush = CreateSolidBrush(kLabelColour);
-        FillRect(dc, &box, brush);
-        DeleteObject(brush);
-      } else if (e->kind == Kind::kLine) {
-        HPEN pen = CreatePen(PS_SOLID, 1, kLineColour);
-        HGDIOBJ old_pen = SelectObject(dc, pen);
-        MoveToEx(dc, static_cast<int>(e->at[kX1] / kTwipsPerPixel), static_cast<int>(e->at[kY1] / kTwipsPerPixel),
-                 nullptr);
-        LineTo(dc, static_cast<int>(e->at[kX2] / kTwipsPerPixel), static_cast<int>(e->at[kY2] / kTwipsPerPixel));
-        DeleteObject(SelectObject(dc, old_pen));
-      }
-    }
-    int count = 0;
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) count += GetPixel(dc, x, y) == colour;
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return count;
   }
 
   // The .frm text of the form: the tab control's extender and property bag,
@@ -534,21 +468,10 @@ inline HRESULT ControlsCollection::Invoke(DISPID id, REFIID, LCID, WORD, DISPPAR
 
 // --- the site ------------------------------------------------------------------------------------
 
+inline Site::Site(Form& form) : InPlaceSite(form.window), form_(form) {}
 inline HRESULT Site::GetContainer(IOleContainer** c) {
   form_.AddRef();
   *c = &form_;
-  return S_OK;
-}
-inline HRESULT Site::GetWindow(HWND* hwnd) {
-  *hwnd = form_.window;
-  return S_OK;
-}
-inline HRESULT Site::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
-                                      LPOLEINPLACEFRAMEINFO) {
-  *frame = nullptr;
-  *doc = nullptr;
-  *pos = form_.TabExtender()->Pixels();
-  GetClientRect(form_.window, clip);
   return S_OK;
 }
 inline HRESULT Site::GetExtendedControl(IDispatch** extender) {
