@@ -31,14 +31,9 @@ namespace {
 
 namespace access = folivan::access;
 
-std::wstring Widen(const std::string& text) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-  return out;
-}
+using wine_check::Widen;
 
-std::string Narrow(BSTR text) { return text ? wine_check::Narrow({text, SysStringLen(text)}) : std::string(); }
+std::string Narrow(BSTR text) { return wine_check::FromBstr(text); }
 
 // --- the container ---------------------------------------------------------------------------
 

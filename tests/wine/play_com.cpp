@@ -56,20 +56,14 @@
 
 namespace {
 
-std::string Narrow(BSTR text) { return text ? wine_check::Narrow({text, SysStringLen(text)}) : std::string(); }
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-  return out;
-}
+using wine_check::Widen;
+std::string Narrow(BSTR text) { return wine_check::FromBstr(text); }
 
-bool SameText(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
 }
+bool SameText(const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }
 
 struct ScriptError {
   std::string message;
@@ -304,11 +298,6 @@ class Player {
   std::deque<std::string> answers_;
   std::vector<std::string> out_;
 };
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 Player::Player(bool user_mode) {
   if (FAILED(CoCreateInstance(CLSID_FolivanTab, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
@@ -741,25 +730,13 @@ bool LineMatches(const std::string& actual, const std::string& expected) {
   return false;
 }
 
-// A line diff (longest common subsequence) of expected and actual.
+// The lines from the first that differs on, expected and actual.
 std::string Diff(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
-  const size_t n = expected.size(), m = actual.size();
-  std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
-  for (size_t i = n; i-- > 0;)
-    for (size_t j = m; j-- > 0;)
-      lcs[i][j] = LineMatches(actual[j], expected[i]) ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
-  std::string out;
-  size_t i = 0, j = 0;
-  while (i < n || j < m) {
-    if (i < n && j < m && LineMatches(actual[j], expected[i])) {
-      out += "      " + expected[i] + "\n";
-      ++i, ++j;
-    } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
-      out += "    + " + actual[j++] + "\n";
-    } else {
-      out += "    - " + expected[i++] + "\n";
-    }
-  }
+  size_t first = 0;
+  while (first < expected.size() && first < actual.size() && LineMatches(actual[first], expected[first])) ++first;
+  std::string out = "    from line " + std::to_string(first + 1) + " of the output:\n";
+  for (size_t i = first; i < expected.size(); ++i) out += "    - " + expected[i] + "\n";
+  for (size_t i = first; i < actual.size(); ++i) out += "    + " + actual[i] + "\n";
   return out;
 }
 

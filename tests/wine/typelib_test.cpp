@@ -25,7 +25,7 @@ using wine_check::Check;
 
 namespace {
 
-std::string Text(BSTR text) { return wine_check::Narrow({text, SysStringLen(text)}); }
+std::string Text(BSTR text) { return wine_check::FromBstr(text); }
 
 std::string TypeName(ITypeInfo* owner, const TYPEDESC& desc) {
   switch (desc.vt) {
