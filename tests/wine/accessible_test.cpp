@@ -37,25 +37,6 @@ std::string Narrow(BSTR text) { return wine_check::FromBstr(text); }
 
 // --- the container ---------------------------------------------------------------------------
 
-// The control's extender: its name on the form.
-class Extender : public com::Dispatch<> {
- public:
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-    if (count != 1 || lstrcmpiW(names[0], L"Name") != 0) return DISP_E_UNKNOWNNAME;
-    ids[0] = 1;
-    return S_OK;
-  }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
-    if (id != 1 || !result) return DISP_E_MEMBERNOTFOUND;
-    V_VT(result) = VT_BSTR;
-    V_BSTR(result) = SysAllocString(L"FolivanTab1");
-    return S_OK;
-  }
-
- protected:
-  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
-};
-
 // A site with a window and an extender; the control's place is (0, 0)-(400, 300),
 // the console's size for a new control.
 class Site : public com::InPlaceSite<IOleControlSite> {
@@ -63,8 +44,14 @@ class Site : public com::InPlaceSite<IOleControlSite> {
   using InPlaceSite::InPlaceSite;
   STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
   STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+  // The control's extender: its name on the form.
   STDMETHODIMP GetExtendedControl(IDispatch** extender) override {
-    *extender = new Extender();
+    auto* members = new com::Members<>();
+    members->Add(L"Name", [](WORD, DISPPARAMS*, VARIANT* result) {
+      *result = com::Text(L"FolivanTab1");
+      return S_OK;
+    });
+    *extender = members;
     return S_OK;
   }
   STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }

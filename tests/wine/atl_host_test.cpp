@@ -135,87 +135,33 @@ HWND MakeDialog(const wchar_t* title) {
   return dialog;
 }
 
-// A form of the host as InsertWindow sees it: an object whose "hwnd" is the
-// form's top-level window.
-class FormObject : public com::Dispatch<> {
- public:
-  explicit FormObject(HWND window) : window_(window) {}
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-    if (count != 1 || _wcsicmp(names[0], L"hwnd") != 0) return DISP_E_UNKNOWNNAME;
-    ids[0] = 1;
-    return S_OK;
-  }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                      UINT*) override {
-    if (id != 1 || !(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
-    V_VT(result) = VT_I4;
-    V_I4(result) = static_cast<LONG>(reinterpret_cast<INT_PTR>(window_));
-    return S_OK;
-  }
-
- protected:
-  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
-
- private:
-  HWND window_;
-};
-
 // A windowed control of the host as its extender shows it: Name, hwnd, and a
 // place in twips (15 a pixel) that moves its window.
-class HostControl : public com::Dispatch<> {
+class HostControl : public com::Members<> {
  public:
-  explicit HostControl(HWND window) : window_(window) {}
-  double place[4] = {150, 150, 1500, 300};  // Left, Top, Width, Height
-  bool enabled = true;
+  double place[5] = {150, 150, 1500, 300, 1};  // Left, Top, Width, Height (twips), Enabled (0: False)
 
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-    static const wchar_t* const known[] = {L"Left", L"Top", L"Width", L"Height", L"Name", L"hwnd", L"Enabled"};
-    for (DISPID id = 0; id < 7; ++id) {
-      if (count == 1 && _wcsicmp(names[0], known[id]) == 0) {
-        ids[0] = id + 1;
+  explicit HostControl(HWND window) {
+    const wchar_t* const names[] = {L"Left", L"Top", L"Width", L"Height", L"Enabled"};
+    for (int i = 0; i < 5; ++i) {
+      Add(names[i], [this, i, window](WORD flags, DISPPARAMS* params, VARIANT* result) -> HRESULT {
+        if (!(flags & DISPATCH_PROPERTYPUT)) {
+          *result = i < 4 ? com::Value(VT_R8, 0) : com::Value(VT_BOOL, place[4] != 0 ? -1 : 0);
+          if (i < 4) V_R8(result) = place[i];
+          return S_OK;
+        }
+        VARIANT v;
+        VariantInit(&v);
+        if (params->cArgs != 1 || FAILED(VariantChangeType(&v, &params->rgvarg[0], 0, VT_R8))) return DISP_E_TYPEMISMATCH;
+        place[i] = V_R8(&v);
+        MoveWindow(window, static_cast<int>(place[0] / 15), static_cast<int>(place[1] / 15),
+                   static_cast<int>(place[2] / 15), static_cast<int>(place[3] / 15), TRUE);
         return S_OK;
-      }
+      });
     }
-    return DISP_E_UNKNOWNNAME;
+    Add(L"Name", com::ReadOnly([] { return com::Text(L"Text1"); }));
+    Add(L"hwnd", com::ReadOnly([window] { return com::Handle(window); }));
   }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                      UINT*) override {
-    if (flags & DISPATCH_PROPERTYPUT) {
-      VARIANT value;
-      VariantInit(&value);
-      if (params->cArgs != 1 || FAILED(VariantChangeType(&value, &params->rgvarg[0], 0, VT_R8))) return DISP_E_TYPEMISMATCH;
-      if (id >= 1 && id <= 4) place[id - 1] = V_R8(&value);
-      else if (id == 7) enabled = V_R8(&value) != 0;
-      else return DISP_E_MEMBERNOTFOUND;
-      MoveWindow(window_, static_cast<int>(place[0] / 15), static_cast<int>(place[1] / 15),
-                 static_cast<int>(place[2] / 15), static_cast<int>(place[3] / 15), TRUE);
-      return S_OK;
-    }
-    if (!result) return E_POINTER;
-    VariantInit(result);
-    if (id >= 1 && id <= 4) {
-      V_VT(result) = VT_R8;
-      V_R8(result) = place[id - 1];
-    } else if (id == 5) {
-      V_VT(result) = VT_BSTR;
-      V_BSTR(result) = SysAllocString(L"Text1");
-    } else if (id == 6) {
-      V_VT(result) = VT_I4;
-      V_I4(result) = static_cast<LONG>(reinterpret_cast<INT_PTR>(window_));
-    } else if (id == 7) {
-      V_VT(result) = VT_BOOL;
-      V_BOOL(result) = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-    } else {
-      return DISP_E_MEMBERNOTFOUND;
-    }
-    return S_OK;
-  }
-
- protected:
-  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
-
- private:
-  HWND window_;
 };
 
 // The window's rectangle in the client coordinates of its parent.
@@ -258,7 +204,9 @@ void TestEmbedding(bool insert_window, bool visio) {
     if (visio) tabs->put_Appearance(static_cast<Appearances>(6));
     HRESULT hr = S_OK;
     if (insert_window) {
-      auto* form = new FormObject(dialog);
+      // A form of the host as InsertWindow sees it: an object whose "hwnd" is the form's window.
+      auto* form = new com::Members<>();
+      form->Add(L"hwnd", com::ReadOnly([dialog] { return com::Handle(dialog); }));
       hr = tabs->InsertWindow(form, 1);
       form->Release();
     } else {

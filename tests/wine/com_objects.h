@@ -83,6 +83,80 @@ class Dispatch : public Object<IDispatch, Rest...> {
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
 };
 
+// An IDispatch of named members, each a function of the call's flags, its
+// arguments and the result (a scratch VARIANT when the caller gives none);
+// identifiers 1, 2, ... in the order added unless given.
+template <typename... Rest>
+class Members : public Dispatch<Rest...> {
+ public:
+  using Body = std::function<HRESULT(WORD flags, DISPPARAMS* params, VARIANT* result)>;
+  Members& Add(const wchar_t* name, Body body, DISPID id = DISPID_UNKNOWN) {
+    entries_.push_back({name, id == DISPID_UNKNOWN ? static_cast<DISPID>(entries_.size() + 1) : id, std::move(body)});
+    return *this;
+  }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+    ids[0] = DISPID_UNKNOWN;
+    for (const Entry& e : entries_)
+      if (count == 1 && _wcsicmp(names[0], e.name) == 0) ids[0] = e.id;
+    return ids[0] == DISPID_UNKNOWN ? DISP_E_UNKNOWNNAME : S_OK;
+  }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                      UINT*) override {
+    for (const Entry& e : entries_) {
+      if (e.id != id) continue;
+      VARIANT scratch;
+      VariantInit(&scratch);
+      if (result) VariantInit(result);
+      HRESULT hr = e.body(flags, params, result ? result : &scratch);
+      VariantClear(&scratch);
+      return hr;
+    }
+    return DISP_E_MEMBERNOTFOUND;
+  }
+
+ protected:
+  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
+
+ private:
+  struct Entry {
+    const wchar_t* name;
+    DISPID id;
+    Body body;
+  };
+  std::vector<Entry> entries_;
+};
+
+// A member that only reads: `value()` for a get, DISP_E_MEMBERNOTFOUND for a put.
+inline std::function<HRESULT(WORD, DISPPARAMS*, VARIANT*)> ReadOnly(std::function<VARIANT()> value) {
+  return [value](WORD flags, DISPPARAMS*, VARIANT* result) -> HRESULT {
+    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) return DISP_E_MEMBERNOTFOUND;
+    *result = value();
+    return S_OK;
+  };
+}
+
+inline VARIANT Value(VARTYPE type, LONGLONG number) {
+  VARIANT v;
+  VariantInit(&v);
+  V_VT(&v) = VT_I8;
+  V_I8(&v) = number;
+  VariantChangeType(&v, &v, 0, type);
+  return v;
+}
+
+// An object as a VARIANT that holds a reference of its own.
+inline VARIANT ObjectValue(IDispatch* object) {
+  VARIANT v;
+  VariantInit(&v);
+  object->AddRef();
+  V_VT(&v) = VT_DISPATCH;
+  V_DISPATCH(&v) = object;
+  return v;
+}
+
+// A window handle as a Basic Long.
+inline VARIANT Handle(HWND window) { return Value(VT_I4, static_cast<LONG>(reinterpret_cast<INT_PTR>(window))); }
+
 // A client site whose IDispatch gives the ambient UserMode.
 template <typename... Rest>
 class ClientSite : public Dispatch<IOleClientSite, Rest...> {

@@ -174,27 +174,6 @@ class Enumerator : public com::Object<Enum> {
   size_t at_;
 };
 
-// The form's Controls collection: Count, Item(i) from 0, and For Each.
-class ControlsCollection : public com::Dispatch<> {
- public:
-  explicit ControlsCollection(Form& form) : form_(form) {}
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-    if (_wcsicmp(names[0], L"Count") == 0) ids[0] = 1;
-    else if (_wcsicmp(names[0], L"Item") == 0) ids[0] = DISPID_VALUE;
-    else if (_wcsicmp(names[0], L"_NewEnum") == 0) ids[0] = DISPID_NEWENUM;
-    else return DISP_E_UNKNOWNNAME;
-    return S_OK;
-  }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                      UINT*) override;
-
- protected:
-  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
-
- private:
-  Form& form_;
-};
-
 // The tab control's site, in the form's window.
 class Site : public com::InPlaceSite<IOleControlSite, ISimpleFrameSite> {
  public:
@@ -241,7 +220,7 @@ struct FrmControl {
 };
 
 // The form: its window, the tab control on it and the controls inside the tab control.
-class Form : public com::Dispatch<IOleContainer> {
+class Form : public com::Members<IOleContainer> {
  public:
   using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
   static inline IClassFactory* factory = nullptr;
@@ -251,7 +230,28 @@ class Form : public com::Dispatch<IOleContainer> {
                              nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     site = new Site(*this);
-    collection = new ControlsCollection(*this);
+    // The form's Controls collection: Count, Item(i) from 0, and For Each.
+    collection = new com::Members<>();
+    collection->Add(L"Count", com::ReadOnly([this] { return com::Value(VT_I4, static_cast<LONG>(controls.size())); }));
+    collection->Add(L"Item", [this](WORD, DISPPARAMS* params, VARIANT* result) -> HRESULT {
+      VARIANT i;
+      VariantInit(&i);
+      if (!params || params->cArgs != 1 || FAILED(VariantChangeType(&i, &params->rgvarg[0], 0, VT_I4)) ||
+          V_I4(&i) < 0 || static_cast<size_t>(V_I4(&i)) >= controls.size())
+        return DISP_E_BADINDEX;
+      *result = com::ObjectValue(controls[static_cast<size_t>(V_I4(&i))]);
+      return S_OK;
+    }, DISPID_VALUE);
+    collection->Add(L"_NewEnum", com::ReadOnly([this] {
+      VARIANT v;
+      V_VT(&v) = VT_UNKNOWN;
+      V_UNKNOWN(&v) = new Enumerator<IEnumVARIANT, VARIANT>(IID_IEnumVARIANT, {controls.begin(), controls.end()});
+      return v;
+    }), DISPID_NEWENUM);
+    // The form as a control's Parent.
+    Members::Add(L"Controls", com::ReadOnly([this] { return com::ObjectValue(collection); }));
+    Members::Add(L"ScaleWidth", com::ReadOnly([] { return com::Value(VT_R4, 9600); }));
+    Members::Add(L"Name", com::ReadOnly([] { return com::Text(L"Form1"); }));
   }
   ~Form() override {
     if (ole) {
@@ -269,7 +269,7 @@ class Form : public com::Dispatch<IOleContainer> {
   bool user_mode;
   HWND window;
   Site* site;
-  ControlsCollection* collection;
+  com::Members<>* collection;
   std::vector<Extender*> controls;  // the tab control's extender first
   com::Ref<IDispatch> control;       // the tab control
   com::Ref<IOleObject> ole;
@@ -332,31 +332,6 @@ class Form : public com::Dispatch<IOleContainer> {
   template <typename BeforeShow>
   bool LoadText(const std::string& text, BeforeShow before_show);
 
-  // IDispatch: the form as a control's Parent ("Controls", "ScaleWidth", "Name").
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-    if (_wcsicmp(names[0], L"Controls") == 0) ids[0] = 1;
-    else if (_wcsicmp(names[0], L"ScaleWidth") == 0) ids[0] = 2;
-    else if (_wcsicmp(names[0], L"Name") == 0) ids[0] = 3;
-    else return DISP_E_UNKNOWNNAME;
-    return S_OK;
-  }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
-    if (!result) return E_INVALIDARG;
-    if (id == 1) {
-      collection->AddRef();
-      V_VT(result) = VT_DISPATCH;
-      V_DISPATCH(result) = collection;
-    } else if (id == 2) {
-      V_VT(result) = VT_R4;
-      V_R4(result) = 9600;
-    } else if (id == 3) {
-      V_VT(result) = VT_BSTR;
-      V_BSTR(result) = SysAllocString(L"Form1");
-    } else {
-      return DISP_E_MEMBERNOTFOUND;
-    }
-    return S_OK;
-  }
   // IOleContainer: every control of the form, the tab control first.
   STDMETHODIMP ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override { return E_NOTIMPL; }
   STDMETHODIMP EnumObjects(DWORD, IEnumUnknown** objects) override {
@@ -406,64 +381,22 @@ inline HRESULT Extender::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*
   if (!result) return E_INVALIDARG;
   VariantInit(result);
   switch (id) {
-    case kName:
-      V_VT(result) = VT_BSTR;
-      V_BSTR(result) = SysAllocString(name.c_str());
-      return S_OK;
+    case kName: *result = com::Text(name.c_str()); return S_OK;
     case kIndex:
       if (index < 0) return kNotAnArray;
-      V_VT(result) = VT_I2;
-      V_I2(result) = static_cast<SHORT>(index);
+      *result = com::Value(VT_I2, index);
       return S_OK;
-    case kVisible:
-    case kEnabled:
-    case kTabStop:
-      V_VT(result) = VT_BOOL;
-      V_BOOL(result) = (id == kVisible ? visible : id == kEnabled ? enabled : tab_stop) ? VARIANT_TRUE : VARIANT_FALSE;
-      return S_OK;
-    case kContainer:
-    case kParent: {
-      IDispatch* object = id == kParent || !container ? static_cast<IDispatch*>(&form_) : container;
-      object->AddRef();
-      V_VT(result) = VT_DISPATCH;
-      V_DISPATCH(result) = object;
-      return S_OK;
-    }
-    case kHwnd:
-      V_VT(result) = VT_I4;
-      V_I4(result) = static_cast<LONG>(reinterpret_cast<LONG_PTR>(window));
-      return S_OK;
+    case kVisible: *result = com::Value(VT_BOOL, visible ? -1 : 0); return S_OK;
+    case kEnabled: *result = com::Value(VT_BOOL, enabled ? -1 : 0); return S_OK;
+    case kTabStop: *result = com::Value(VT_BOOL, tab_stop ? -1 : 0); return S_OK;
+    case kContainer: *result = com::ObjectValue(container ? static_cast<IDispatch*>(container) : &form_); return S_OK;
+    case kParent: *result = com::ObjectValue(&form_); return S_OK;
+    case kHwnd: *result = com::Handle(window); return S_OK;
     default:
       V_VT(result) = VT_R4;  // single, as the runtime's positions are
       V_R4(result) = static_cast<float>(at[id]);
       return S_OK;
   }
-}
-
-inline HRESULT ControlsCollection::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
-                                          EXCEPINFO*, UINT*) {
-  if (!result) return E_INVALIDARG;
-  VariantInit(result);
-  const auto& all = form_.controls;
-  if (id == 1) {
-    V_VT(result) = VT_I4;
-    V_I4(result) = static_cast<LONG>(all.size());
-  } else if (id == DISPID_NEWENUM) {
-    V_VT(result) = VT_UNKNOWN;
-    V_UNKNOWN(result) = new Enumerator<IEnumVARIANT, VARIANT>(IID_IEnumVARIANT, {all.begin(), all.end()});
-  } else if (id == DISPID_VALUE && params && params->cArgs == 1) {
-    VARIANT i;
-    VariantInit(&i);
-    if (FAILED(VariantChangeType(&i, &params->rgvarg[0], 0, VT_I4)) || V_I4(&i) < 0 ||
-        static_cast<size_t>(V_I4(&i)) >= all.size())
-      return DISP_E_BADINDEX;
-    all[static_cast<size_t>(V_I4(&i))]->AddRef();
-    V_VT(result) = VT_DISPATCH;
-    V_DISPATCH(result) = all[static_cast<size_t>(V_I4(&i))];
-  } else {
-    return DISP_E_MEMBERNOTFOUND;
-  }
-  return S_OK;
 }
 
 // --- the site ------------------------------------------------------------------------------------
@@ -484,18 +417,9 @@ inline HRESULT Site::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*
   if (!result) return E_INVALIDARG;
   VariantInit(result);
   switch (id) {
-    case DISPID_AMBIENT_USERMODE:
-      V_VT(result) = VT_BOOL;
-      V_BOOL(result) = form_.user_mode ? VARIANT_TRUE : VARIANT_FALSE;
-      return S_OK;
-    case DISPID_AMBIENT_DISPLAYNAME:
-      V_VT(result) = VT_BSTR;
-      V_BSTR(result) = SysAllocString(form_.TabExtender() ? form_.TabExtender()->name.c_str() : L"");
-      return S_OK;
-    case DISPID_AMBIENT_BACKCOLOR:
-      V_VT(result) = VT_I4;
-      V_I4(result) = static_cast<LONG>(0x8000000F);
-      return S_OK;
+    case DISPID_AMBIENT_USERMODE: *result = com::Value(VT_BOOL, form_.user_mode ? -1 : 0); return S_OK;
+    case DISPID_AMBIENT_DISPLAYNAME: *result = com::Text(form_.TabExtender()->name.c_str()); return S_OK;
+    case DISPID_AMBIENT_BACKCOLOR: *result = com::Value(VT_I4, static_cast<LONG>(0x8000000F)); return S_OK;
     case DISPID_AMBIENT_FONT: {
       FONTDESC desc{sizeof(FONTDESC), const_cast<LPOLESTR>(L"MS Sans Serif"), {}, FW_NORMAL, ANSI_CHARSET,
                     FALSE, FALSE, FALSE};
