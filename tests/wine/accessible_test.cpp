@@ -20,6 +20,7 @@
 #include "FolivanTabs_h.h"
 #include "access/tree_text.h"
 #include "com_objects.h"
+#include "script_literal.h"
 #include "script_values.h"
 #include "wine_check.h"
 
@@ -161,29 +162,6 @@ Ref<IAccessible> AccessibleOf(HWND window) {
 }
 
 // --- playing the tree script through COM ----------------------------------------------------------
-
-// A script literal as the VARIANT a Basic caller would pass.
-VARIANT Literal(const std::string& text) {
-  VARIANT v;
-  VariantInit(&v);
-  auto literal = folivan::console::ParseValue(text);
-  if (!literal) return v;
-  const folivan::VariantValue& value = literal->v;
-  if (const auto* b = std::get_if<folivan::VbBool>(&value)) {
-    V_VT(&v) = VT_BOOL;
-    V_BOOL(&v) = b->value ? VARIANT_TRUE : VARIANT_FALSE;
-  } else if (const auto* i = std::get_if<int16_t>(&value)) {
-    V_VT(&v) = VT_I2;
-    V_I2(&v) = *i;
-  } else if (const auto* l = std::get_if<int32_t>(&value)) {
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = *l;
-  } else if (const auto* t = std::get_if<std::string>(&value)) {
-    V_VT(&v) = VT_BSTR;
-    V_BSTR(&v) = SysAllocString(Widen(*t).c_str());
-  }
-  return v;
-}
 
 // One line of a tree script: `set Member = value`, `set Member(index) = value`,
 // `call Method arg`, or `accessible` (the tree's lines go to out).

@@ -51,6 +51,7 @@
 
 #include "FolivanTabs_h.h"
 #include "com_objects.h"
+#include "script_literal.h"
 #include "script_values.h"
 #include "wine_check.h"
 
@@ -97,32 +98,11 @@ std::vector<std::string> SplitWords(const std::string& line) {
   return *words;
 }
 
-// A literal of the script (read as the headless console reads it) as the
-// VARIANT a Basic caller would pass.
+// A literal of the script as the VARIANT a Basic caller would pass.
 Value ParseValue(const std::string& text) {
-  std::optional<folivan::Variant> literal = folivan::console::ParseValue(text);
-  if (!literal) Fail("bad value: " + text);
   Value r;
-  const folivan::VariantValue& v = literal->v;
-  if (const auto* b = std::get_if<folivan::VbBool>(&v)) {
-    V_VT(&r.v) = VT_BOOL;
-    V_BOOL(&r.v) = b->value ? VARIANT_TRUE : VARIANT_FALSE;
-  } else if (const auto* i = std::get_if<int16_t>(&v)) {
-    V_VT(&r.v) = VT_I2;
-    V_I2(&r.v) = *i;
-  } else if (const auto* l = std::get_if<int32_t>(&v)) {
-    V_VT(&r.v) = VT_I4;
-    V_I4(&r.v) = *l;
-  } else if (const auto* d = std::get_if<double>(&v)) {
-    V_VT(&r.v) = VT_R8;
-    V_R8(&r.v) = *d;
-  } else if (const auto* t = std::get_if<std::string>(&v)) {
-    V_VT(&r.v) = VT_BSTR;
-    V_BSTR(&r.v) = SysAllocString(Widen(*t).c_str());
-  } else if (std::holds_alternative<folivan::PicturePtr>(v)) {
-    V_VT(&r.v) = VT_DISPATCH;  // Nothing
-    V_DISPATCH(&r.v) = nullptr;
-  }
+  r.v = Literal(text);
+  if (V_VT(&r.v) == VT_ERROR) Fail("bad value: " + text);
   return r;
 }
 
