@@ -710,13 +710,14 @@ bool LineMatches(const std::string& actual, const std::string& expected) {
   return false;
 }
 
-// The lines from the first that differs on, expected and actual.
+// The lines that differ between the first and the last that do, expected and actual.
 std::string Diff(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
-  size_t first = 0;
-  while (first < expected.size() && first < actual.size() && LineMatches(actual[first], expected[first])) ++first;
+  size_t first = 0, end_e = expected.size(), end_a = actual.size();
+  while (first < end_e && first < end_a && LineMatches(actual[first], expected[first])) ++first;
+  while (end_e > first && end_a > first && LineMatches(actual[end_a - 1], expected[end_e - 1])) --end_e, --end_a;
   std::string out = "    from line " + std::to_string(first + 1) + " of the output:\n";
-  for (size_t i = first; i < expected.size(); ++i) out += "    - " + expected[i] + "\n";
-  for (size_t i = first; i < actual.size(); ++i) out += "    + " + actual[i] + "\n";
+  for (size_t i = first; i < end_e; ++i) out += "    - " + expected[i] + "\n";
+  for (size_t i = first; i < end_a; ++i) out += "    + " + actual[i] + "\n";
   return out;
 }
 
