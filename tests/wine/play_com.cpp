@@ -214,16 +214,6 @@ class Site : public com::ClientSite<IFolivanTabDialogs> {
   Player& player_;
 };
 
-// The event sink of __FolivanTab.
-class EventSink : public com::EventSinkBase {
- public:
-  explicit EventSink(Player& player) : EventSinkBase(DIID___FolivanTab), player_(player) {}
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
-
- private:
-  Player& player_;
-};
-
 // --- the player ---------------------------------------------------------------------------------------
 
 // One member of _FolivanTab or one event: its canonical name and, per
@@ -265,7 +255,7 @@ class Player {
 
   // Declared first, released last: the control lets them go at its Close.
   com::Ref<Site> site_;
-  com::Ref<EventSink> sink_;
+  com::Ref<com::EventRecorder> sink_{new com::EventRecorder(DIID___FolivanTab)};  // the event sink
   com::Ref<com::NotifySink> notify_{new com::NotifySink()};
   com::Ref<IDispatch> control_;
   com::Ref<ITypeInfo> info_;
@@ -286,7 +276,7 @@ Player::Player(bool user_mode) {
     return;
   }
   site_.p = new Site(*this, user_mode);
-  sink_.p = new EventSink(*this);
+  sink_->handler = [this](DISPID id, DISPPARAMS* params) { OnEvent(id, params); };
   if (auto ole = com::Query<IOleObject>(control_, IID_IOleObject)) ole->SetClientSite(site_);
   if (auto persist = com::Query<IPersistPropertyBag>(control_, IID_IPersistPropertyBag)) persist->InitNew();
   control_->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info_.p);
@@ -643,10 +633,6 @@ STDMETHODIMP Site::MsgBox(BSTR text, LONG style, BSTR title, LONG* result) {
   return S_OK;
 }
 
-STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
-  player_.OnEvent(id, params);
-  return S_OK;
-}
 
 // --- running and comparing ------------------------------------------------------------------------------
 

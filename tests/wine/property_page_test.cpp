@@ -119,12 +119,7 @@ class PageSite : public com::Object<IPropertyPageSite> {
 
 // --- OleCreatePropertyFrame -------------------------------------------------------------------
 
-struct FrameSeen {
-  bool page = false;
-  bool strip = false;
-  bool visio_listed = false;
-};
-FrameSeen g_seen;
+bool g_page_seen = false;
 
 BOOL CALLBACK FindPage(HWND hwnd, LPARAM found) {
   if (ClassOf(hwnd) == kPageClass) {
@@ -138,9 +133,7 @@ BOOL CALLBACK InspectFrame(HWND top, LPARAM) {
   HWND page = nullptr;
   EnumChildWindows(top, FindPage, reinterpret_cast<LPARAM>(&page));
   if (!page) return TRUE;
-  g_seen.page = true;
-  g_seen.strip = Strip(page) != nullptr;
-  g_seen.visio_listed = FindList(page, L"ComboBox", L" [6]  Visio", true) != nullptr;
+  g_page_seen = true;
   PostMessageW(top, WM_COMMAND, IDCANCEL, 0);
   return FALSE;
 }
@@ -167,9 +160,7 @@ void PropertyFrameOpensThePage() {
                                             LOCALE_USER_DEFAULT, 0, nullptr);
   CoTaskMemFree(pages.pElems);
   Succeeded(hr, "OleCreatePropertyFrame");
-  Check(g_seen.page, "the property frame holds the page's window");
-  Check(g_seen.strip, "the page's strip is an instance of the control");
-  Check(g_seen.visio_listed, "the Appearance drop-down lists \" [6]  Visio\"");
+  Check(g_page_seen, "the property frame holds the page's window");
 }
 
 // --- a frame of the test's own ------------------------------------------------------------------
