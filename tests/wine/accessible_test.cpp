@@ -84,16 +84,10 @@ VARIANT Child(LONG id) {
   return v;
 }
 
-enum class Field { kName, kDescription, kShortcut, kAction };
-
-std::string Text(Field field, IAccessible* object, LONG id) {
+// One of the texts of an object (get_accName, get_accDescription, ...).
+std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), IAccessible* object, LONG id) {
   BSTR text = nullptr;
-  switch (field) {
-    case Field::kName: object->get_accName(Child(id), &text); break;
-    case Field::kDescription: object->get_accDescription(Child(id), &text); break;
-    case Field::kShortcut: object->get_accKeyboardShortcut(Child(id), &text); break;
-    case Field::kAction: object->get_accDefaultAction(Child(id), &text); break;
-  }
+  (object->*get)(Child(id), &text);
   std::string out = Narrow(text);
   SysFreeString(text);
   return out;
@@ -131,10 +125,10 @@ access::Element Read(IAccessible* object, LONG id, HWND window) {
   VariantClear(&v);
   if (SUCCEEDED(object->get_accState(Child(id), &v)) && V_VT(&v) == VT_I4) e.states = StatesOf(V_I4(&v));
   VariantClear(&v);
-  e.name = Text(Field::kName, object, id);
-  e.description = Text(Field::kDescription, object, id);
-  e.shortcut = Text(Field::kShortcut, object, id);
-  e.action = Text(Field::kAction, object, id);
+  e.name = Text(&IAccessible::get_accName, object, id);
+  e.description = Text(&IAccessible::get_accDescription, object, id);
+  e.shortcut = Text(&IAccessible::get_accKeyboardShortcut, object, id);
+  e.action = Text(&IAccessible::get_accDefaultAction, object, id);
   LONG x = 0, y = 0, w = 0, h = 0;
   object->accLocation(&x, &y, &w, &h, Child(id));
   POINT origin{0, 0};
