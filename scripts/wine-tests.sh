@@ -30,6 +30,8 @@ if [ ! -f "$ROOT/cmake/mingw-w64-x86_64.cmake" ]; then
   echo "run from the repository root" >&2
   exit 2
 fi
+# Every test program is linked anew: one that the tree no longer has is not run.
+rm -f "$BUILD"/bin/*_test.exe "$BUILD32"/bin/*_test.exe
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DFOLIVAN_TOOLS_WINEPREFIX="$WINEPREFIX" >"$BUILD.configure.log" 2>&1 &&
   cmake --build "$BUILD" -j2 >"$BUILD.build.log" 2>&1
