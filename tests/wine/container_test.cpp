@@ -1,10 +1,9 @@
 // A container of the project's own, for what the play scenarios through COM
 // (play_com.cpp) and script hosts do not reach: the module's class factory and
 // unload count, the connection-point protocol, persistence into a property bag
-// and a stream, in-place activation in a window with
-// mouse and keys sent as window messages, and the container's child windows
-// on the tabs. Loads FolivanTabs.ocx from its own directory without
-// registration.
+// and a stream, in-place activation in a window with mouse and keys sent as
+// window messages, and the container's child windows on the tabs. Loads
+// FolivanTabs.ocx from its own directory without registration.
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>

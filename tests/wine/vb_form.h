@@ -2,7 +2,7 @@
 // on it, written from that form's documented behaviour: every control it holds
 // gets an extender object ("Name", "Index", "Left", "Top", "Width", "Height",
 // "Visible", "Enabled", "TabStop", "Container", "Parent", "hWnd"; "X1", "X2",
-// "Y1", "Y2" for lines) whose writes move the control's window or the drawing
+// "Y1", "Y2" for lines) whose writes move the control's window or the place
 // of a windowless one; the tab control is sited with IOleControlSite (its own
 // extender), ISimpleFrameSite and the ambient properties of the site's
 // IDispatch; IOleClientSite::GetContainer enumerates the form's controls. The
