@@ -30,6 +30,8 @@ if [ ! -f "$ROOT/cmake/mingw-w64-x86_64.cmake" ]; then
   echo "run from the repository root" >&2
   exit 2
 fi
+# Every test program is linked anew: one that the tree no longer has is not run.
+rm -f "$BUILD"/bin/*_test.exe "$BUILD32"/bin/*_test.exe
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DFOLIVAN_TOOLS_WINEPREFIX="$WINEPREFIX" >"$BUILD.configure.log" 2>&1 &&
   cmake --build "$BUILD" -j2 >"$BUILD.build.log" 2>&1
@@ -201,6 +203,14 @@ run_clients() {
 run_clients "$BIN" 'C:\windows\system32'
 unregister
 
+# The headless console of the same tree, for the comparisons below (configured
+# here when a fresh clone has no build directory yet).
+headless_cli() {
+  { [ -f "$ROOT/build/build.ninja" ] ||
+      cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null 2>&1; } &&
+    cmake --build "$ROOT/build" -j2 --target folivantab_cli >/dev/null 2>&1
+}
+
 # --- the property bag through COM holds the keys the headless host writes for the same
 # control (container_test.exe wrote them, in order, to bag_keys.txt), extender keys aside.
 headless_keys() {
@@ -212,7 +222,7 @@ headless_keys() {
     grep -vxE 'Height|Left|TabIndex|Top|Width|_ExtentX|_ExtentY'
 }
 frm=$(mktemp -d)/bag.frm
-if cmake --build "$ROOT/build" -j2 --target folivantab_cli >/dev/null 2>&1 &&
+if headless_cli &&
    printf 'set Tabs = 4\nset TabCaption(1) = "Saved caption"\nsave "%s"\n' "$frm" |
      "$ROOT/build/cli/folivantab" play >/dev/null && [ -s "$BIN/bag_keys.txt" ]; then
   com_keys=$(tr -d '\r' < "$BIN/bag_keys.txt")
@@ -231,7 +241,7 @@ rm -rf "$(dirname "$frm")" "$BIN/bag_keys.txt"
 # extenders) loads in the headless console and shows the same controls there, after
 # the load and after selecting tab 1.
 if [ -s "$BIN/vb_form.frm" ] && [ -s "$BIN/vb_form_controls.txt" ] &&
-   cmake --build "$ROOT/build" -j2 --target folivantab_cli >/dev/null 2>&1; then
+   headless_cli; then
   headless=$(printf 'show\ncontrols\nset CurrentTab = 1\ncontrols\n' |
     "$ROOT/build/cli/folivantab" play --form "$BIN/vb_form.frm" 2>&1 | grep '^control ')
   if [ "$headless" = "$(tr -d '\r' < "$BIN/vb_form_controls.txt")" ]; then
@@ -247,7 +257,7 @@ rm -f "$BIN/vb_form.frm" "$BIN/vb_form_controls.txt"
 
 # --- the accessibility tree that a client reads through oleacc (accessible_test.exe wrote it
 # to access_trees.txt) is the tree the console prints for the same script, in every style.
-if [ -s "$BIN/access_trees.txt" ] && cmake --build "$ROOT/build" -j2 --target folivantab_cli >/dev/null 2>&1; then
+if [ -s "$BIN/access_trees.txt" ] && headless_cli; then
   console_tree=$("$ROOT/build/cli/folivantab" play "$ROOT/tests/wine/access_trees.play" | grep '^accessible')
   if [ "$console_tree" = "$(tr -d '\r' < "$BIN/access_trees.txt")" ]; then
     pass "the tree through oleacc is the console's, in all 13 styles ($(echo "$console_tree" | wc -l) lines)"

@@ -20,6 +20,7 @@
 #include "FolivanTabs_h.h"
 #include "access/tree_text.h"
 #include "com_objects.h"
+#include "script_literal.h"
 #include "script_values.h"
 #include "wine_check.h"
 
@@ -31,68 +32,27 @@ namespace {
 
 namespace access = folivan::access;
 
-std::wstring Widen(const std::string& text) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-  return out;
-}
+using wine_check::Widen;
 
-std::string Narrow(BSTR text) { return text ? wine_check::Narrow({text, SysStringLen(text)}) : std::string(); }
+std::string Narrow(BSTR text) { return wine_check::FromBstr(text); }
 
 // --- the container ---------------------------------------------------------------------------
 
-// The control's extender: its name on the form.
-class Extender : public com::Dispatch<> {
- public:
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-    if (count != 1 || lstrcmpiW(names[0], L"Name") != 0) return DISP_E_UNKNOWNNAME;
-    ids[0] = 1;
-    return S_OK;
-  }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
-    if (id != 1 || !result) return DISP_E_MEMBERNOTFOUND;
-    V_VT(result) = VT_BSTR;
-    V_BSTR(result) = SysAllocString(L"FolivanTab1");
-    return S_OK;
-  }
-
- protected:
-  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
-};
-
 // A site with a window and an extender; the control's place is (0, 0)-(400, 300),
 // the console's size for a new control.
-class Site : public com::ClientSite<IOleInPlaceSite, IOleControlSite> {
+class Site : public com::InPlaceSite<IOleControlSite> {
  public:
-  explicit Site(HWND window) : window_(window) {}
-  STDMETHODIMP GetWindow(HWND* hwnd) override {
-    *hwnd = window_;
-    return S_OK;
-  }
-  STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-  STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
-  STDMETHODIMP OnUIActivate() override { return S_OK; }
-  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
-                                LPOLEINPLACEFRAMEINFO) override {
-    *frame = nullptr;
-    *doc = nullptr;
-    SetRect(pos, 0, 0, 400, 300);
-    SetRect(clip, 0, 0, 400, 300);
-    return S_OK;
-  }
-  STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-  STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
-  STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
-  STDMETHODIMP DiscardUndoState() override { return S_OK; }
-  STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
-  STDMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
-  // IOleControlSite
+  using InPlaceSite::InPlaceSite;
   STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
   STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+  // The control's extender: its name on the form.
   STDMETHODIMP GetExtendedControl(IDispatch** extender) override {
-    *extender = new Extender();
+    auto* members = new com::Members<>();
+    members->Add(L"Name", [](WORD, DISPPARAMS*, VARIANT* result) {
+      *result = com::Text(L"FolivanTab1");
+      return S_OK;
+    });
+    *extender = members;
     return S_OK;
   }
   STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
@@ -102,27 +62,7 @@ class Site : public com::ClientSite<IOleInPlaceSite, IOleControlSite> {
 
  protected:
   void* Cast(REFIID riid) override {
-    if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite) return static_cast<IOleInPlaceSite*>(this);
-    if (riid == IID_IOleControlSite) return static_cast<IOleControlSite*>(this);
-    return ClientSite::Cast(riid);
-  }
-
- private:
-  HWND window_;
-};
-
-// The TabChange events (NewTab) that reach the container.
-class EventSink : public com::EventSinkBase {
- public:
-  EventSink() : EventSinkBase(DIID___FolivanTab) {}
-  std::vector<int> tab_changes;
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
-    if (id != 4 || params->cArgs != 2) return S_OK;
-    VARIANT value;
-    VariantInit(&value);
-    VariantCopyInd(&value, &params->rgvarg[0]);  // NewTab, the last argument
-    if (SUCCEEDED(VariantChangeType(&value, &value, 0, VT_I4))) tab_changes.push_back(V_I4(&value));
-    return S_OK;
+    return riid == IID_IOleControlSite ? static_cast<IOleControlSite*>(this) : InPlaceSite::Cast(riid);
   }
 };
 
@@ -144,16 +84,10 @@ VARIANT Child(LONG id) {
   return v;
 }
 
-enum class Field { kName, kDescription, kShortcut, kAction };
-
-std::string Text(Field field, IAccessible* object, LONG id) {
+// One of the texts of an object (get_accName, get_accDescription, ...).
+std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), IAccessible* object, LONG id) {
   BSTR text = nullptr;
-  switch (field) {
-    case Field::kName: object->get_accName(Child(id), &text); break;
-    case Field::kDescription: object->get_accDescription(Child(id), &text); break;
-    case Field::kShortcut: object->get_accKeyboardShortcut(Child(id), &text); break;
-    case Field::kAction: object->get_accDefaultAction(Child(id), &text); break;
-  }
+  (object->*get)(Child(id), &text);
   std::string out = Narrow(text);
   SysFreeString(text);
   return out;
@@ -191,10 +125,10 @@ access::Element Read(IAccessible* object, LONG id, HWND window) {
   VariantClear(&v);
   if (SUCCEEDED(object->get_accState(Child(id), &v)) && V_VT(&v) == VT_I4) e.states = StatesOf(V_I4(&v));
   VariantClear(&v);
-  e.name = Text(Field::kName, object, id);
-  e.description = Text(Field::kDescription, object, id);
-  e.shortcut = Text(Field::kShortcut, object, id);
-  e.action = Text(Field::kAction, object, id);
+  e.name = Text(&IAccessible::get_accName, object, id);
+  e.description = Text(&IAccessible::get_accDescription, object, id);
+  e.shortcut = Text(&IAccessible::get_accKeyboardShortcut, object, id);
+  e.action = Text(&IAccessible::get_accDefaultAction, object, id);
   LONG x = 0, y = 0, w = 0, h = 0;
   object->accLocation(&x, &y, &w, &h, Child(id));
   POINT origin{0, 0};
@@ -223,74 +157,35 @@ Ref<IAccessible> AccessibleOf(HWND window) {
 
 // --- playing the tree script through COM ----------------------------------------------------------
 
-// A script literal as the VARIANT a Basic caller would pass.
-VARIANT Literal(const std::string& text) {
-  VARIANT v;
-  VariantInit(&v);
-  auto literal = folivan::console::ParseValue(text);
-  if (!literal) return v;
-  const folivan::VariantValue& value = literal->v;
-  if (const auto* b = std::get_if<folivan::VbBool>(&value)) {
-    V_VT(&v) = VT_BOOL;
-    V_BOOL(&v) = b->value ? VARIANT_TRUE : VARIANT_FALSE;
-  } else if (const auto* i = std::get_if<int16_t>(&value)) {
-    V_VT(&v) = VT_I2;
-    V_I2(&v) = *i;
-  } else if (const auto* l = std::get_if<int32_t>(&value)) {
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = *l;
-  } else if (const auto* t = std::get_if<std::string>(&value)) {
-    V_VT(&v) = VT_BSTR;
-    V_BSTR(&v) = SysAllocString(Widen(*t).c_str());
+// One line of a tree script: `set Member = value`, `set Member(index) = value`,
+// `call Method arg`, or `accessible` (the tree's lines go to out).
+void RunLine(const std::string& line, IDispatch* control, HWND window, std::vector<std::string>& out) {
+  auto words = folivan::console::SplitWords(line);
+  if (!words || words->empty() || (*words)[0][0] == '#') return;
+  const std::vector<std::string>& w = *words;
+  if (w[0] == "accessible") {
+    if (auto object = AccessibleOf(window)) {
+      for (const std::string& l : TreeLines(object, window)) out.push_back(l);
+    }
+  } else if (w[0] == "call" && w.size() == 3) {
+    com::Call(control, Widen(w[1]).c_str(), DISPATCH_METHOD, {Literal(w[2])});
+  } else if (w[0] == "set" && w.size() == 4) {
+    std::string member = w[1];
+    std::vector<VARIANT> args;
+    if (size_t open = member.find('('); open != std::string::npos) {
+      args.push_back(Literal(member.substr(open + 1, member.size() - open - 2)));
+      member = member.substr(0, open);
+    }
+    args.push_back(Literal(w[3]));
+    com::Put(control, Widen(member).c_str(), std::move(args));
   }
-  return v;
 }
 
-// Invokes a member with its arguments in order (a put's value last).
-HRESULT Call(IDispatch* control, const std::string& name, WORD flags, std::vector<VARIANT> args) {
-  std::wstring wide = Widen(name);
-  LPOLESTR names[1] = {wide.data()};
-  DISPID id = DISPID_UNKNOWN;
-  control->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  std::vector<VARIANT> reversed(args.rbegin(), args.rend());
-  DISPID put = DISPID_PROPERTYPUT;
-  const bool is_put = flags == DISPATCH_PROPERTYPUT;
-  DISPPARAMS params{reversed.data(), is_put ? &put : nullptr, static_cast<UINT>(reversed.size()), is_put ? 1u : 0u};
-  VARIANT result;
-  VariantInit(&result);
-  HRESULT hr = control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, nullptr, nullptr);
-  VariantClear(&result);
-  for (VARIANT& a : args) VariantClear(&a);
-  return hr;
-}
-
-// `set Member = value`, `set Member(index) = value`, `call Method arg`, `accessible`.
 std::vector<std::string> PlayTreeScript(const char* path, IDispatch* control, HWND window) {
   std::ifstream script(path);
   std::vector<std::string> out;
-  std::string line;
-  while (std::getline(script, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    auto words = folivan::console::SplitWords(line);
-    if (!words || words->empty() || (*words)[0][0] == '#') continue;
-    const std::vector<std::string>& w = *words;
-    if (w[0] == "accessible") {
-      if (auto object = AccessibleOf(window)) {
-        for (const std::string& l : TreeLines(object, window)) out.push_back(l);
-      }
-    } else if (w[0] == "call" && w.size() == 3) {
-      Call(control, w[1], DISPATCH_METHOD, {Literal(w[2])});
-    } else if (w[0] == "set" && w.size() == 4) {
-      std::string member = w[1];
-      std::vector<VARIANT> args;
-      if (size_t open = member.find('('); open != std::string::npos) {
-        args.push_back(Literal(member.substr(open + 1, member.size() - open - 2)));
-        member = member.substr(0, open);
-      }
-      args.push_back(Literal(w[3]));
-      Call(control, member, DISPATCH_PROPERTYPUT, std::move(args));
-    }
-  }
+  for (std::string line; std::getline(script, line);)
+    RunLine(line.empty() || line.back() != '\r' ? line : line.substr(0, line.size() - 1), control, window, out);
   return out;
 }
 
@@ -329,7 +224,14 @@ int wmain() {
     HWND window = nullptr;
     if (auto inplace = Query<IOleInPlaceObject>(control, IID_IOleInPlaceObject)) inplace->GetWindow(&window);
     g_control_window = window;
-    Ref<EventSink> sink{new EventSink()};
+    Ref<com::EventRecorder> sink{new com::EventRecorder(DIID___FolivanTab)};
+    // The TabChange events (NewTab) that reached the container.
+    auto tab_changes = [&] {
+      std::vector<int> tabs;
+      for (const com::Fired& f : sink->fired)
+        if (f.id == 4 && f.values.size() == 2) tabs.push_back(static_cast<int>(f.values[1]));
+      return tabs;
+    };
     DWORD cookie = 0;
     Ref<IConnectionPoint> point{com::Advise(control, DIID___FolivanTab, static_cast<IDispatch*>(sink), &cookie)};
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, OnWinEvent,
@@ -345,9 +247,16 @@ int wmain() {
       fclose(file);
     }
 
-    Call(control, "Appearance", DISPATCH_PROPERTYPUT, {Literal("1")});
+    std::vector<std::string> ignored;
+    RunLine("set Appearance = 1", control, window, ignored);
     Ref<IAccessible> object = AccessibleOf(window);
     Check(object != nullptr, "IAccessible of the client area");
+    // What is still queued belongs to the step before.
+    auto fresh = [&] {
+      Events();
+      g_events.clear();
+      sink->fired.clear();
+    };
     if (object) {
       // The second tab's middle, in screen pixels, hits it.
       LONG x = 0, y = 0, w = 0, h = 0;
@@ -360,11 +269,9 @@ int wmain() {
       Check(V_VT(&next) == VT_I4 && V_I4(&next) == 2, "accNavigate(NEXT) from child 1 is child 2");
 
       // The default action switches as a click does: TabChange in the container, SELECTION for the client.
-      Events();  // what is still queued belongs to the step before
-      g_events.clear();
-      sink->tab_changes.clear();
+      fresh();
       Check(SUCCEEDED(object->accDoDefaultAction(Child(2))), "accDoDefaultAction(2)");
-      Check(sink->tab_changes == std::vector<int>{1}, "TabChange(NewTab 1) arrives in the container");
+      Check(tab_changes() == std::vector<int>{1}, "TabChange(NewTab 1) arrives in the container");
       Check(Contains(Events(), "winevent SELECTION child=2"), "SetWinEventHook hears SELECTION child=2");
       VARIANT selection;
       object->get_accSelection(&selection);
@@ -376,25 +283,21 @@ int wmain() {
             "get_accFocus is the selected tab while the control has the focus");
 
       // A disabled tab refuses its default action: nothing changes, nothing is raised.
-      Events();  // what is still queued belongs to the step before
-      g_events.clear();
-      sink->tab_changes.clear();
+      fresh();
       object->accDoDefaultAction(Child(4));
-      Check(sink->tab_changes.empty() && Events().empty(), "a disabled tab's default action changes nothing");
+      Check(tab_changes().empty() && Events().empty(), "a disabled tab's default action changes nothing");
       Check(object->accDoDefaultAction(Child(99)) == E_INVALIDARG, "no child 99");
 
-      Events();  // what is still queued belongs to the step before
-      g_events.clear();
-      Call(control, "TabCaption", DISPATCH_PROPERTYPUT, {Literal("1"), Literal("\"&Renamed\"")});
-      Check(Contains(Events(), "winevent NAMECHANGE child=2"), "SetWinEventHook hears NAMECHANGE child=2");
-      Events();  // what is still queued belongs to the step before
-      g_events.clear();
-      Call(control, "iTabEnabled", DISPATCH_PROPERTYPUT, {Literal("3"), Literal("True")});
-      Check(Contains(Events(), "winevent STATECHANGE child=4"), "SetWinEventHook hears STATECHANGE child=4");
-      Events();  // what is still queued belongs to the step before
-      g_events.clear();
-      Call(control, "InsertTab", DISPATCH_METHOD, {Literal("0")});
-      Check(Contains(Events(), "winevent REORDER child=0"), "SetWinEventHook hears REORDER child=0");
+      const std::pair<const char*, std::string> steps[] = {
+          {"set TabCaption(1) = \"&Renamed\"", "winevent NAMECHANGE child=2"},
+          {"set iTabEnabled(3) = True", "winevent STATECHANGE child=4"},
+          {"call InsertTab 0", "winevent REORDER child=0"},
+      };
+      for (const auto& step : steps) {
+        fresh();
+        RunLine(step.first, control, window, ignored);
+        Check(Contains(Events(), step.second), "SetWinEventHook hears " + step.second.substr(9));
+      }
     }
 
     if (hook) UnhookWinEvent(hook);

@@ -69,6 +69,7 @@ other.Font.Name = "MS Sans Serif"
 Set c.Font = other.Font
 Check "Set Font takes the other font's values", c.Font.Name, "MS Sans Serif"
 Check "Set Font takes them all", c.Font.Bold, False
+Check "Set Font takes the size", c.Font.Size, other.Font.Size
 Check "the font object stays the control's own after Set", c.Font Is f, True
 
 WScript.Echo "RESULT " & passed & " " & failed

@@ -1,10 +1,9 @@
 // A container of the project's own, for what the play scenarios through COM
 // (play_com.cpp) and script hosts do not reach: the module's class factory and
 // unload count, the connection-point protocol, persistence into a property bag
-// and a stream, a font set by reference, in-place activation in a window with
-// mouse and keys sent as window messages, and the container's child windows
-// on the tabs. Loads FolivanTabs.ocx from its own directory without
-// registration.
+// and a stream, in-place activation in a window with mouse and keys sent as
+// window messages, and the container's child windows on the tabs. Loads
+// FolivanTabs.ocx from its own directory without registration.
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -29,140 +28,14 @@ using wine_check::Succeeded;
 
 namespace {
 
-// --- plumbing ----------------------------------------------------------------------------
+using com::Call;
+using com::Fired;
+using com::GetLong;
+using com::I2;
+using com::Put;
 
-// Invokes a member with its arguments in order (a put's value last); clears them.
-HRESULT Call(IDispatch* object, const wchar_t* name, WORD flags, std::vector<VARIANT> args, VARIANT* result) {
-  LPOLESTR names[1] = {const_cast<LPOLESTR>(name)};
-  DISPID id = DISPID_UNKNOWN;
-  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  std::vector<VARIANT> reversed(args.rbegin(), args.rend());
-  DISPID put = DISPID_PROPERTYPUT;
-  const bool is_put = flags == DISPATCH_PROPERTYPUT;
-  DISPPARAMS params{reversed.data(), is_put ? &put : nullptr, static_cast<UINT>(reversed.size()), is_put ? 1u : 0u};
-  if (result) VariantInit(result);
-  HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, nullptr, nullptr);
-  for (VARIANT& a : args) VariantClear(&a);
-  return hr;
-}
-
-void Put(IDispatch* object, const wchar_t* name, std::vector<VARIANT> args) {
-  Call(object, name, DISPATCH_PROPERTYPUT, std::move(args), nullptr);
-}
-
-VARIANT I2(short v) {
-  VARIANT r{};  // VT_EMPTY
-  V_VT(&r) = VT_I2;
-  V_I2(&r) = v;
-  return r;
-}
-
-VARIANT Text(const wchar_t* v) {
-  VARIANT r{};
-  V_VT(&r) = VT_BSTR;
-  V_BSTR(&r) = SysAllocString(v);
-  return r;
-}
-
-// A property read as an Integer (-999 on failure) or as text.
-int GetShort(IDispatch* object, const wchar_t* name) {
-  VARIANT v;
-  if (FAILED(Call(object, name, DISPATCH_PROPERTYGET, {}, &v)) || FAILED(VariantChangeType(&v, &v, 0, VT_I2)))
-    return -999;
-  return V_I2(&v);
-}
-
-std::wstring GetText(IDispatch* object, const wchar_t* name, std::vector<VARIANT> args) {
-  VARIANT v;
-  if (FAILED(Call(object, name, DISPATCH_PROPERTYGET, std::move(args), &v)) || V_VT(&v) != VT_BSTR)
-    return L"<failed>";
-  std::wstring text(V_BSTR(&v), SysStringLen(V_BSTR(&v)));
-  VariantClear(&v);
-  return text;
-}
-
-// --- the container's side ---------------------------------------------------------------------
-
-struct Fired {
-  DISPID id;
-  std::vector<VARTYPE> types;
-  std::vector<double> values;  // numbers read through the references
-};
-
-// Records the events; its KeyDown handler may leave another KeyCode.
-class EventSink : public com::EventSinkBase {
- public:
-  EventSink() : EventSinkBase(DIID___FolivanTab) {}
-  std::vector<Fired> fired;
-  short key_code = 0;  // 0: KeyDown leaves KeyCode as it came
-
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
-    Fired f{id, {}, {}};
-    for (UINT i = params->cArgs; i-- > 0;) {  // arguments arrive last first
-      VARIANT& a = params->rgvarg[i];
-      f.types.push_back(V_VT(&a));
-      VARIANT value;
-      VariantInit(&value);
-      VariantCopyInd(&value, &a);
-      f.values.push_back(SUCCEEDED(VariantChangeType(&value, &value, 0, VT_R8)) ? V_R8(&value) : -12345.0);
-    }
-    VARIANT* code = params->cArgs == 2 ? &params->rgvarg[1] : nullptr;
-    if (id == 6 && key_code && code && V_VT(code) == (VT_BYREF | VT_I2)) *V_I2REF(code) = key_code;
-    fired.push_back(f);
-    return S_OK;
-  }
-  const Fired* Find(DISPID id) const {
-    for (const Fired& f : fired)
-      if (f.id == id) return &f;
-    return nullptr;
-  }
-};
-
-// A client site with a window: the control's place is (10, 20)-(310, 220).
-class Site : public com::ClientSite<IOleInPlaceSite> {
- public:
-  explicit Site(HWND window) : window_(window) {}
-  bool activated = false;
-  bool deactivated = false;
-
-  STDMETHODIMP GetWindow(HWND* hwnd) override {
-    *hwnd = window_;
-    return S_OK;
-  }
-  STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-  STDMETHODIMP OnInPlaceActivate() override {
-    activated = true;
-    return S_OK;
-  }
-  STDMETHODIMP OnUIActivate() override { return S_OK; }
-  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
-                                LPOLEINPLACEFRAMEINFO) override {
-    *frame = nullptr;
-    *doc = nullptr;
-    SetRect(pos, 10, 20, 310, 220);
-    SetRect(clip, 0, 0, 400, 300);
-    return S_OK;
-  }
-  STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-  STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
-  STDMETHODIMP OnInPlaceDeactivate() override {
-    deactivated = true;
-    return S_OK;
-  }
-  STDMETHODIMP DiscardUndoState() override { return S_OK; }
-  STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
-  STDMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
-
- protected:
-  void* Cast(REFIID riid) override {
-    if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite) return static_cast<IOleInPlaceSite*>(this);
-    return ClientSite::Cast(riid);
-  }
-
- private:
-  HWND window_;
-};
+// A site whose window is the form: the control's place is (10, 20)-(310, 220).
+using Site = com::InPlaceSite<>;
 
 using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
 using CanUnloadFn = HRESULT(STDAPICALLTYPE*)();
@@ -179,7 +52,7 @@ Ref<IDispatch> NewControl() {
 struct Hosted {
   HWND frame = CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
-  Site* site = new Site(frame);
+  Site* site = new Site(frame, {10, 20, 310, 220});
   Ref<IDispatch> control = NewControl();
   Ref<IOleObject> ole = Query<IOleObject>(control, IID_IOleObject);
   HRESULT activation = E_FAIL;
@@ -239,7 +112,7 @@ void TestConnectionPoints() {
   Check(container->FindConnectionPoint(IID_IPropertyBag, &none.p) == CONNECT_E_NOCONNECTION,
         "no connection point for other interfaces");
   if (!point) return;
-  auto* sink = new EventSink();
+  auto* sink = new com::EventRecorder(DIID___FolivanTab);
   DWORD cookie = 0;
   Succeeded(point->Advise(static_cast<IDispatch*>(sink), &cookie), "Advise the event sink");
 
@@ -275,7 +148,7 @@ void TestPropertyBag() {
   if (!persist) return Check(false, "IPersistPropertyBag");
   persist->InitNew();
   Put(control, L"Tabs", {I2(4)});
-  Put(control, L"TabCaption", {I2(1), Text(L"Saved caption")});
+  Put(control, L"TabCaption", {I2(1), com::Text(L"Saved caption")});
   auto* bag = new com::MemoryBag();
   Succeeded(persist->Save(bag, TRUE, FALSE), "IPersistPropertyBag::Save");
   Check(bag->values.count(L"Tabs") == 1, "the bag holds the changed Tabs");
@@ -289,8 +162,8 @@ void TestPropertyBag() {
   Ref<IDispatch> loaded = NewControl();
   if (auto persist2 = Query<IPersistPropertyBag>(loaded, IID_IPersistPropertyBag)) {
     Succeeded(persist2->Load(bag, nullptr), "IPersistPropertyBag::Load");
-    Equal(GetShort(loaded, L"Tabs"), 4, "Tabs restored from the bag");
-    EqualText(GetText(loaded, L"TabCaption", {I2(1)}), L"Saved caption", "TabCaption(1) restored from the bag");
+    Equal(GetLong(loaded, L"Tabs"), 4, "Tabs restored from the bag");
+    EqualText(com::GetText(loaded, L"TabCaption", {I2(1)}), L"Saved caption", "TabCaption(1) restored from the bag");
   }
   bag->Release();
 }
@@ -313,32 +186,8 @@ void TestStream() {
   Ref<IDispatch> loaded = NewControl();
   if (auto persist2 = Query<IPersistStreamInit>(loaded, IID_IPersistStreamInit)) {
     Succeeded(persist2->Load(stream), "IPersistStreamInit::Load");
-    Equal(GetShort(loaded, L"Tabs"), 6, "Tabs restored from the stream");
+    Equal(GetLong(loaded, L"Tabs"), 6, "Tabs restored from the stream");
   }
-}
-
-void TestFont() {
-  Ref<IDispatch> control = NewControl();
-  auto tabs = Query<_FolivanTab>(control, IID__FolivanTab);
-  FONTDESC desc{sizeof(FONTDESC), const_cast<LPOLESTR>(L"Tahoma"), {}, FW_BOLD, ANSI_CHARSET, FALSE, FALSE, FALSE};
-  desc.cySize.int64 = 120000;  // 12 points
-  Ref<IFontDisp> font;
-  OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&font.p));
-  if (!tabs || !font) return Check(false, "_FolivanTab and a font");
-  Succeeded(tabs->putref_Font(font), "Font set by reference");
-  Ref<IFontDisp> read;
-  tabs->get_Font(&read.p);
-  BSTR name = nullptr;
-  CY size{};
-  BOOL bold = FALSE;
-  if (auto f = Query<IFont>(read, IID_IFont)) {
-    f->get_Name(&name);
-    f->get_Size(&size);
-    f->get_Bold(&bold);
-  }
-  Check(name && std::wstring(name) == L"Tahoma" && size.int64 == 120000 && bold,
-        "Font reads back name, size and weight");
-  SysFreeString(name);
 }
 
 void TestInPlace() {
@@ -366,7 +215,7 @@ void TestInPlace() {
 
   // The mouse and the keys reach the window as messages and come back as
   // events with their arguments by reference.
-  auto* sink = new EventSink();
+  auto* sink = new com::EventRecorder(DIID___FolivanTab);
   DWORD cookie = 0;
   Ref<IConnectionPoint> point{com::Advise(h.control, DIID___FolivanTab, static_cast<IDispatch*>(sink), &cookie)};
   SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 12));
@@ -377,14 +226,17 @@ void TestInPlace() {
         "a press in the window raises MouseDown(1, shift, 40, 12)");
   Check(sink->Find(15) && sink->Find(1), "the release raises MouseUp, and Click as it was inside");
   // With the focus, the arrows move the selection: a KeyDown handler turns A into Right.
-  const int before = GetShort(h.control, L"CurrentTab");
+  const int before = GetLong(h.control, L"CurrentTab");
   SendMessageW(window, WM_SETFOCUS, 0, 0);
-  sink->key_code = VK_RIGHT;
+  sink->handler = [](DISPID id, DISPPARAMS* params) {
+    if (id == 6 && params->cArgs == 2 && V_VT(&params->rgvarg[1]) == (VT_BYREF | VT_I2))
+      *V_I2REF(&params->rgvarg[1]) = VK_RIGHT;
+  };
   SendMessageW(window, WM_KEYDOWN, 'A', 0);
   const Fired* key = sink->Find(6);
   Check(key && key->types == std::vector<VARTYPE>{VT_BYREF | VT_I2, VT_BYREF | VT_I2} && key->values[0] == 'A',
         "WM_KEYDOWN raises KeyDown(KeyCode, Shift) by reference");
-  Equal(GetShort(h.control, L"CurrentTab"), before + 1, "the KeyCode the handler leaves is the key taken");
+  Equal(GetLong(h.control, L"CurrentTab"), before + 1, "the KeyCode the handler leaves is the key taken");
   if (point) point->Unadvise(cookie);
   sink->Release();
 
@@ -521,7 +373,6 @@ int wmain() {
   TestConnectionPoints();
   TestPropertyBag();
   TestStream();
-  TestFont();
   TestInPlace();
   TestContainedControls();
   TestUnload(can_unload);

@@ -51,25 +51,20 @@
 
 #include "FolivanTabs_h.h"
 #include "com_objects.h"
+#include "script_literal.h"
 #include "script_values.h"
 #include "wine_check.h"
 
 namespace {
 
-std::string Narrow(BSTR text) { return text ? wine_check::Narrow({text, SysStringLen(text)}) : std::string(); }
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-  return out;
-}
+using wine_check::Widen;
+std::string Narrow(BSTR text) { return wine_check::FromBstr(text); }
 
-bool SameText(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
 }
+bool SameText(const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }
 
 struct ScriptError {
   std::string message;
@@ -103,32 +98,11 @@ std::vector<std::string> SplitWords(const std::string& line) {
   return *words;
 }
 
-// A literal of the script (read as the headless console reads it) as the
-// VARIANT a Basic caller would pass.
+// A literal of the script as the VARIANT a Basic caller would pass.
 Value ParseValue(const std::string& text) {
-  std::optional<folivan::Variant> literal = folivan::console::ParseValue(text);
-  if (!literal) Fail("bad value: " + text);
   Value r;
-  const folivan::VariantValue& v = literal->v;
-  if (const auto* b = std::get_if<folivan::VbBool>(&v)) {
-    V_VT(&r.v) = VT_BOOL;
-    V_BOOL(&r.v) = b->value ? VARIANT_TRUE : VARIANT_FALSE;
-  } else if (const auto* i = std::get_if<int16_t>(&v)) {
-    V_VT(&r.v) = VT_I2;
-    V_I2(&r.v) = *i;
-  } else if (const auto* l = std::get_if<int32_t>(&v)) {
-    V_VT(&r.v) = VT_I4;
-    V_I4(&r.v) = *l;
-  } else if (const auto* d = std::get_if<double>(&v)) {
-    V_VT(&r.v) = VT_R8;
-    V_R8(&r.v) = *d;
-  } else if (const auto* t = std::get_if<std::string>(&v)) {
-    V_VT(&r.v) = VT_BSTR;
-    V_BSTR(&r.v) = SysAllocString(Widen(*t).c_str());
-  } else if (std::holds_alternative<folivan::PicturePtr>(v)) {
-    V_VT(&r.v) = VT_DISPATCH;  // Nothing
-    V_DISPATCH(&r.v) = nullptr;
-  }
+  r.v = Literal(text);
+  if (V_VT(&r.v) == VT_ERROR) Fail("bad value: " + text);
   return r;
 }
 
@@ -240,16 +214,6 @@ class Site : public com::ClientSite<IFolivanTabDialogs> {
   Player& player_;
 };
 
-// The event sink of __FolivanTab.
-class EventSink : public com::EventSinkBase {
- public:
-  explicit EventSink(Player& player) : EventSinkBase(DIID___FolivanTab), player_(player) {}
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
-
- private:
-  Player& player_;
-};
-
 // --- the player ---------------------------------------------------------------------------------------
 
 // One member of _FolivanTab or one event: its canonical name and, per
@@ -291,7 +255,7 @@ class Player {
 
   // Declared first, released last: the control lets them go at its Close.
   com::Ref<Site> site_;
-  com::Ref<EventSink> sink_;
+  com::Ref<com::EventRecorder> sink_{new com::EventRecorder(DIID___FolivanTab)};  // the event sink
   com::Ref<com::NotifySink> notify_{new com::NotifySink()};
   com::Ref<IDispatch> control_;
   com::Ref<ITypeInfo> info_;
@@ -305,11 +269,6 @@ class Player {
   std::vector<std::string> out_;
 };
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 Player::Player(bool user_mode) {
   if (FAILED(CoCreateInstance(CLSID_FolivanTab, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                               reinterpret_cast<void**>(&control_.p)))) {
@@ -317,7 +276,7 @@ Player::Player(bool user_mode) {
     return;
   }
   site_.p = new Site(*this, user_mode);
-  sink_.p = new EventSink(*this);
+  sink_->handler = [this](DISPID id, DISPPARAMS* params) { OnEvent(id, params); };
   if (auto ole = com::Query<IOleObject>(control_, IID_IOleObject)) ole->SetClientSite(site_);
   if (auto persist = com::Query<IPersistPropertyBag>(control_, IID_IPersistPropertyBag)) persist->InitNew();
   control_->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info_.p);
@@ -674,10 +633,6 @@ STDMETHODIMP Site::MsgBox(BSTR text, LONG style, BSTR title, LONG* result) {
   return S_OK;
 }
 
-STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
-  player_.OnEvent(id, params);
-  return S_OK;
-}
 
 // --- running and comparing ------------------------------------------------------------------------------
 
@@ -741,25 +696,14 @@ bool LineMatches(const std::string& actual, const std::string& expected) {
   return false;
 }
 
-// A line diff (longest common subsequence) of expected and actual.
+// The lines that differ between the first and the last that do, expected and actual.
 std::string Diff(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
-  const size_t n = expected.size(), m = actual.size();
-  std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
-  for (size_t i = n; i-- > 0;)
-    for (size_t j = m; j-- > 0;)
-      lcs[i][j] = LineMatches(actual[j], expected[i]) ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
-  std::string out;
-  size_t i = 0, j = 0;
-  while (i < n || j < m) {
-    if (i < n && j < m && LineMatches(actual[j], expected[i])) {
-      out += "      " + expected[i] + "\n";
-      ++i, ++j;
-    } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
-      out += "    + " + actual[j++] + "\n";
-    } else {
-      out += "    - " + expected[i++] + "\n";
-    }
-  }
+  size_t first = 0, end_e = expected.size(), end_a = actual.size();
+  while (first < end_e && first < end_a && LineMatches(actual[first], expected[first])) ++first;
+  while (end_e > first && end_a > first && LineMatches(actual[end_a - 1], expected[end_e - 1])) --end_e, --end_a;
+  std::string out = "    from line " + std::to_string(first + 1) + " of the output:\n";
+  for (size_t i = first; i < end_e; ++i) out += "    - " + expected[i] + "\n";
+  for (size_t i = first; i < end_a; ++i) out += "    + " + actual[i] + "\n";
   return out;
 }
 

@@ -2,7 +2,7 @@
 // on it, written from that form's documented behaviour: every control it holds
 // gets an extender object ("Name", "Index", "Left", "Top", "Width", "Height",
 // "Visible", "Enabled", "TabStop", "Container", "Parent", "hWnd"; "X1", "X2",
-// "Y1", "Y2" for lines) whose writes move the control's window or the drawing
+// "Y1", "Y2" for lines) whose writes move the control's window or the place
 // of a windowless one; the tab control is sited with IOleControlSite (its own
 // extender), ISimpleFrameSite and the ambient properties of the site's
 // IDispatch; IOleClientSite::GetContainer enumerates the form's controls. The
@@ -31,9 +31,6 @@ namespace vb {
 constexpr double kTwipsPerPixel = 15;
 // The runtime's "Object not an array" (343) as an OLE control's error.
 constexpr HRESULT kNotAnArray = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 343);
-// The colours the form draws its windowless controls in.
-constexpr COLORREF kLabelColour = RGB(250, 0, 250);
-constexpr COLORREF kLineColour = RGB(0, 250, 5);
 
 enum class Kind { kTabControl, kTextBox, kCommandButton, kLabel, kLine };
 
@@ -177,57 +174,13 @@ class Enumerator : public com::Object<Enum> {
   size_t at_;
 };
 
-// The form's Controls collection: Count, Item(i) from 0, and For Each.
-class ControlsCollection : public com::Dispatch<> {
+// The tab control's site, in the form's window.
+class Site : public com::InPlaceSite<IOleControlSite, ISimpleFrameSite> {
  public:
-  explicit ControlsCollection(Form& form) : form_(form) {}
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-    if (_wcsicmp(names[0], L"Count") == 0) ids[0] = 1;
-    else if (_wcsicmp(names[0], L"Item") == 0) ids[0] = DISPID_VALUE;
-    else if (_wcsicmp(names[0], L"_NewEnum") == 0) ids[0] = DISPID_NEWENUM;
-    else return DISP_E_UNKNOWNNAME;
-    return S_OK;
-  }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                      UINT*) override;
-
- protected:
-  void* Cast(REFIID riid) override { return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr; }
-
- private:
-  Form& form_;
-};
-
-// The tab control's site.
-class Site : public com::Dispatch<IOleClientSite, IOleInPlaceSite, IOleControlSite, ISimpleFrameSite> {
- public:
-  explicit Site(Form& form) : form_(form) {}
+  explicit Site(Form& form);
   int pre_filtered = 0, post_filtered = 0;
 
-  // IOleClientSite
-  STDMETHODIMP SaveObject() override { return S_OK; }
-  STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override {
-    *m = nullptr;
-    return E_NOTIMPL;
-  }
   STDMETHODIMP GetContainer(IOleContainer** c) override;
-  STDMETHODIMP ShowObject() override { return S_OK; }
-  STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
-  STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
-  // IOleWindow, IOleInPlaceSite
-  STDMETHODIMP GetWindow(HWND* hwnd) override;
-  STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-  STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
-  STDMETHODIMP OnUIActivate() override { return S_OK; }
-  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
-                                LPOLEINPLACEFRAMEINFO) override;
-  STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-  STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
-  STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
-  STDMETHODIMP DiscardUndoState() override { return S_OK; }
-  STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
-  STDMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
   // IOleControlSite
   STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
   STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
@@ -250,11 +203,9 @@ class Site : public com::Dispatch<IOleClientSite, IOleInPlaceSite, IOleControlSi
 
  protected:
   void* Cast(REFIID riid) override {
-    if (riid == IID_IOleClientSite) return static_cast<IOleClientSite*>(this);
-    if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite) return static_cast<IOleInPlaceSite*>(this);
     if (riid == IID_IOleControlSite) return static_cast<IOleControlSite*>(this);
     if (riid == IID_ISimpleFrameSite) return static_cast<ISimpleFrameSite*>(this);
-    return riid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr;
+    return InPlaceSite::Cast(riid);
   }
 
  private:
@@ -269,7 +220,7 @@ struct FrmControl {
 };
 
 // The form: its window, the tab control on it and the controls inside the tab control.
-class Form : public com::Dispatch<IOleContainer> {
+class Form : public com::Members<IOleContainer> {
  public:
   using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
   static inline IClassFactory* factory = nullptr;
@@ -279,7 +230,28 @@ class Form : public com::Dispatch<IOleContainer> {
                              nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     site = new Site(*this);
-    collection = new ControlsCollection(*this);
+    // The form's Controls collection: Count, Item(i) from 0, and For Each.
+    collection = new com::Members<>();
+    collection->Add(L"Count", com::ReadOnly([this] { return com::Value(VT_I4, static_cast<LONG>(controls.size())); }));
+    collection->Add(L"Item", [this](WORD, DISPPARAMS* params, VARIANT* result) -> HRESULT {
+      VARIANT i;
+      VariantInit(&i);
+      if (!params || params->cArgs != 1 || FAILED(VariantChangeType(&i, &params->rgvarg[0], 0, VT_I4)) ||
+          V_I4(&i) < 0 || static_cast<size_t>(V_I4(&i)) >= controls.size())
+        return DISP_E_BADINDEX;
+      *result = com::ObjectValue(controls[static_cast<size_t>(V_I4(&i))]);
+      return S_OK;
+    }, DISPID_VALUE);
+    collection->Add(L"_NewEnum", com::ReadOnly([this] {
+      VARIANT v;
+      V_VT(&v) = VT_UNKNOWN;
+      V_UNKNOWN(&v) = new Enumerator<IEnumVARIANT, VARIANT>(IID_IEnumVARIANT, {controls.begin(), controls.end()});
+      return v;
+    }), DISPID_NEWENUM);
+    // The form as a control's Parent.
+    Members::Add(L"Controls", com::ReadOnly([this] { return com::ObjectValue(collection); }));
+    Members::Add(L"ScaleWidth", com::ReadOnly([] { return com::Value(VT_R4, 9600); }));
+    Members::Add(L"Name", com::ReadOnly([] { return com::Text(L"Form1"); }));
   }
   ~Form() override {
     if (ole) {
@@ -297,7 +269,7 @@ class Form : public com::Dispatch<IOleContainer> {
   bool user_mode;
   HWND window;
   Site* site;
-  ControlsCollection* collection;
+  com::Members<>* collection;
   std::vector<Extender*> controls;  // the tab control's extender first
   com::Ref<IDispatch> control;       // the tab control
   com::Ref<IOleObject> ole;
@@ -328,6 +300,7 @@ class Form : public com::Dispatch<IOleContainer> {
       com::Query<IPersistPropertyBag>(control, IID_IPersistPropertyBag)->InitNew();
     }
     before_show();
+    site->place = tab->Pixels();
     if (FAILED(ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, window, nullptr))) return false;
     com::Query<IOleInPlaceObject>(control, IID_IOleInPlaceObject)->GetWindow(&control_window);
     tab->window = control_window;
@@ -352,45 +325,6 @@ class Form : public com::Dispatch<IOleContainer> {
     return e;
   }
 
-  // Draws the tab control as the form shows it: its picture, then the
-  // windowless controls inside it (a label as a filled box, a line as a line);
-  // the number of pixels of `colour` inside the control.
-  int PixelsOf(COLORREF colour) const {
-    RECT r = TabExtender()->Pixels();
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECTL bounds{0, 0, w, h};
-    if (auto view = com::Query<IViewObject>(control, IID_IViewObject))
-      view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0);
-    for (Extender* e : controls) {
-      if (e->container != TabExtender() || !e->visible) continue;
-      if (e->kind == Kind::kLabel) {
-        RECT box = e->Pixels();
-        HBRUSH brush = CreateSolidBrush(kLabelColour);
-        FillRect(dc, &box, brush);
-        DeleteObject(brush);
-      } else if (e->kind == Kind::kLine) {
-        HPEN pen = CreatePen(PS_SOLID, 1, kLineColour);
-        HGDIOBJ old_pen = SelectObject(dc, pen);
-        MoveToEx(dc, static_cast<int>(e->at[kX1] / kTwipsPerPixel), static_cast<int>(e->at[kY1] / kTwipsPerPixel),
-                 nullptr);
-        LineTo(dc, static_cast<int>(e->at[kX2] / kTwipsPerPixel), static_cast<int>(e->at[kY2] / kTwipsPerPixel));
-        DeleteObject(SelectObject(dc, old_pen));
-      }
-    }
-    int count = 0;
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) count += GetPixel(dc, x, y) == colour;
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return count;
-  }
-
   // The .frm text of the form: the tab control's extender and property bag,
   // then each control inside it, as the designer saves them.
   std::string SaveText();
@@ -398,31 +332,6 @@ class Form : public com::Dispatch<IOleContainer> {
   template <typename BeforeShow>
   bool LoadText(const std::string& text, BeforeShow before_show);
 
-  // IDispatch: the form as a control's Parent ("Controls", "ScaleWidth", "Name").
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-    if (_wcsicmp(names[0], L"Controls") == 0) ids[0] = 1;
-    else if (_wcsicmp(names[0], L"ScaleWidth") == 0) ids[0] = 2;
-    else if (_wcsicmp(names[0], L"Name") == 0) ids[0] = 3;
-    else return DISP_E_UNKNOWNNAME;
-    return S_OK;
-  }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
-    if (!result) return E_INVALIDARG;
-    if (id == 1) {
-      collection->AddRef();
-      V_VT(result) = VT_DISPATCH;
-      V_DISPATCH(result) = collection;
-    } else if (id == 2) {
-      V_VT(result) = VT_R4;
-      V_R4(result) = 9600;
-    } else if (id == 3) {
-      V_VT(result) = VT_BSTR;
-      V_BSTR(result) = SysAllocString(L"Form1");
-    } else {
-      return DISP_E_MEMBERNOTFOUND;
-    }
-    return S_OK;
-  }
   // IOleContainer: every control of the form, the tab control first.
   STDMETHODIMP ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override { return E_NOTIMPL; }
   STDMETHODIMP EnumObjects(DWORD, IEnumUnknown** objects) override {
@@ -472,33 +381,17 @@ inline HRESULT Extender::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*
   if (!result) return E_INVALIDARG;
   VariantInit(result);
   switch (id) {
-    case kName:
-      V_VT(result) = VT_BSTR;
-      V_BSTR(result) = SysAllocString(name.c_str());
-      return S_OK;
+    case kName: *result = com::Text(name.c_str()); return S_OK;
     case kIndex:
       if (index < 0) return kNotAnArray;
-      V_VT(result) = VT_I2;
-      V_I2(result) = static_cast<SHORT>(index);
+      *result = com::Value(VT_I2, index);
       return S_OK;
-    case kVisible:
-    case kEnabled:
-    case kTabStop:
-      V_VT(result) = VT_BOOL;
-      V_BOOL(result) = (id == kVisible ? visible : id == kEnabled ? enabled : tab_stop) ? VARIANT_TRUE : VARIANT_FALSE;
-      return S_OK;
-    case kContainer:
-    case kParent: {
-      IDispatch* object = id == kParent || !container ? static_cast<IDispatch*>(&form_) : container;
-      object->AddRef();
-      V_VT(result) = VT_DISPATCH;
-      V_DISPATCH(result) = object;
-      return S_OK;
-    }
-    case kHwnd:
-      V_VT(result) = VT_I4;
-      V_I4(result) = static_cast<LONG>(reinterpret_cast<LONG_PTR>(window));
-      return S_OK;
+    case kVisible: *result = com::Value(VT_BOOL, visible ? -1 : 0); return S_OK;
+    case kEnabled: *result = com::Value(VT_BOOL, enabled ? -1 : 0); return S_OK;
+    case kTabStop: *result = com::Value(VT_BOOL, tab_stop ? -1 : 0); return S_OK;
+    case kContainer: *result = com::ObjectValue(container ? static_cast<IDispatch*>(container) : &form_); return S_OK;
+    case kParent: *result = com::ObjectValue(&form_); return S_OK;
+    case kHwnd: *result = com::Handle(window); return S_OK;
     default:
       V_VT(result) = VT_R4;  // single, as the runtime's positions are
       V_R4(result) = static_cast<float>(at[id]);
@@ -506,49 +399,12 @@ inline HRESULT Extender::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*
   }
 }
 
-inline HRESULT ControlsCollection::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
-                                          EXCEPINFO*, UINT*) {
-  if (!result) return E_INVALIDARG;
-  VariantInit(result);
-  const auto& all = form_.controls;
-  if (id == 1) {
-    V_VT(result) = VT_I4;
-    V_I4(result) = static_cast<LONG>(all.size());
-  } else if (id == DISPID_NEWENUM) {
-    V_VT(result) = VT_UNKNOWN;
-    V_UNKNOWN(result) = new Enumerator<IEnumVARIANT, VARIANT>(IID_IEnumVARIANT, {all.begin(), all.end()});
-  } else if (id == DISPID_VALUE && params && params->cArgs == 1) {
-    VARIANT i;
-    VariantInit(&i);
-    if (FAILED(VariantChangeType(&i, &params->rgvarg[0], 0, VT_I4)) || V_I4(&i) < 0 ||
-        static_cast<size_t>(V_I4(&i)) >= all.size())
-      return DISP_E_BADINDEX;
-    all[static_cast<size_t>(V_I4(&i))]->AddRef();
-    V_VT(result) = VT_DISPATCH;
-    V_DISPATCH(result) = all[static_cast<size_t>(V_I4(&i))];
-  } else {
-    return DISP_E_MEMBERNOTFOUND;
-  }
-  return S_OK;
-}
-
 // --- the site ------------------------------------------------------------------------------------
 
+inline Site::Site(Form& form) : InPlaceSite(form.window), form_(form) {}
 inline HRESULT Site::GetContainer(IOleContainer** c) {
   form_.AddRef();
   *c = &form_;
-  return S_OK;
-}
-inline HRESULT Site::GetWindow(HWND* hwnd) {
-  *hwnd = form_.window;
-  return S_OK;
-}
-inline HRESULT Site::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
-                                      LPOLEINPLACEFRAMEINFO) {
-  *frame = nullptr;
-  *doc = nullptr;
-  *pos = form_.TabExtender()->Pixels();
-  GetClientRect(form_.window, clip);
   return S_OK;
 }
 inline HRESULT Site::GetExtendedControl(IDispatch** extender) {
@@ -561,18 +417,9 @@ inline HRESULT Site::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*
   if (!result) return E_INVALIDARG;
   VariantInit(result);
   switch (id) {
-    case DISPID_AMBIENT_USERMODE:
-      V_VT(result) = VT_BOOL;
-      V_BOOL(result) = form_.user_mode ? VARIANT_TRUE : VARIANT_FALSE;
-      return S_OK;
-    case DISPID_AMBIENT_DISPLAYNAME:
-      V_VT(result) = VT_BSTR;
-      V_BSTR(result) = SysAllocString(form_.TabExtender() ? form_.TabExtender()->name.c_str() : L"");
-      return S_OK;
-    case DISPID_AMBIENT_BACKCOLOR:
-      V_VT(result) = VT_I4;
-      V_I4(result) = static_cast<LONG>(0x8000000F);
-      return S_OK;
+    case DISPID_AMBIENT_USERMODE: *result = com::Value(VT_BOOL, form_.user_mode ? -1 : 0); return S_OK;
+    case DISPID_AMBIENT_DISPLAYNAME: *result = com::Text(form_.TabExtender()->name.c_str()); return S_OK;
+    case DISPID_AMBIENT_BACKCOLOR: *result = com::Value(VT_I4, static_cast<LONG>(0x8000000F)); return S_OK;
     case DISPID_AMBIENT_FONT: {
       FONTDESC desc{sizeof(FONTDESC), const_cast<LPOLESTR>(L"MS Sans Serif"), {}, FW_NORMAL, ANSI_CHARSET,
                     FALSE, FALSE, FALSE};

@@ -1,6 +1,7 @@
 #include "wine_check.h"
 
 #include <windows.h>
+#include <oleauto.h>
 
 #include <cstdio>
 
@@ -17,6 +18,16 @@ std::string Narrow(const std::wstring& w) {
   std::string s(static_cast<size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
   return s;
+}
+
+std::string FromBstr(const wchar_t* bstr) { return bstr ? Narrow({bstr, SysStringLen(const_cast<BSTR>(bstr))}) : ""; }
+
+std::wstring Widen(const std::string& text) {
+  if (text.empty()) return {};
+  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), w.data(), n);
+  return w;
 }
 
 void Check(bool condition, const std::string& name, const std::string& detail) {
