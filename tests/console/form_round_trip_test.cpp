@@ -70,28 +70,25 @@ std::optional<Wrapped> Wrap(const std::string& bytes, bool two) {
     if (Movable(*b)) movable.push_back(b);
   }
   if (movable.empty() || (two && movable.size() < 2)) return std::nullopt;
-  auto pick = [&](auto pred, const FormBlock* other) -> const FormBlock* {
+  // The first control of the highest score, other than `other`.
+  auto best = [&](auto score, const FormBlock* other) {
+    const FormBlock* found = nullptr;
     for (const FormBlock* c : movable) {
-      if (c != other && pred(c)) return c;
+      if (c != other && (!found || score(c) > score(found))) found = c;
     }
-    return nullptr;
+    return found;
   };
   auto is_line = [](const FormBlock* c) { return std::string_view(PlaceKey(*c)) == "X1"; };
   auto fractional = [](const FormBlock* c) {
     double place = ToDouble(*c->Get(PlaceKey(*c)));
     return place != std::floor(place);
   };
-  // The one in sight: a line or a fractional place if there is one, so that
-  // going away and back meets the Single's digits.
-  const FormBlock* a = pick(fractional, nullptr);
-  if (!a) a = pick(is_line, nullptr);
-  if (!a) a = movable.front();
-  const FormBlock* b = nullptr;
-  if (two) {
-    b = pick([](const FormBlock* c) { return !IsAscii(c->Name()); }, a);
-    if (!b) b = pick(is_line, a);
-    if (!b) b = pick([a](const FormBlock* c) { return c != a; }, nullptr);
-  }
+  // The one in sight: a fractional place if there is one, else a line, so that
+  // going away and back meets the Single's digits; the hidden one: a non-ASCII
+  // name, else a line.
+  const FormBlock* a = best([&](const FormBlock* c) { return fractional(c) ? 2 : is_line(c) ? 1 : 0; }, nullptr);
+  const FormBlock* b =
+      two ? best([&](const FormBlock* c) { return !IsAscii(c->Name()) ? 2 : is_line(c) ? 1 : 0; }, a) : nullptr;
 
   std::vector<std::string> lines;  // with their endings
   for (size_t at = 0; at < bytes.size();) {

@@ -1,13 +1,19 @@
-// The runtime conversions the control relies on, the interface tables and
-// the keyed lists behind the tabs.
+// The runtime conversions the control relies on, the interface tables, the
+// keyed lists behind the tabs, and property writes that the play console
+// cannot make: pictures without an image, system colours changed behind the
+// control, and the shell library that each instance holds (property_writes.play
+// pins the rest).
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "core/dispatch.h"
 #include "core/events.h"
+#include "core/folivan_tab.h"
 #include "core/tab_record.h"
 #include "core/text.h"
+#include "platform/headless/headless_host.h"
+#include "platform/headless/hosted_surface.h"
 #include "platform/vb_runtime.h"
 
 namespace folivan {
@@ -74,6 +80,58 @@ TEST(Interface, HasTheTwentyFourEventsInIdentifierOrder) {
   }
   EXPECT_EQ(GetEventInfo(EventId::BeforeTabChange).args.size(), 2u);
   EXPECT_EQ(FindEvent("olEDRAGOVER")->args.back().name, "state");
+}
+
+// --- property writes ---------------------------------------------------------------------
+
+// A picture with an image of 16 x 16 pixels, or (handle 0) none.
+class StubPicture : public Picture {
+ public:
+  explicit StubPicture(intptr_t handle) : handle_(handle) {}
+  intptr_t Handle() const override { return handle_; }
+  int32_t Width() const override { return handle_ ? 16 : 0; }
+  int32_t Height() const override { return handle_ ? 16 : 0; }
+
+ private:
+  intptr_t handle_;
+};
+
+class PropertiesTest : public ::testing::Test {
+ protected:
+  PropertiesTest() : surface(system, 400, 300), host(surface, system), control(host, system) {
+    control.InitProperties();
+  }
+
+  HeadlessSystem system;
+  HostedSurface surface;
+  HeadlessHost host;
+  FolivanTab control;
+};
+
+TEST_F(PropertiesTest, APictureWithoutAnImageIsStoredAsNone) {
+  control.SetTabPicture(std::make_shared<StubPicture>(0));
+  EXPECT_EQ(control.TabPicture(), nullptr);
+  auto picture = std::make_shared<StubPicture>(0x1234);
+  control.SetiTabPicture(2, picture);
+  EXPECT_EQ(control.iTabPicture(2), picture);
+  control.SetiTabPicture(2, std::make_shared<StubPicture>(0));
+  EXPECT_EQ(control.iTabPicture(2), nullptr);
+}
+
+// property_writes.play pins the translation itself.
+TEST_F(PropertiesTest, ALaterChangeOfASystemColourDoesNotReachAStoredTabColour) {
+  control.SetTabStartColor(0, SystemColor(15));
+  system.SetSysColor(15, Rgb(1, 2, 3));
+  EXPECT_EQ(control.TabStartColor(0), Rgb(236, 233, 216));
+}
+
+TEST_F(PropertiesTest, CreationLoadsTheShellLibraryAndTerminationReleasesIt) {
+  EXPECT_EQ(system.LoadedLibraries(), 1);
+  {
+    FolivanTab second(host, system);
+    EXPECT_EQ(system.LoadedLibraries(), 2);
+  }
+  EXPECT_EQ(system.LoadedLibraries(), 1);
 }
 
 }  // namespace

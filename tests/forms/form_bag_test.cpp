@@ -1,7 +1,7 @@
-// The property bag over a control block: reads with defaults and the line
-// they came from, pictures, and the default rule on writing. The layout of a
-// saved control, and saving, loading and saving again, are pinned end to end
-// by console/forms_test against tests/console/data.
+// The property bag over a control block: pictures, and the default rule on
+// writing. Reads, the line and key a faulty value names, the layout of a saved
+// control, and saving, loading and saving again, are pinned end to end by
+// console/forms_test against tests/console/data.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,28 +30,6 @@ class FakePicture : public Picture {
  private:
   std::string source_;
 };
-
-TEST(FormBagRead, StoredValuesMissingKeysAndTheLastLine) {
-  FormDocument doc = FormDocument::Load(kSample);
-  FormPropertyBag bag(doc, *FindFolivanTab(doc));
-
-  EXPECT_EQ(bag.Read("Tabs", Variant(int16_t{3})), Variant(int16_t{2}));
-  EXPECT_EQ(bag.LastReadLine(), 34);
-  EXPECT_EQ(bag.Read("stt", Variant::Bool(true)), Variant::Bool(false));
-  EXPECT_EQ(bag.LastReadKey(), "stt");
-  EXPECT_EQ(bag.LastReadLine(), 24);
-  EXPECT_EQ(bag.Read("Tab(0)ContCtrlCap(1)", Variant("")), Variant("Text1[0]"));
-  EXPECT_EQ(bag.Read("TabColFG", Variant(int32_t{0})), Variant(static_cast<int32_t>(0x8000000F)));
-
-  EXPECT_EQ(bag.Read("HT", Variant::Bool(false)), Variant::Bool(false));
-  EXPECT_EQ(bag.LastReadKey(), "HT");
-  EXPECT_EQ(bag.LastReadLine(), 0);
-
-  Variant font = bag.Read("FONT", Variant(FontDesc{}));
-  ASSERT_TRUE(font.Is<FontDesc>());
-  EXPECT_EQ(font.As<FontDesc>().name, "Tahoma");
-  EXPECT_EQ(bag.LastReadLine(), 25);
-}
 
 // console/forms_test loads and saves pictures next to the form end to end.
 TEST(FormBagPictures, ReferencesGoToTheLoaderAndComeBackAsTheyWereOrAsAPath) {

@@ -44,13 +44,26 @@ class TipTest : public ::testing::Test {
   FolivanTab control;
 };
 
-TEST_F(TipTest, WithoutAParentNoWindowIsMadeAndNothingIsSent) {
-  Tip tip;
-  tip.SetTitle("T");
-  tip.SetIcon(1);
-  tip.Create();
-  tip.SetTipText("x");
-  EXPECT_FALSE(tip.HasWindow());
+// Without a parent no window is made; a window that could not be made is sent
+// nothing and not destroyed (the control's window, which exists meanwhile,
+// must survive the Tip), though the tool record is filled all the same.
+TEST_F(TipTest, WithoutAParentOrAWindowNothingIsSentOrDestroyed) {
+  for (bool parent : {false, true}) {
+    Tooltips().SetCreateFails(parent);
+    Tip tip;
+    if (parent) tip.SetParentControl(&control);
+    tip.SetTitle("T");
+    tip.SetIcon(1);
+    tip.Create();
+    tip.SetTipText("x");
+    tip.SetTitle("U");
+    EXPECT_FALSE(tip.HasWindow());
+    if (parent) {
+      EXPECT_EQ(tip.Tool().hwnd, control.hwnd());
+      EXPECT_EQ(tip.ToolRect(), (Rect{0, 0, 400, 300}));
+    }
+  }
+  EXPECT_NE(system.FindWindow(control.hwnd()), nullptr);
   EXPECT_EQ(Tooltips().Created(), 0);
 }
 
@@ -79,26 +92,6 @@ TEST_F(TipTest, SettersSendTheTitleOnlyWithAWindowATitleAndAnIcon) {
                                   {ttm::kSetTitle, 3, "Title"},
                                   {ttm::kUpdateTipText, 0, "new text"}}));
   EXPECT_EQ(tip.TipText(), "new text");
-}
-
-TEST_F(TipTest, AWindowThatCouldNotBeMadeIsSentNothingAndNotDestroyed) {
-  // A window of another kind that exists meanwhile must survive the Tip.
-  Tooltips().SetCreateFails(true);
-  {
-    Tip tip;
-    tip.SetParentControl(&control);
-    tip.SetTitle("T");
-    tip.SetIcon(1);
-    tip.Create();
-    tip.SetTipText("x");
-    tip.SetTitle("U");
-    EXPECT_FALSE(tip.HasWindow());
-    // The tool record is filled all the same.
-    EXPECT_EQ(tip.Tool().hwnd, control.hwnd());
-    EXPECT_EQ(tip.ToolRect(), (Rect{0, 0, 400, 300}));
-  }
-  EXPECT_NE(system.FindWindow(control.hwnd()), nullptr);
-  EXPECT_EQ(Tooltips().Created(), 0);
 }
 
 TEST_F(TipTest, TheWindowGoesWithTheTipAndTheTipWithTheControl) {
