@@ -9,12 +9,10 @@
 
 #include "core/dispatch.h"
 #include "core/events.h"
-#include "core/folivan_tab.h"
 #include "core/tab_record.h"
 #include "core/text.h"
-#include "platform/headless/headless_host.h"
-#include "platform/headless/hosted_surface.h"
 #include "platform/vb_runtime.h"
+#include "support/control_fixture.h"
 
 namespace folivan {
 namespace {
@@ -96,17 +94,7 @@ class StubPicture : public Picture {
   intptr_t handle_;
 };
 
-class PropertiesTest : public ::testing::Test {
- protected:
-  PropertiesTest() : surface(system, 400, 300), host(surface, system), control(host, system) {
-    control.InitProperties();
-  }
-
-  HeadlessSystem system;
-  HostedSurface surface;
-  HeadlessHost host;
-  FolivanTab control;
-};
+using PropertiesTest = testing::RenderTest;
 
 TEST_F(PropertiesTest, APictureWithoutAnImageIsStoredAsNone) {
   control.SetTabPicture(std::make_shared<StubPicture>(0));

@@ -11,6 +11,7 @@
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_tooltips.h"
 #include "platform/headless/hosted_surface.h"
+#include "support/control_fixture.h"
 #include "tooltip/tip.h"
 
 namespace folivan {
@@ -19,13 +20,9 @@ namespace {
 using Message = HeadlessTooltips::Message;
 using Messages = std::vector<Message>;
 
-class TipTest : public ::testing::Test {
+class TipTest : public testing::RenderTest {
  protected:
-  TipTest() : surface(system, 400, 300), host(surface, system), control(host, system) {
-    host.SetUserMode(true);
-    control.InitProperties();
-    control.Paint();
-  }
+  TipTest() { control.Paint(); }  // at run time, as a new host is
   HeadlessTooltips& Tooltips() { return system.Tooltips(); }
   const HeadlessTooltips::Tooltip& OnlyWindow() {
     std::vector<WindowHandle> windows = Tooltips().Windows();
@@ -37,11 +34,6 @@ class TipTest : public ::testing::Test {
     system.SetCursorPos(Point{x, y});
     control.MouseMove(0, 0, static_cast<float>(x), static_cast<float>(y));
   }
-
-  HeadlessSystem system;
-  HostedSurface surface;
-  HeadlessHost host;
-  FolivanTab control;
 };
 
 // Without a parent no window is made; a window that could not be made is sent
