@@ -3,7 +3,7 @@
 // one in sight on tab 0 and one hidden on tab 1. Switching to tab 1 and back,
 // saving, reloading and switching again must leave every line outside the
 // control's own entries as it was, and bring the moved controls back where
-// they stood. Small forms of our own pin each rule in forms_test.
+// they stood. Small forms of our own pin each rule in form_save_*.play.
 #include <gtest/gtest.h>
 
 #include <algorithm>

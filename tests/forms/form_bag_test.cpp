@@ -1,7 +1,7 @@
 // The property bag over a control block: pictures, and the default rule on
-// writing. Reads, the line and key a faulty value names, the layout of a saved
-// control, and saving, loading and saving again, are pinned end to end by
-// console/forms_test against tests/console/data.
+// writing. Reads, the layout of a saved control, and saving, loading and
+// saving again are pinned end to end by the form_save_*.play scenarios against
+// tests/console/data; the line and key a faulty value names by console/forms_test.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,7 +31,7 @@ class FakePicture : public Picture {
   std::string source_;
 };
 
-// console/forms_test loads and saves pictures next to the form end to end.
+// form_save_pictures.play loads and saves pictures next to the form end to end.
 TEST(FormBagPictures, ReferencesGoToTheLoaderAndComeBackAsTheyWereOrAsAPath) {
   FormDocument doc = FormDocument::Load(kSample);
   FormBlock& tab = *FindFolivanTab(doc);

@@ -56,7 +56,7 @@ TEST(FormRoundTrip, LineEndingsBlanksAndCodeAreKeptAsFound) {
 
 // What the control's reads rest on: keys and names in any case, values decoded
 // from the code page, a font's group as one value. The tree itself is pinned
-// by the round trips above and the saved forms of console/forms_test.
+// by the round trips above and the saved forms of form_save_*.play.
 TEST(FormModel, KeysNamesAndGroupsOfTheSample) {
   FormDocument doc = FormDocument::Load(kSample);
   EXPECT_EQ(doc.Root()->Get("caption"), Variant("Caf\xC3\xA9 \"Options\""));
@@ -106,7 +106,7 @@ TEST(FormEdit, ChildrenAreAppendedAndInserted) {
   // The frame in VB6's layout with its new children, a line first.
   EXPECT_EQ(doc.Serialize(), ReadBytes(kSample.parent_path() / "children.frm"));
 
-  // Removing keys is pinned by the run-time saves of console/forms_test (the
+  // Removing keys is pinned by the run-time saves of form_save_run_mode.play (the
   // lines of a control that came back go again), reading made lines back by
   // saving every saved form once more.
 }
