@@ -189,12 +189,6 @@ std::string FormProperty::GeneratedText(int indent) const {
 
 FormBlock::FormBlock(std::string type, std::string name) : type_(std::move(type)), name_(std::move(name)) {}
 
-int FormBlock::Depth() const {
-  int depth = 0;
-  for (const FormBlock* p = parent_; p != nullptr; p = p->parent_) ++depth;
-  return depth;
-}
-
 std::vector<const FormProperty*> FormBlock::Properties() const {
   std::vector<const FormProperty*> result;
   for (const Item& item : items_) {
@@ -396,23 +390,6 @@ FormBlock& FormBlock::InsertChild(std::size_t index, std::string type, std::stri
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item(std::move(child)));
   indexed_ = false;
   return ref;
-}
-
-bool FormBlock::RemoveChild(const FormBlock* child) {
-  auto removed = std::erase_if(items_, [&](const Item& item) {
-    const auto* b = std::get_if<std::unique_ptr<FormBlock>>(&item);
-    return b != nullptr && b->get() == child;
-  });
-  indexed_ = false;
-  return removed > 0;
-}
-
-std::vector<const FormLine*> FormBlock::RawLines() const {
-  std::vector<const FormLine*> result;
-  for (const Item& item : items_) {
-    if (const auto* l = std::get_if<FormLine>(&item)) result.push_back(l);
-  }
-  return result;
 }
 
 FormBlock* FormBlock::FindByType(std::string_view type) {
@@ -814,14 +791,6 @@ std::optional<FormObjectReference> ParseObjectLine(const FormLine& line) {
 }
 
 }  // namespace
-
-std::vector<FormObjectReference> FormDocument::ObjectReferences() const {
-  std::vector<FormObjectReference> result;
-  for (const FormLine& line : header_) {
-    if (auto ref = ParseObjectLine(line)) result.push_back(std::move(*ref));
-  }
-  return result;
-}
 
 void FormDocument::AddObjectReference(std::string_view target, std::string_view file) {
   std::optional<std::size_t> after;

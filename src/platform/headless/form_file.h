@@ -115,7 +115,6 @@ class FormBlock {
   int Line() const { return begin_.number; }  // line of "Begin"; 0 when made in memory
   int EndLine() const { return end_.number; }
   FormBlock* Parent() const { return parent_; }
-  int Depth() const;  // 0 for a top-level block
 
   // Property entries in file order.
   std::vector<const FormProperty*> Properties() const;
@@ -142,10 +141,6 @@ class FormBlock {
   FormBlock& AppendChild(std::string type, std::string name);
   // Inserts before the index-th child (index == count appends).
   FormBlock& InsertChild(std::size_t index, std::string type, std::string name);
-  bool RemoveChild(const FormBlock* child);
-
-  // Lines kept as found (blank lines and comments) in file order.
-  std::vector<const FormLine*> RawLines() const;
 
   // Depth-first in file order, this block first; types and names matched
   // without case.
@@ -211,7 +206,6 @@ class FormDocument {
   const std::string& Eol() const { return eol_; }
 
   std::optional<std::string> Version() const;  // "5.00"
-  std::vector<FormObjectReference> ObjectReferences() const;
   // Adds an "Object = ..." line after the last one (or after VERSION) unless
   // one with the same target exists.
   void AddObjectReference(std::string_view target, std::string_view file);
@@ -223,7 +217,6 @@ class FormDocument {
   FormBlock* FindByName(std::string_view name);
 
   const std::vector<FormLine>& HeaderLines() const;  // lines before the first block
-  const std::vector<FormLine>& CodeLines() const { return code_; }
 
   // Pictures the host's property bag loaded from a value text are
   // remembered with that text so that saving writes the same text again.
