@@ -10,6 +10,7 @@
 #include <ocidl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -40,29 +41,15 @@ std::string Narrow(BSTR text) { return wine_check::FromBstr(text); }
 
 // A site with a window and an extender; the control's place is (0, 0)-(400, 300),
 // the console's size for a new control.
-class Site : public com::InPlaceSite<IOleControlSite> {
+class Site : public com::ControlSite<> {
  public:
-  using InPlaceSite::InPlaceSite;
-  STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
-  STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+  using ControlSite::ControlSite;
   // The control's extender: its name on the form.
   STDMETHODIMP GetExtendedControl(IDispatch** extender) override {
     auto* members = new com::Members<>();
-    members->Add(L"Name", [](WORD, DISPPARAMS*, VARIANT* result) {
-      *result = com::Text(L"FolivanTab1");
-      return S_OK;
-    });
+    members->Add(L"Name", com::ReadOnly([] { return com::Text(L"FolivanTab1"); }));
     *extender = members;
     return S_OK;
-  }
-  STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
-  STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
-  STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
-  STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
-
- protected:
-  void* Cast(REFIID riid) override {
-    return riid == IID_IOleControlSite ? static_cast<IOleControlSite*>(this) : InPlaceSite::Cast(riid);
   }
 };
 
@@ -76,13 +63,7 @@ void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LON
 
 // --- the client -------------------------------------------------------------------------------
 
-VARIANT Child(LONG id) {
-  VARIANT v;
-  VariantInit(&v);
-  V_VT(&v) = VT_I4;
-  V_I4(&v) = id;
-  return v;
-}
+VARIANT Child(LONG id) { return com::Value(VT_I4, id); }
 
 // One of the texts of an object (get_accName, get_accDescription, ...).
 std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), IAccessible* object, LONG id) {
@@ -197,10 +178,7 @@ const std::vector<std::string>& Events() {
 }
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
-  for (const std::string& l : lines) {
-    if (l == line) return true;
-  }
-  return false;
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 }  // namespace
@@ -208,21 +186,13 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
 int wmain() {
   OleInitialize(nullptr);
   {
-    HWND frame = CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW, 0, 0, 420, 340, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+    HWND frame = com::FormWindow(420, 340);
     ShowWindow(frame, SW_SHOW);
-    Ref<Site> site{new Site(frame)};
-    Ref<IDispatch> control;
-    CoCreateInstance(CLSID_FolivanTab, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                     reinterpret_cast<void**>(&control.p));
-    auto ole = Query<IOleObject>(control, IID_IOleObject);
-    Check(ole != nullptr, "the registered control is created");
-    if (!ole) return wine_check::Finish();
-    ole->SetClientSite(site);
-    if (auto persist = Query<IPersistStreamInit>(control, IID_IPersistStreamInit)) persist->InitNew();
-    ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, frame, nullptr);
-    HWND window = nullptr;
-    if (auto inplace = Query<IOleInPlaceObject>(control, IID_IOleInPlaceObject)) inplace->GetWindow(&window);
+    com::Hosted<Site> hosted(new Site(frame), nullptr, CLSID_FolivanTab);
+    Check(hosted.ole != nullptr, "the registered control is created");
+    if (!hosted.ole) return wine_check::Finish();
+    IDispatch* control = hosted.control;
+    HWND window = hosted.window;
     g_control_window = window;
     Ref<com::EventRecorder> sink{new com::EventRecorder(DIID___FolivanTab)};
     // The TabChange events (NewTab) that reached the container.
@@ -302,12 +272,6 @@ int wmain() {
 
     if (hook) UnhookWinEvent(hook);
     if (point) point->Unadvise(cookie);
-    object.Reset();
-    ole->Close(OLECLOSE_NOSAVE);
-    ole->SetClientSite(nullptr);
-    ole.Reset();
-    control.Reset();
-    DestroyWindow(frame);
   }
   OleUninitialize();
   return wine_check::Finish();

@@ -477,29 +477,24 @@ void TestVtable(_FolivanTab* tabs, const std::vector<Member>& members, const std
 void TestDefaults(IDispatch* control) {
   auto tabs = Query<_FolivanTab>(control, IID__FolivanTab);
   if (!tabs) return Check(false, "_FolivanTab");
-  auto call = [&](const wchar_t* name, std::vector<VARIANT> args) {
-    return com::Call(control, name, DISPATCH_METHOD, std::move(args));
-  };
   auto current = [&] { return com::GetLong(control, L"CurrentTab"); };
   auto count = [&] { return com::GetLong(control, L"Tabs"); };
   short three = 3;
   tabs->put_Tabs(three);
-  tabs->put_CurrentTab(0);
-  Check(call(L"JumpToTab", {Missing(), com::Text(L"Tab 2")}) == S_OK && current() == 2,
-        "JumpToTab with TabNo left out jumps by caption (TabNo -1)");
-  Check(call(L"JumpToTab", {Missing(), Missing()}) == S_OK && call(L"JumpToTab", {}) == S_OK && current() == 2,
-        "JumpToTab with both arguments left out is JumpToTab -1, \"\": no tab changes");
-  Check(call(L"InsertTab", {}) == S_OK && count() == 4, "InsertTab with AtIndex left out appends a tab (AtIndex -1)");
+  tabs->put_CurrentTab(2);
+  // (Left out by a script: defaults.vbs; no arguments at all: the jump_and_access_keys scenario.)
+  Check(com::Call(control, L"JumpToTab", DISPATCH_METHOD, {Missing(), Missing()}) == S_OK && current() == 2,
+        "JumpToTab with both arguments missing is JumpToTab -1, \"\": no tab changes");
   BSTR caption = SysAllocString(L"Tab 1");
   HRESULT hr = tabs->JumpToTab(nullptr, &caption);
   Check(hr == S_OK && current() == 1, "JumpToTab(NULL, \"Tab 1\") through the vtable takes TabNo -1");
   SysFreeString(caption);
-  Check(SUCCEEDED(tabs->InsertTab(Missing())) && count() == 5,
+  Check(SUCCEEDED(tabs->InsertTab(Missing())) && count() == 4,
         "InsertTab(missing) through the vtable appends a tab");
   VARIANT null_ref;
   V_VT(&null_ref) = VT_BYREF | VT_I2;
   V_BYREF(&null_ref) = nullptr;
-  Check(FAILED(tabs->InsertTab(null_ref)) && count() == 5,
+  Check(FAILED(tabs->InsertTab(null_ref)) && count() == 4,
         "InsertTab of a NULL reference through the vtable fails and inserts nothing");
   Check(FAILED(tabs->put_TagVariant(&three, null_ref)), "TagVariant put of a NULL reference fails");
 }

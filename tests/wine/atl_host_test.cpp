@@ -10,8 +10,7 @@
 // current, a visible child over the client area of tab 1 when that tab is
 // selected, hidden again on tab 0, re-placed after a resize, and keys typed
 // into its edit box reach it; the same in the Visio style. InsertControl moves
-// a control of the host onto a tab; IControls is a collection with Count, Item
-// and _NewEnum. Needs the control registered (the harness does).
+// a control of the host onto a tab. Needs the control registered (the harness does).
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -164,14 +163,6 @@ class HostControl : public com::Members<> {
   }
 };
 
-// The window's rectangle in the client coordinates of its parent.
-RECT PlaceIn(HWND window, HWND parent) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 std::string Describe(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
          std::to_string(r.bottom - r.top);
@@ -221,7 +212,7 @@ void TestEmbedding(bool insert_window, bool visio) {
     tabs->put_CurrentTab(1);
     RECT client{};
     GetClientRect(control, &client);
-    RECT placed = PlaceIn(dialog, control);
+    RECT placed = com::PlaceIn(dialog, control);
     Check(IsWindowVisible(dialog), "selecting tab 1 shows the window" + where);
     Check(PlacedOverClientArea(placed, client, visio), "it stands over the client area of tab 1" + where,
           Describe(placed) + " in " + Describe(client));
@@ -250,7 +241,7 @@ void TestEmbedding(bool insert_window, bool visio) {
     SetWindowPos(host, nullptr, 0, 0, 480, 360, SWP_NOMOVE | SWP_NOZORDER);
     com::Pump(50);
     GetClientRect(control, &client);
-    placed = PlaceIn(dialog, control);
+    placed = com::PlaceIn(dialog, control);
     Check(client.right == 480 && PlacedOverClientArea(placed, client, visio),
           "after a resize the window is placed over the new client area" + where,
           Describe(placed) + " in " + Describe(client));
@@ -291,52 +282,16 @@ void TestInsertControl() {
     Check(GetAncestor(edit, GA_PARENT) == control && text->place[0] == 150 - 75000,
           "the inserted text box is a child of the control, 75000 twips to the left while tab 0 is current");
     tabs->put_CurrentTab(1);
-    RECT placed = PlaceIn(edit, control);
+    RECT placed = com::PlaceIn(edit, control);
     Check(placed.left == 10 && placed.top > 13 && IsWindowEnabled(edit),
           "selecting tab 1 brings it into sight below the strip, enabled", Describe(placed));
     tabs->put_CurrentTab(0);
-    placed = PlaceIn(edit, control);
+    placed = com::PlaceIn(edit, control);
     Check(placed.left < -4000, "back on tab 0 it is out of sight again", Describe(placed));
     text->Release();
   } else {
     Check(false, "a control in the ATL host and a text box of the frame");
   }
-}
-
-// IControls of a control with two child windows of the container: Count,
-// Item by number and by name, and _NewEnum.
-void TestControlsCollection() {
-  com::AtlHost h(400, 300);
-  for (int id : {1001, 1002}) {
-    CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 40 * (id - 1000), 100, 20, h.window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  }
-  com::Ref<IDispatch> controls;
-  if (auto tabs = h.As<_FolivanTab>(IID__FolivanTab)) tabs->get_IControls(&controls.p);
-  if (!controls) return Check(false, "IControls");
-  auto invoke = [&](DISPID id, VARIANT* arg, VARIANT* result) {
-    DISPPARAMS params{arg, nullptr, arg ? 1u : 0u, 0};
-    VariantInit(result);
-    return controls->Invoke(id, IID_NULL, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, &params, result, nullptr, nullptr);
-  };
-  VARIANT count, item, enumerator;
-  invoke(1, nullptr, &count);
-  Check(V_VT(&count) == VT_I4 && V_I4(&count) == 2, "IControls counts the control's two child windows (Count, 1)");
-  VARIANT one = com::I2(1);
-  invoke(DISPID_VALUE, &one, &item);
-  const bool second = V_VT(&item) == VT_DISPATCH && V_DISPATCH(&item) &&
-                      GetDlgCtrlID(reinterpret_cast<HWND>(static_cast<INT_PTR>(com::GetLong(V_DISPATCH(&item), L"hwnd")))) == 1002;
-  Check(second, "Item(1) is the second child window, with its hwnd");
-  VariantClear(&item);
-  invoke(DISPID_NEWENUM, nullptr, &enumerator);
-  int enumerated = 0;
-  if (auto items = com::Query<IEnumVARIANT>(V_VT(&enumerator) == VT_UNKNOWN ? V_UNKNOWN(&enumerator) : nullptr,
-                                            IID_IEnumVARIANT)) {
-    for (VARIANT each; VariantInit(&each), items->Next(1, &each, nullptr) == S_OK; VariantClear(&each))
-      enumerated += V_VT(&each) == VT_DISPATCH ? 1 : 0;
-  }
-  VariantClear(&enumerator);
-  Equal(enumerated, 2, "_NewEnum walks both controls");
 }
 
 }  // namespace
@@ -351,7 +306,6 @@ int wmain() {
     TestEmbedding(true, visio);
   }
   TestInsertControl();
-  TestControlsCollection();
   CoUninitialize();
   return wine_check::Finish();
 }

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -232,18 +233,24 @@ class InPlaceSite : public ClientSite<IOleInPlaceSite, Rest...> {
   }
 };
 
-// A sink of the events interface `events`; Invoke is the subclass's.
-class EventSinkBase : public Dispatch<> {
+// An in-place site that is also the control's IOleControlSite; the extender is the subclass's.
+template <typename... Rest>
+class ControlSite : public InPlaceSite<IOleControlSite, Rest...> {
+  using Base = InPlaceSite<IOleControlSite, Rest...>;
+
  public:
-  explicit EventSinkBase(const IID& events) : events_(events) {}
+  using Base::Base;
+  STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
+  STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+  STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
+  STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+  STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
+  STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 
  protected:
   void* Cast(REFIID riid) override {
-    return riid == IID_IDispatch || riid == events_ ? static_cast<IDispatch*>(this) : nullptr;
+    return riid == IID_IOleControlSite ? static_cast<IOleControlSite*>(this) : Base::Cast(riid);
   }
-
- private:
-  IID events_;
 };
 
 // One event as a sink heard it: its identifier, the types of its arguments and
@@ -254,10 +261,11 @@ struct Fired {
   std::vector<double> values;
 };
 
-// Records the events; `handler`, when set, runs after (it may write through the references).
-class EventRecorder : public EventSinkBase {
+// A sink of the events interface `events` that records them; `handler`, when
+// set, runs after (it may write through the references).
+class EventRecorder : public Dispatch<> {
  public:
-  explicit EventRecorder(const IID& events) : EventSinkBase(events) {}
+  explicit EventRecorder(const IID& events) : events_(events) {}
   std::vector<Fired> fired;
   std::function<void(DISPID, DISPPARAMS*)> handler;
   STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
@@ -278,6 +286,14 @@ class EventRecorder : public EventSinkBase {
       if (f.id == id) return &f;
     return nullptr;
   }
+
+ protected:
+  void* Cast(REFIID riid) override {
+    return riid == IID_IDispatch || riid == events_ ? static_cast<IDispatch*>(this) : nullptr;
+  }
+
+ private:
+  IID events_;
 };
 
 class MemoryBag : public Object<IPropertyBag> {
@@ -330,6 +346,47 @@ inline IConnectionPoint* Advise(IUnknown* control, REFIID iid, IUnknown* sink, D
   return point;
 }
 
+// A new control sited in `site` (whose window is the form) and active in place
+// there: made by `factory`, or by CoCreateInstance of the registered class.
+template <typename SiteT>
+struct Hosted {
+  HWND frame;
+  SiteT* site;
+  Ref<IDispatch> control;
+  Ref<IOleObject> ole;
+  HRESULT activation = E_FAIL;
+  HWND window = nullptr;
+
+  Hosted(SiteT* in, IClassFactory* factory, REFCLSID clsid) : frame(in->window), site(in) {
+    ShowWindow(frame, SW_SHOWNOACTIVATE);
+    if (factory) factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&control.p));
+    else CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&control.p));
+    if (!control || FAILED(control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole.p)))) return;
+    ole->SetClientSite(site);
+    if (auto persist = Query<IPersistStreamInit>(control, IID_IPersistStreamInit)) persist->InitNew();
+    activation = ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, frame, nullptr);
+    if (auto inplace = Query<IOleInPlaceObject>(control, IID_IOleInPlaceObject)) inplace->GetWindow(&window);
+  }
+  ~Hosted() {
+    if (ole) {
+      ole->Close(OLECLOSE_NOSAVE);
+      ole->SetClientSite(nullptr);
+    }
+    ole.Reset();
+    control.Reset();
+    site->Release();
+    DestroyWindow(frame);
+  }
+  Hosted(const Hosted&) = delete;
+  Hosted& operator=(const Hosted&) = delete;
+};
+
+// A top-level window for a form, width x height.
+inline HWND FormWindow(int width, int height) {
+  return CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW, 0, 0, width, height, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
 // --- calls by name ---------------------------------------------------------------------------
 
 inline VARIANT I2(short v) {
@@ -350,11 +407,16 @@ inline VARIANT Text(const wchar_t* v) {
 
 // Invokes the member `name` with its arguments in order (a put's value last,
 // named as the put value); clears them. The result, when asked for, is the caller's.
-inline HRESULT Call(IDispatch* object, const wchar_t* name, WORD flags, std::vector<VARIANT> args = {},
-                    VARIANT* result = nullptr) {
+// The dispatch identifier of a member, or DISPID_UNKNOWN.
+inline DISPID IdOf(IDispatch* object, const wchar_t* name) {
   LPOLESTR names[1] = {const_cast<LPOLESTR>(name)};
   DISPID id = DISPID_UNKNOWN;
-  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  return SUCCEEDED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)) ? id : DISPID_UNKNOWN;
+}
+
+inline HRESULT Call(IDispatch* object, const wchar_t* name, WORD flags, std::vector<VARIANT> args = {},
+                    VARIANT* result = nullptr) {
+  const DISPID id = IdOf(object, name);
   std::vector<VARIANT> reversed(args.rbegin(), args.rend());
   DISPID put = DISPID_PROPERTYPUT;
   const bool is_put = flags == DISPATCH_PROPERTYPUT;
@@ -394,6 +456,33 @@ inline std::wstring GetText(IDispatch* object, const wchar_t* name, std::vector<
   return text;
 }
 
+// What a font object (IFont) holds, or nothing for another object.
+struct FontFields {
+  std::wstring name;
+  double points = 0;
+  SHORT weight = 0, charset = 0;
+  BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
+};
+inline std::optional<FontFields> ReadFont(IUnknown* object) {
+  auto font = Query<IFont>(object, IID_IFont);
+  if (!font) return std::nullopt;
+  FontFields f;
+  BSTR name = nullptr;
+  CY size{};
+  font->get_Name(&name);
+  font->get_Size(&size);
+  font->get_Weight(&f.weight);
+  font->get_Charset(&f.charset);
+  font->get_Bold(&f.bold);
+  font->get_Italic(&f.italic);
+  font->get_Underline(&f.underline);
+  font->get_Strikethrough(&f.strike);
+  f.name = name ? name : L"";
+  SysFreeString(name);
+  f.points = static_cast<double>(size.int64) / 10000;
+  return f;
+}
+
 // --- windows ----------------------------------------------------------------------------------
 
 // Dispatches the thread's messages for `ms` milliseconds.
@@ -407,6 +496,14 @@ inline void Pump(DWORD ms) {
     }
     Sleep(5);
   }
+}
+
+// The window's rectangle in the client coordinates of `parent`.
+inline RECT PlaceIn(HWND window, HWND parent) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
 }
 
 template <typename T>

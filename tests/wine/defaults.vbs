@@ -60,6 +60,14 @@ mismatch = Err.Number
 On Error GoTo 0
 Check "a text index is a type mismatch", mismatch, 13
 
+' Optional arguments a script leaves out take their defaults.
+Dim fresh
+Set fresh = CreateObject("FolivanTabs.FolivanTab")
+fresh.JumpToTab , "Tab 2"
+Check "JumpToTab with TabNo left out jumps by caption (TabNo -1)", fresh.CurrentTab, 2
+fresh.InsertTab
+Check "InsertTab with AtIndex left out appends a tab (AtIndex -1)", fresh.Tabs, 4
+
 ' A run-time error of the control reaches the script as Err.Number.
 tabs.CurrentTab = -1
 On Error Resume Next

@@ -133,26 +133,14 @@ std::string Format(const VARIANT& in) {
     case VT_UNKNOWN: {
       IUnknown* object = V_UNKNOWN(&v.v);
       if (!object) return "Nothing";
-      IFont* font = nullptr;
-      if (SUCCEEDED(object->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font)))) {
-        BSTR name = nullptr;
-        CY size{};
-        BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
-        font->get_Name(&name);
-        font->get_Size(&size);
-        font->get_Bold(&bold);
-        font->get_Italic(&italic);
-        font->get_Underline(&underline);
-        font->get_Strikethrough(&strike);
-        font->Release();
+      if (auto font = com::ReadFont(object)) {
         char points[32];
-        std::snprintf(points, sizeof points, "%g", static_cast<double>(size.int64) / 10000.0);
-        std::string out = "Font " + Quote(Narrow(name)) + " " + points;
-        SysFreeString(name);
-        if (bold) out += " Bold";
-        if (italic) out += " Italic";
-        if (underline) out += " Underline";
-        if (strike) out += " Strikethrough";
+        std::snprintf(points, sizeof points, "%g", font->points);
+        std::string out = "Font " + Quote(wine_check::Narrow(font->name)) + " " + points;
+        if (font->bold) out += " Bold";
+        if (font->italic) out += " Italic";
+        if (font->underline) out += " Underline";
+        if (font->strike) out += " Strikethrough";
         return out;
       }
       return "Picture";
@@ -300,13 +288,7 @@ Player::~Player() {
   }
 }
 
-DISPID Player::IdOf(const std::string& name) {
-  std::wstring wide = Widen(name);
-  LPOLESTR names[1] = {wide.data()};
-  DISPID id = DISPID_UNKNOWN;
-  if (FAILED(control_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return DISPID_UNKNOWN;
-  return id;
-}
+DISPID Player::IdOf(const std::string& name) { return com::IdOf(control_, Widen(name).c_str()); }
 
 Signature SignatureOf(ITypeInfo* info, const FUNCDESC& desc) {
   Signature sig;

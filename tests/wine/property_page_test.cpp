@@ -213,9 +213,7 @@ void DrivenByWindowMessages() {
     HWND caption = VisibleEdit(window);
     Check(caption != nullptr, "the Extended tab shows its Tab Caption box");
     if (caption) {
-      RECT r{};
-      GetWindowRect(caption, &r);
-      MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+      const RECT r = com::PlaceIn(caption, window);
       Check(r.top < 100, "the box is the Tab Caption box (top " + std::to_string(r.top) + ")");
       SetFocus(caption);
       SetWindowTextW(caption, L"");

@@ -175,20 +175,13 @@ class Enumerator : public com::Object<Enum> {
 };
 
 // The tab control's site, in the form's window.
-class Site : public com::InPlaceSite<IOleControlSite, ISimpleFrameSite> {
+class Site : public com::ControlSite<ISimpleFrameSite> {
  public:
   explicit Site(Form& form);
   int pre_filtered = 0, post_filtered = 0;
 
   STDMETHODIMP GetContainer(IOleContainer** c) override;
-  // IOleControlSite
-  STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
-  STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
   STDMETHODIMP GetExtendedControl(IDispatch** extender) override;
-  STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
-  STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
-  STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
-  STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
   // ISimpleFrameSite: the form lets the control handle every message.
   STDMETHODIMP PreMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD* cookie) override {
     *cookie = static_cast<DWORD>(++pre_filtered);
@@ -203,9 +196,7 @@ class Site : public com::InPlaceSite<IOleControlSite, ISimpleFrameSite> {
 
  protected:
   void* Cast(REFIID riid) override {
-    if (riid == IID_IOleControlSite) return static_cast<IOleControlSite*>(this);
-    if (riid == IID_ISimpleFrameSite) return static_cast<ISimpleFrameSite*>(this);
-    return InPlaceSite::Cast(riid);
+    return riid == IID_ISimpleFrameSite ? static_cast<ISimpleFrameSite*>(this) : ControlSite::Cast(riid);
   }
 
  private:
@@ -401,7 +392,7 @@ inline HRESULT Extender::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*
 
 // --- the site ------------------------------------------------------------------------------------
 
-inline Site::Site(Form& form) : InPlaceSite(form.window), form_(form) {}
+inline Site::Site(Form& form) : ControlSite(form.window), form_(form) {}
 inline HRESULT Site::GetContainer(IOleContainer** c) {
   form_.AddRef();
   *c = &form_;
@@ -470,32 +461,20 @@ inline std::string FrmBag(com::MemoryBag& bag, int depth) {
       }
       case VT_DISPATCH:
       case VT_UNKNOWN: {
-        auto font = com::Query<IFont>(V_UNKNOWN(&v), IID_IFont);
+        auto font = com::ReadFont(V_UNKNOWN(&v));
         if (!font) break;
-        BSTR name = nullptr;
-        CY size{};
-        SHORT weight = 0, charset = 0;
-        BOOL italic = FALSE, underline = FALSE, strike = FALSE;
-        font->get_Name(&name);
-        font->get_Size(&size);
-        font->get_Weight(&weight);
-        font->get_Charset(&charset);
-        font->get_Italic(&italic);
-        font->get_Underline(&underline);
-        font->get_Strikethrough(&strike);
         const std::string pad(static_cast<size_t>(depth) * 3, ' ');
         out += pad + "BeginProperty " + k + " {0BE35203-8F91-11CE-9DE3-00AA004BB851} \r\n";
         std::string face = "\"";
-        face.append(Utf8(name ? name : L"")).append("\"");
+        face.append(Utf8(font->name)).append("\"");
         out += FrmLine(depth + 1, "Name", face);
-        out += FrmLine(depth + 1, "Size", FrmNumber(static_cast<double>(size.int64) / 10000));
-        out += FrmLine(depth + 1, "Charset", FrmNumber(charset));
-        out += FrmLine(depth + 1, "Weight", FrmNumber(weight));
-        out += FrmLine(depth + 1, "Underline", FrmBool(underline));
-        out += FrmLine(depth + 1, "Italic", FrmBool(italic));
-        out += FrmLine(depth + 1, "Strikethrough", FrmBool(strike));
+        out += FrmLine(depth + 1, "Size", FrmNumber(font->points));
+        out += FrmLine(depth + 1, "Charset", FrmNumber(font->charset));
+        out += FrmLine(depth + 1, "Weight", FrmNumber(font->weight));
+        out += FrmLine(depth + 1, "Underline", FrmBool(font->underline));
+        out += FrmLine(depth + 1, "Italic", FrmBool(font->italic));
+        out += FrmLine(depth + 1, "Strikethrough", FrmBool(font->strike));
         out += pad + "EndProperty\r\n";
-        SysFreeString(name);
         break;
       }
       default: {
