@@ -1,7 +1,6 @@
 // Version and theme detection, the shared palette and the colour set. (The
 // NoteOne colours are the play scenario note_one_colours; that the colour set
-// writes the hot colours is in the golden images hot_*, and that it leaves the
-// detected Luna column alone in bodies_test's Metallic body.)
+// leaves the detected Luna column alone is in bodies_test's Metallic body.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -130,7 +129,9 @@ TEST_F(ColorsTest, DefaultColoursComeFromTheSystemAndIgnoreTheTabColourPropertie
   control.SetTabColorForeGround(static_cast<OleColor>(Rgb(1, 1, 1)));
   control.SetTabColorShadow(static_cast<OleColor>(Rgb(2, 2, 2)));
   system.SetSysColor(22, Rgb(30, 31, 32));
+  SharedThemePalette() = ThemePalette{};
   BuildColorSet(control);
+  EXPECT_NE(SharedThemePalette().HotDark, 0) << "the set writes the hot colours";
   EXPECT_EQ(Colors().Face, Rgb(236, 233, 216));
   EXPECT_EQ(Colors().Shadow, Rgb(172, 168, 153));
   EXPECT_EQ(Colors().Light, Rgb(30, 31, 32));

@@ -2,9 +2,10 @@
 // does not have fails and leaves the surface as it was, so that the control
 // draws its classic look; a part that succeeds has drawn. (How the parts look
 // is compared with Wine's uxtheme by the theme_reference cases of
-// gdi_reference_test.cpp. Which classes open: the golden images system, with
-// no style, and system_themed and hot_scroll_button_themed with one, for TAB
-// and the scroll bar's; ExplorerBar in colors_test's scheme detection.)
+// gdi_reference_test.cpp. That nothing opens without a style is in the golden
+// images of the System style without one; that ExplorerBar opens, in
+// colors_test's scheme detection. Class names are matched in any case, and a
+// list takes the class it names that the style has.)
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PartCase{"TAB", 1, 1, 40, 11, false},   // lower than the item's rounded top and its base
                       PartCase{"TAB", 9, 1, 60, 40, true}, PartCase{"TAB", 9, 2, 60, 40, false},
                       PartCase{"TAB", 10, 1, 60, 40, false},  // TABP_BODY is not drawn
-                      PartCase{"SCROLLBAR", 1, 9, 16, 16, true}, PartCase{"ScrollBar", 1, 16, 20, 20, true},
+                      PartCase{"SCROLLBAR", 1, 9, 16, 16, true}, PartCase{"Window;ScrollBar", 1, 16, 20, 20, true},
                       PartCase{"SCROLLBAR", 1, 13, 21, 21, false},  // the next glyph size is not drawn
                       PartCase{"SCROLLBAR", 1, 13, 15, 15, false},
                       PartCase{"SCROLLBAR", 1, 1, 17, 17, false},   // up arrow
