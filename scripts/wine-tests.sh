@@ -269,7 +269,7 @@ if (cd "$BIN" && timeout 120 wine pixels_dump.exe "$(winepath -w "$BUILD/pixels"
    cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null 2>&1 &&
    cmake --build "$ROOT/build" -j2 --target test_raster >/dev/null 2>&1; then
   out=$(FOLIVAN_GDI_REFERENCE_DIR="$BUILD/pixels" "$ROOT/build/tests/test_raster" --gtest_filter='*gdi_reference*' 2>&1)
-  echo "$out" | grep -E 'differ from GDI|^\[  FAILED  \] cases' | sed 's/^/    /'
+  echo "$out" | grep -E 'differ from GDI|^\[  FAILED  \] (gdi|theme)_reference/' | sed 's/^/    /'
   passed=$(echo "$out" | awk '/^\[  PASSED  \]/ {print $4}' | head -1)
   failed=$(echo "$out" | awk '/^\[  FAILED  \] [0-9]+ test/ {print $4}' | head -1)
   PASSED=$((PASSED + ${passed:-0}))
@@ -291,7 +291,7 @@ wineserver -w
 if [ $dumped -eq 0 ] && grep -q '^theme .*light' "$BUILD/theme-pixels/environment.txt" 2>/dev/null; then
   out=$(FOLIVAN_THEME_REFERENCE_DIR="$BUILD/theme-pixels" "$ROOT/build/tests/test_raster" \
           --gtest_filter='*theme_reference*' 2>&1)
-  echo "$out" | grep -E 'differ from GDI|^\[  FAILED  \] cases' | sed 's/^/    /'
+  echo "$out" | grep -E 'differ from GDI|^\[  FAILED  \] (gdi|theme)_reference/' | sed 's/^/    /'
   passed=$(echo "$out" | awk '/^\[  PASSED  \]/ {print $4}' | head -1)
   failed=$(echo "$out" | awk '/^\[  FAILED  \] [0-9]+ test/ {print $4}' | head -1)
   PASSED=$((PASSED + ${passed:-0}))

@@ -1,5 +1,7 @@
 // The body renderers: a golden image per style and colour mode, and the
-// behaviours that a picture alone would not pin down.
+// behaviours that a picture alone would not pin down. (That Property Page
+// Selected draws the body its Color picks is in the golden images
+// captions_appearance_5 and strip_property_page_selected_* of golden_test.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,9 +18,9 @@ constexpr int32_t kWidth = 160;
 constexpr int32_t kHeight = 110;
 constexpr int16_t kStripH = 20;
 
-class BodiesTest : public PaintTest {
+class BodiesTest : public ControlTest {
  protected:
-  BodiesTest() : PaintTest(kWidth, kHeight) { S().StripH = kStripH; }
+  BodiesTest() : ControlTest(kWidth, kHeight) { S().StripH = kStripH; }
 
   // Colours, then the body alone, as a repaint does before it draws the tabs.
   const PixelImage& Draw() {
@@ -91,16 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"state_buttons", 7, 1, false, false, false, 0},
                       GoldenCase{"system", 13, 1, false, false, false, 0}),
     [](const ::testing::TestParamInfo<GoldenCase>& param_info) { return std::string(param_info.param.name); });
-
-TEST_F(BodiesTest, PropertyPageSelectedDrawsWhatItsColourPicks) {
-  const std::pair<int32_t, int32_t> pairs[] = {{1, 2}, {2, 4}, {3, 3}};
-  for (auto [color, appearance] : pairs) {
-    Style(5, color, true);
-    const PixelImage selected = Draw();
-    Style(appearance, color, true);
-    EXPECT_TRUE(Draw() == selected) << "Color " << color;
-  }
-}
 
 TEST_F(BodiesTest, ExcelAndRoundedWithNoteOneFollowTheCurrentTab) {
   for (int32_t appearance : {10, 11}) {

@@ -1,5 +1,6 @@
 // Version and theme detection, the shared palette and the colour set. (The
-// NoteOne colours are the play scenario note_one_colours.)
+// NoteOne colours are the play scenario note_one_colours; that the colour set
+// leaves the detected Luna column alone is in bodies_test's Metallic body.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,42 +13,38 @@
 namespace folivan::testing {
 namespace {
 
-using ColorsTest = PaintTest;
+using ColorsTest = ControlTest;
 
 WindowsVersion Version(uint32_t major, uint32_t minor, uint32_t platform = 2) {
   return WindowsVersion{major, minor, 0, platform};
 }
 
-TEST_F(ColorsTest, VersionDecidesWhetherThemesAreAvailable) {
+// The version decides whether themes are available; NT is the platform id's second bit.
+TEST_F(ColorsTest, VersionDecidesThemesAndThePlatformIdNt) {
   struct Case {
-    uint32_t major, minor;
+    uint32_t major, minor, platform;
     bool was;
-    bool expected;
+    bool themes, nt;
   };
   const Case cases[] = {
-      {6, 0, false, true},  {10, 0, false, true}, {5, 1, false, true},  {5, 2, false, true},
-      {4, 10, true, false}, {4, 90, true, false}, {3, 51, true, false}, {0, 0, true, false},
+      {6, 0, 2, false, true, true},  {10, 0, 2, false, true, true}, {5, 1, 2, false, true, true},
+      {5, 2, 2, false, true, true},  {4, 10, 2, true, false, true}, {4, 90, 2, true, false, true},
+      {3, 51, 2, true, false, true}, {0, 0, 2, true, false, true},
       // 4.0 to 4.9 and 5.0 leave the flag alone.
-      {4, 0, false, false}, {4, 0, true, true},   {4, 9, true, true},   {5, 0, false, false},
-      {5, 0, true, true},
+      {4, 0, 2, false, false, true}, {4, 0, 2, true, true, true},   {4, 9, 2, true, true, true},
+      {5, 0, 2, false, false, true}, {5, 0, 2, true, true, true},
+      {5, 1, 1, false, true, false}, {5, 1, 0, false, true, false}, {5, 1, 3, false, true, true},
   };
   for (const Case& c : cases) {
     SharedPlatformFlags().ThemesAvailable = c.was;
-    system.SetVersion(Version(c.major, c.minor));
+    system.SetVersion(Version(c.major, c.minor, c.platform));
     DetectWindowsVersion(control);
-    EXPECT_EQ(SharedPlatformFlags().ThemesAvailable, c.expected) << c.major << "." << c.minor << " was " << c.was;
+    EXPECT_EQ(SharedPlatformFlags().ThemesAvailable, c.themes) << c.major << "." << c.minor << " was " << c.was;
+    EXPECT_EQ(SharedPlatformFlags().IsNtPlatform, c.nt) << c.platform;
   }
 }
 
-TEST_F(ColorsTest, NtPlatformIsTheSecondBitOfThePlatformId) {
-  for (auto [id, nt] : {std::pair{2u, true}, {1u, false}, {0u, false}, {3u, true}}) {
-    system.SetVersion(Version(5, 1, id));
-    DetectWindowsVersion(control);
-    EXPECT_EQ(SharedPlatformFlags().IsNtPlatform, nt) << id;
-  }
-}
-
-class ThemeTest : public PaintTest {
+class ThemeTest : public ControlTest {
  protected:
   ThemeTest() {
     system.SetVersion(Version(5, 1));
@@ -132,7 +129,9 @@ TEST_F(ColorsTest, DefaultColoursComeFromTheSystemAndIgnoreTheTabColourPropertie
   control.SetTabColorForeGround(static_cast<OleColor>(Rgb(1, 1, 1)));
   control.SetTabColorShadow(static_cast<OleColor>(Rgb(2, 2, 2)));
   system.SetSysColor(22, Rgb(30, 31, 32));
+  SharedThemePalette() = ThemePalette{};
   BuildColorSet(control);
+  EXPECT_NE(SharedThemePalette().HotDark, 0) << "the set writes the hot colours";
   EXPECT_EQ(Colors().Face, Rgb(236, 233, 216));
   EXPECT_EQ(Colors().Shadow, Rgb(172, 168, 153));
   EXPECT_EQ(Colors().Light, Rgb(30, 31, 32));
@@ -151,6 +150,7 @@ TEST_F(ColorsTest, CustomisedColoursAreTranslatedFromTheProperties) {
   EXPECT_EQ(c.Shadow, Rgb(2, 3, 4));
   EXPECT_EQ(c.Light, Rgb(5, 6, 7));
   EXPECT_EQ(c.DarkShadow, -1);
+  EXPECT_EQ(control.TranslateColor(SystemColor(200)), -1);  // no such system colour
   EXPECT_EQ(c.HighLight, Rgb(8, 9, 10));
   // 255 - (255 - 49) / 3 = 186.33, 255 - 149 / 3 = 205.33, 255 - 58 / 3 = 235.67
   EXPECT_EQ(c.FaceTint, Rgb(186, 205, 236));
@@ -172,13 +172,6 @@ TEST_F(ColorsTest, AnyColorSystemOtherThanOneIsCustomised) {
   BuildColorSet(control);
   EXPECT_EQ(Colors().Face, -1);
   EXPECT_EQ(Colors().FaceTint, Rgb(170, 170, 170));
-}
-
-TEST_F(ColorsTest, TheColourSetWritesTheHotColoursButNoLunaColours) {
-  SharedThemePalette() = ThemePalette{};
-  BuildColorSet(control);
-  EXPECT_NE(SharedThemePalette().HotDark, 0);
-  EXPECT_EQ(SharedThemePalette().LunaBorder, 0);
 }
 
 }  // namespace

@@ -56,12 +56,10 @@ TEST(TextMetrics, TahomaAt96DpiInTheScaleModeAndOverLines) {
   EXPECT_EQ(s.TextWidth("Tab 0"), 31);
   s.SetFont(Tahoma(12));
   EXPECT_EQ(s.TextHeight("x"), 19);  // 16 px em: 2049*16/2048 -> 16, 423*16/2048 -> 3
-
-  EXPECT_EQ(PointsToPixelHeight(8.25), 11);
-  EXPECT_EQ(PointsToPixelHeight(10), 13);
-  EXPECT_EQ(PointsToPixelHeight(12), 16);
+  EXPECT_EQ(PointsToPixelHeight(10), 13);  // 8.25 and 12 points: the heights above
 }
 
+// (Bold from Tahoma's bold face is in every golden image's selected caption.)
 TEST(TextMetrics, FontNamesFallBackToTahoma) {
   TextSurface s;
   const double tahoma = s.TextWidth("Falling back");
@@ -71,9 +69,6 @@ TEST(TextMetrics, FontNamesFallBackToTahoma) {
     s.SetFont(f);
     EXPECT_EQ(s.TextWidth("Falling back"), tahoma) << name;
   }
-  FontEngine& engine = *FontEngine::Shared();
-  EXPECT_NE(engine.ResolveFile("Tahoma", true).find("tahomabd.ttf"), std::string::npos);
-  EXPECT_NE(engine.ResolveFile("MS Sans Serif", false).find("tahoma.ttf"), std::string::npos);
 }
 
 TEST(TextMetrics, PrefixesCountInDrawTextButNotInTextWidth) {

@@ -1,8 +1,11 @@
-// The headless visual style: which classes open, and which parts, states and
-// sizes it draws. A part it does not have fails and leaves the surface as it
-// was, so that the control draws its classic look; a part that succeeds has
-// drawn. (How the parts look is compared with Wine's uxtheme by the
-// theme_reference cases of gdi_reference_test.cpp.)
+// The headless visual style: which parts, states and sizes it draws. A part it
+// does not have fails and leaves the surface as it was, so that the control
+// draws its classic look; a part that succeeds has drawn. (How the parts look
+// is compared with Wine's uxtheme by the theme_reference cases of
+// gdi_reference_test.cpp. That nothing opens without a style is in the golden
+// images of the System style without one; that ExplorerBar opens, in
+// colors_test's scheme detection. Class names are matched in any case, and a
+// list takes the class it names that the style has.)
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -53,22 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
                       PartCase{"TAB", 1, 1, 40, 11, false},   // lower than the item's rounded top and its base
                       PartCase{"TAB", 9, 1, 60, 40, true}, PartCase{"TAB", 9, 2, 60, 40, false},
                       PartCase{"TAB", 10, 1, 60, 40, false},  // TABP_BODY is not drawn
-                      PartCase{"SCROLLBAR", 1, 9, 16, 16, true}, PartCase{"ScrollBar", 1, 16, 20, 20, true},
+                      PartCase{"SCROLLBAR", 1, 9, 16, 16, true}, PartCase{"Window;ScrollBar", 1, 16, 20, 20, true},
                       PartCase{"SCROLLBAR", 1, 13, 21, 21, false},  // the next glyph size is not drawn
                       PartCase{"SCROLLBAR", 1, 13, 15, 15, false},
                       PartCase{"SCROLLBAR", 1, 1, 17, 17, false},   // up arrow
                       PartCase{"SCROLLBAR", 2, 1, 40, 17, false},   // thumb
                       PartCase{"ExplorerBar", 1, 1, 40, 17, false}));
-
-TEST(theme_classes, OnlyTheClassesItDrawsOpenAndOnlyWithAStyleOn) {
-  HeadlessSystem system;
-  EXPECT_EQ(system.OpenThemeData(0, "TAB"), 0);
-  system.SetTheme(ThemeName{"Luna.msstyles", "Metallic"});
-  EXPECT_NE(system.OpenThemeData(0, "TAB"), 0);
-  EXPECT_NE(system.OpenThemeData(0, "Window;ScrollBar"), 0);
-  EXPECT_NE(system.OpenThemeData(0, "ExplorerBar"), 0);  // the colour scheme's detection
-  EXPECT_EQ(system.OpenThemeData(0, "BUTTON"), 0);
-}
 
 }  // namespace
 }  // namespace folivan

@@ -37,7 +37,7 @@ struct HotRule {
   }
 };
 
-class HotRulesTest : public RenderTest, public ::testing::WithParamInterface<HotRule> {
+class HotRulesTest : public ControlTest, public ::testing::WithParamInterface<HotRule> {
  protected:
   // The renderers as the mouse handling calls them: AutoRedraw off around them.
   void Draw(int16_t i, bool hot) {
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The mouse handling draws the hot look on the window and turns AutoRedraw back on
 // (what it draws is in the golden image hot_xp_bands_moved).
-using render_hot_mouse = RenderTest;
+using render_hot_mouse = ControlTest;
 
 TEST_F(render_hot_mouse, AMoveDrawsOnTheWindowOnly) {
   Paint();

@@ -26,9 +26,8 @@ Box TabOf(const TabRecord& t) { return {t.AL, t.AT, t.AR, t.AB}; }
 // Tahoma 8 pt: "Tab 0" is 31 pixels wide in bold, as GDI measures it.
 constexpr int32_t kBoldCaptionWidth = 31;
 
-class LayoutTest : public RenderTest {};
 // Named for the test runner's filters (ctest -R render).
-using render_layout = LayoutTest;
+using render_layout = ControlTest;
 
 // Where the tabs and captions go is in the golden images (new_instance, bold_off,
 // second_tab_selected_disabled_third, picture_on_tab, captions_appearance_*);
@@ -76,18 +75,16 @@ TEST_F(render_layout, ExactlyTwoPixelsToSpareChangesNothing) {
   EXPECT_FALSE(S().mShowScrollBar);
 }
 
-TEST_F(render_layout, TabsScrolledOutAtTheLeftKeepTheirRectanglesAndScrollingStays) {
+// Where the first tab shown goes is in the golden image strip_scrolled_selected_out,
+// the scrolling flags in the play scenario scroll_buttons; the tabs scrolled out
+// are not touched.
+TEST_F(render_layout, TabsScrolledOutAtTheLeftKeepTheirRectangles) {
   control.SetTabs(5);
   Paint();
   const Box tab0 = TabOf(Tab(0));
   S().Hidd = 2;
   Paint();
-  // The first tab shown starts where tab 0 would, the hidden ones are not touched.
-  EXPECT_EQ(Tab(2).TAL, 9);
-  EXPECT_EQ(Tab(2).AL, 2);
   EXPECT_EQ(TabOf(Tab(0)), tab0);
-  EXPECT_TRUE(S().mShowScrollBar);
-  EXPECT_TRUE(S().paint.CanScrollLeft);
 }
 
 TEST_F(render_layout, ALastTabBeyondTheRecordsIsSkippedStatementByStatement) {
@@ -96,8 +93,7 @@ TEST_F(render_layout, ALastTabBeyondTheRecordsIsSkippedStatementByStatement) {
   S().HiddR = 5;  // only three records
   int16_t i = 0;
   EXPECT_NO_THROW(LayoutTabs(control, i));
-  // The tabs that exist are laid out; StripRight, read from a missing record, keeps its value.
-  EXPECT_EQ(TabOf(Tab(2)), (Box{91, 2, 133, 20}));
+  // StripRight, read from a missing record, keeps its value.
   EXPECT_EQ(S().paint.StripRight, strip_right);
   // With room to spare and nothing scrolled out, the last tab laid out becomes the last tab again.
   EXPECT_EQ(S().HiddR, 2);
@@ -122,7 +118,7 @@ TEST_F(render_layout, APictureThatFailsIsSkipped) {
 
 // --- Visio: the bars' measures, and captions whatever the order of the writes ----------------------
 
-class VisioTest : public RenderTest {
+class VisioTest : public ControlTest {
  protected:
   VisioTest() {
     control.SetTabs(5);

@@ -18,9 +18,7 @@ TEST(render_wizard_pictures, SixOf20By20In24BitsWithTheirBitmapCopies) {
   for (int16_t n = 1; n <= 6; ++n) {
     const std::string base = WizardPictureDirectory() + "/" + std::to_string(n);
     const PicturePtr picture = LoadHeadlessResourcePicture(n);
-    ASSERT_TRUE(picture) << n;
-    EXPECT_EQ(picture->Width(), 20);
-    EXPECT_EQ(picture->Height(), 20);
+    ASSERT_TRUE(picture) << n;  // how it is drawn: the golden images wizard_*
     // The .ocx embeds the BMP copies: same pixels, 24 bits per pixel both.
     const PixelImage png = ReadPng(base + ".png");
     const PixelImage bmp = ReadBmp(base + ".bmp");

@@ -16,9 +16,10 @@
 
 namespace folivan::testing {
 
+// The size of a new instance unless a test gives another.
 class ControlTest : public ::testing::Test {
  protected:
-  ControlTest(int32_t width, int32_t height)
+  explicit ControlTest(int32_t width = 400, int32_t height = 300)
       : surface(system, width, height), host(surface, system), control(host, system) {
     // The palette and the version flags are per thread: every test starts from a fresh thread's values.
     SharedThemePalette() = ThemePalette{};
@@ -32,11 +33,6 @@ class ControlTest : public ::testing::Test {
   RgbColor Px(int32_t x, int32_t y) const { return surface.PersistentImage().At(x, y); }
   const PixelImage& Image() const { return surface.PersistentImage(); }
   void Paint() { Repaint(control); }
-  // Clears the surface to a colour that no primitive under test uses.
-  void Clear(RgbColor color = Rgb(1, 2, 3)) {
-    surface.SetBackColor(static_cast<OleColor>(color));
-    surface.Cls();
-  }
   // Width of a text in the control's font, bold or not.
   int32_t TextWidth(const std::string& text, bool bold = false) {
     surface.SetFontBold(bold);
@@ -49,17 +45,6 @@ class ControlTest : public ::testing::Test {
   HostedSurface surface;
   HeadlessHost host;
   FolivanTab control;
-};
-
-// Primitives and bodies are tested on a small surface, renderers on the size of a new instance.
-class PaintTest : public ControlTest {
- protected:
-  explicit PaintTest(int32_t width = 120, int32_t height = 90) : ControlTest(width, height) {}
-};
-
-class RenderTest : public ControlTest {
- protected:
-  explicit RenderTest(int32_t width = 400, int32_t height = 300) : ControlTest(width, height) {}
 };
 
 // The smallest rectangle (right and bottom exclusive) around the pixels of one

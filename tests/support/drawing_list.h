@@ -32,6 +32,7 @@ struct DrawingCase {
   std::string name;
   int32_t width = 0;
   int32_t height = 0;
+  void (*draw)(Surface&, FolivanTab&) = nullptr;  // kPrimitive only: draws on the cleared surface
   CaseKind kind = CaseKind::kPrimitive;
   int32_t appearance = 0;  // kControl only
 };
@@ -68,11 +69,7 @@ inline std::vector<Point> LineDirections() {
   return out;
 }
 
-inline int32_t GridColumns() { return 12; }
-inline int32_t GridRows() {
-  const auto n = static_cast<int32_t>(LineDirections().size());
-  return (n + GridColumns() - 1) / GridColumns();
-}
+inline constexpr int32_t kGridColumns = 12;
 
 // Colours per line so that a line drawn over another shows.
 inline RgbColor LineColor(size_t i) {
@@ -86,8 +83,8 @@ namespace detail {
 inline void LineGrid(Surface& s, bool outwards) {
   const std::vector<Point> dirs = LineDirections();
   for (size_t i = 0; i < dirs.size(); ++i) {
-    const int32_t cx = static_cast<int32_t>(i % static_cast<size_t>(GridColumns())) * kCell + kCell / 2;
-    const int32_t cy = static_cast<int32_t>(i / static_cast<size_t>(GridColumns())) * kCell + kCell / 2;
+    const int32_t cx = static_cast<int32_t>(i % static_cast<size_t>(kGridColumns)) * kCell + kCell / 2;
+    const int32_t cy = static_cast<int32_t>(i / static_cast<size_t>(kGridColumns)) * kCell + kCell / 2;
     const int32_t ex = cx + dirs[i].x;
     const int32_t ey = cy + dirs[i].y;
     if (outwards) {
@@ -294,88 +291,6 @@ inline void PixelsAndInvalid(Surface& s) {
   }
 }
 
-}  // namespace detail
-
-// The primitive cases, each drawn by a function of the surface and the control.
-struct Primitive {
-  const char* name;
-  int32_t width, height;
-  void (*draw)(Surface&, FolivanTab&);
-};
-
-inline const std::vector<Primitive>& Primitives() {
-  using M = GradientMode;
-  using namespace detail;
-  static const int32_t w = GridColumns() * kCell, h = GridRows() * kCell;
-  static const std::vector<Primitive> list = {
-      {"lines_outwards", w, h, [](Surface& s, FolivanTab&) { LineGrid(s, true); }},
-      {"lines_inwards", w, h, [](Surface& s, FolivanTab&) { LineGrid(s, false); }},
-      {"lines_long", 240, 200, [](Surface& s, FolivanTab&) { LongLines(s); }},
-      {"lines_clipped", 120, 90, [](Surface& s, FolivanTab&) { ClippedLines(s); }},
-      {"lines_fan", 200, 200, [](Surface& s, FolivanTab&) { Fan(s); }},
-      {"lines_box_edges", 120, 60, [](Surface&, FolivanTab& c) { BoxEdges(c); }},
-      {"rects_fill", 120, 80, [](Surface& s, FolivanTab&) { Rects(s, false); }},
-      {"rects_frame", 120, 80, [](Surface& s, FolivanTab&) { Rects(s, true); }},
-      {"rects_inverted", 120, 80, [](Surface& s, FolivanTab&) { InvertedRects(s); }},
-      {"gradient_h_small", 160, 120, [](Surface& s, FolivanTab& c) { GradientSizes(s, c.GetSystem(), M::kHorizontal); }},
-      {"gradient_v_small", 160, 120, [](Surface& s, FolivanTab& c) { GradientSizes(s, c.GetSystem(), M::kVertical); }},
-      {"gradient_h_wide", 420, 96, [](Surface& s, FolivanTab& c) { GradientLong(s, c.GetSystem(), M::kHorizontal); }},
-      {"gradient_v_tall", 96, 420, [](Surface& s, FolivanTab& c) { GradientLong(s, c.GetSystem(), M::kVertical); }},
-      {"gradient_h_colors", 300, 140, [](Surface& s, FolivanTab& c) { GradientColours(s, c.GetSystem(), M::kHorizontal); }},
-      {"gradient_v_colors", 140, 300, [](Surface& s, FolivanTab& c) { GradientColours(s, c.GetSystem(), M::kVertical); }},
-      {"gradient_reversed", 160, 80, [](Surface& s, FolivanTab& c) { GradientReversed(s, c.GetSystem()); }},
-      {"box3d", 160, 80, [](Surface&, FolivanTab& c) { Boxes3D(c); }},
-      {"focus_rects", 120, 80, [](Surface& s, FolivanTab&) { FocusRects(s); }},
-      {"focus_rects_odd", 120, 80, [](Surface& s, FolivanTab&) { FocusRectsOdd(s); }},
-      {"pixels_and_invalid_colour", 64, 40, [](Surface& s, FolivanTab&) { PixelsAndInvalid(s); }},
-  };
-  return list;
-}
-
-// The primitive cases, then a control of each Appearance.
-inline std::vector<DrawingCase> DrawingCases() {
-  std::vector<DrawingCase> cases;
-  for (const Primitive& p : Primitives()) cases.push_back({p.name, p.width, p.height});
-  for (int32_t appearance = 1; appearance <= 13; ++appearance) {
-    // Appended rather than concatenated: GCC 12 for i686 warns (-Wrestrict) about "literal" + string.
-    std::string name = "appearance_";
-    name += std::to_string(appearance);
-    cases.push_back({name, 400, 300, CaseKind::kControl, appearance});
-  }
-  return cases;
-}
-
-// Draws a case on `surface`, the surface of `control`'s host, which has the
-// case's size. Primitive cases clear the surface first; control cases set the
-// Appearance of the new control, which repaints it.
-inline void DrawCase(const DrawingCase& c, Surface& surface, FolivanTab& control) {
-  if (c.kind == CaseKind::kControl) {
-    control.SetAppearance(c.appearance);
-    return;
-  }
-  surface.SetBackColor(static_cast<OleColor>(kBackground));
-  surface.Cls();
-  for (const Primitive& p : Primitives()) {
-    if (c.name == p.name) p.draw(surface, control);
-  }
-}
-
-// --- with a visual style ----------------------------------------------------------------------
-//
-// Drawn in a second run, with the visual style on (Wine's "light" style under
-// Wine, the headless rendition of it here): the themed parts one by one, and
-// the two Appearances that take them, with the scroll buttons shown.
-
-inline std::vector<DrawingCase> ThemedCases() {
-  return {
-      {"themed_parts", 240, 150, CaseKind::kPrimitive, 0},
-      {"themed_appearance_1", 220, 120, CaseKind::kControl, 1},
-      {"themed_appearance_13", 220, 120, CaseKind::kControl, 13},
-  };
-}
-
-namespace detail {
-
 // Each part and state that the control draws, in a grid over the background.
 inline void ThemeParts(Surface& s, FolivanTab& control) {
   System& system = control.GetSystem();
@@ -401,6 +316,70 @@ inline void ThemeParts(Surface& s, FolivanTab& control) {
 
 }  // namespace detail
 
+// The primitive cases, then a control of each Appearance.
+inline std::vector<DrawingCase> DrawingCases() {
+  using M = GradientMode;
+  using namespace detail;
+  const auto lines = static_cast<int32_t>(LineDirections().size());
+  const int32_t w = kGridColumns * kCell, h = (lines + kGridColumns - 1) / kGridColumns * kCell;
+  std::vector<DrawingCase> cases = {
+      {"lines_outwards", w, h, [](Surface& s, FolivanTab&) { LineGrid(s, true); }},
+      {"lines_inwards", w, h, [](Surface& s, FolivanTab&) { LineGrid(s, false); }},
+      {"lines_long", 240, 200, [](Surface& s, FolivanTab&) { LongLines(s); }},
+      {"lines_clipped", 120, 90, [](Surface& s, FolivanTab&) { ClippedLines(s); }},
+      {"lines_fan", 200, 200, [](Surface& s, FolivanTab&) { Fan(s); }},
+      {"lines_box_edges", 120, 60, [](Surface&, FolivanTab& c) { BoxEdges(c); }},
+      {"rects_fill", 120, 80, [](Surface& s, FolivanTab&) { Rects(s, false); }},
+      {"rects_frame", 120, 80, [](Surface& s, FolivanTab&) { Rects(s, true); }},
+      {"rects_inverted", 120, 80, [](Surface& s, FolivanTab&) { InvertedRects(s); }},
+      {"gradient_h_small", 160, 120, [](Surface& s, FolivanTab& c) { GradientSizes(s, c.GetSystem(), M::kHorizontal); }},
+      {"gradient_v_small", 160, 120, [](Surface& s, FolivanTab& c) { GradientSizes(s, c.GetSystem(), M::kVertical); }},
+      {"gradient_h_wide", 420, 96, [](Surface& s, FolivanTab& c) { GradientLong(s, c.GetSystem(), M::kHorizontal); }},
+      {"gradient_v_tall", 96, 420, [](Surface& s, FolivanTab& c) { GradientLong(s, c.GetSystem(), M::kVertical); }},
+      {"gradient_h_colors", 300, 140, [](Surface& s, FolivanTab& c) { GradientColours(s, c.GetSystem(), M::kHorizontal); }},
+      {"gradient_v_colors", 140, 300, [](Surface& s, FolivanTab& c) { GradientColours(s, c.GetSystem(), M::kVertical); }},
+      {"gradient_reversed", 160, 80, [](Surface& s, FolivanTab& c) { GradientReversed(s, c.GetSystem()); }},
+      {"box3d", 160, 80, [](Surface&, FolivanTab& c) { Boxes3D(c); }},
+      {"focus_rects", 120, 80, [](Surface& s, FolivanTab&) { FocusRects(s); }},
+      {"focus_rects_odd", 120, 80, [](Surface& s, FolivanTab&) { FocusRectsOdd(s); }},
+      {"pixels_and_invalid_colour", 64, 40, [](Surface& s, FolivanTab&) { PixelsAndInvalid(s); }},
+  };
+  for (int32_t appearance = 1; appearance <= 13; ++appearance) {
+    // Appended rather than concatenated: GCC 12 for i686 warns (-Wrestrict) about "literal" + string.
+    std::string name = "appearance_";
+    name += std::to_string(appearance);
+    cases.push_back({name, 400, 300, nullptr, CaseKind::kControl, appearance});
+  }
+  return cases;
+}
+
+// Draws a case on `surface`, the surface of `control`'s host, which has the
+// case's size. Primitive cases clear the surface first; control cases set the
+// Appearance of the new control, which repaints it.
+inline void DrawCase(const DrawingCase& c, Surface& surface, FolivanTab& control) {
+  if (c.kind == CaseKind::kControl) {
+    control.SetAppearance(c.appearance);
+    return;
+  }
+  surface.SetBackColor(static_cast<OleColor>(kBackground));
+  surface.Cls();
+  c.draw(surface, control);
+}
+
+// --- with a visual style ----------------------------------------------------------------------
+//
+// Drawn in a second run, with the visual style on (Wine's "light" style under
+// Wine, the headless rendition of it here): the themed parts one by one, and
+// the two Appearances that take them, with the scroll buttons shown.
+
+inline std::vector<DrawingCase> ThemedCases() {
+  return {
+      {"themed_parts", 240, 150, detail::ThemeParts},
+      {"themed_appearance_1", 220, 120, nullptr, CaseKind::kControl, 1},
+      {"themed_appearance_13", 220, 120, nullptr, CaseKind::kControl, 13},
+  };
+}
+
 // Draws a themed case as DrawCase does; the controls have six tabs, the
 // second selected and the fourth disabled, so that the strip overflows.
 inline void DrawThemedCase(const DrawingCase& c, Surface& surface, FolivanTab& control) {
@@ -408,12 +387,8 @@ inline void DrawThemedCase(const DrawingCase& c, Surface& surface, FolivanTab& c
     control.SetTabs(6);
     control.SetiTabEnabled(3, false);
     control.SetCurrentTab(1);
-    control.SetAppearance(c.appearance);
-    return;
   }
-  surface.SetBackColor(static_cast<OleColor>(kBackground));
-  surface.Cls();
-  detail::ThemeParts(surface, control);
+  DrawCase(c, surface, control);
 }
 
 }  // namespace folivan::drawing_list

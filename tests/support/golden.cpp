@@ -5,24 +5,12 @@
 #include <filesystem>
 #include <iomanip>
 #include <sstream>
-#include <system_error>
 
 #include "platform/headless/image_io.h"
 
 namespace folivan::testing {
 namespace fs = std::filesystem;
 namespace {
-
-// The build tree: the nearest directory above the test program that holds a
-// CMakeCache.txt; the working directory when there is none.
-fs::path BuildDirectory() {
-  std::error_code ec;
-  fs::path dir = fs::read_symlink("/proc/self/exe", ec).parent_path();
-  for (; !ec && !dir.empty() && dir != dir.root_path(); dir = dir.parent_path()) {
-    if (fs::exists(dir / "CMakeCache.txt")) return dir;
-  }
-  return fs::current_path();
-}
 
 std::string Write(const PixelImage& image, const fs::path& dir, const std::string& file) {
   const fs::path path = dir / file;
@@ -44,7 +32,7 @@ std::string GoldenPath(const std::string& name) {
 
 std::string GoldenDiffDirectory() {
   if (const char* dir = std::getenv("FOLIVAN_GOLDEN_DIFF_DIR"); dir && *dir) return dir;
-  return (BuildDirectory() / "golden-diff").string();
+  return (fs::path(FOLIVAN_BUILD_DIR) / "golden-diff").string();
 }
 
 ::testing::AssertionResult SameImage(const PixelImage& actual, const PixelImage& expected, const std::string& name,
