@@ -94,7 +94,7 @@ class StubPicture : public Picture {
   intptr_t handle_;
 };
 
-using PropertiesTest = testing::RenderTest;
+using PropertiesTest = testing::ControlTest;
 
 TEST_F(PropertiesTest, APictureWithoutAnImageIsStoredAsNone) {
   control.SetTabPicture(std::make_shared<StubPicture>(0));

@@ -20,7 +20,7 @@ namespace {
 using Message = HeadlessTooltips::Message;
 using Messages = std::vector<Message>;
 
-class TipTest : public testing::RenderTest {
+class TipTest : public testing::ControlTest {
  protected:
   TipTest() { control.Paint(); }  // at run time, as a new host is
   HeadlessTooltips& Tooltips() { return system.Tooltips(); }
