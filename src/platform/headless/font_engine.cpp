@@ -6,6 +6,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
@@ -186,6 +187,16 @@ const Glyph& SizedFont::LoadGlyph(char32_t c) {
       g = std::move(b);
     }
   }
+  if (g.width <= 64) {
+    g.row_ink.assign(static_cast<size_t>(g.rows), 0);
+    for (int32_t y = 0; y < g.rows; ++y) {
+      for (int32_t x = 0; x < g.width; ++x) {
+        if (g.bits[static_cast<size_t>(y) * static_cast<size_t>(g.width) + static_cast<size_t>(x)]) {
+          g.row_ink[static_cast<size_t>(y)] |= uint64_t{1} << x;
+        }
+      }
+    }
+  }
   const Glyph& loaded = glyphs_.emplace(c, std::move(g)).first->second;
   if (c < latin_.size()) latin_[c] = &loaded;
   return loaded;
@@ -211,13 +222,22 @@ int32_t SizedFont::Draw(PixelImage& image, int32_t x, int32_t top, std::u32strin
       const auto row1 = static_cast<int32_t>(std::min<int64_t>(g.rows, clip.bottom - gy));
       const auto col0 = static_cast<int32_t>(std::max<int64_t>(0, clip.left - gx));
       const auto col1 = static_cast<int32_t>(std::min<int64_t>(g.width, clip.right - gx));
-      for (int32_t row = row0; row < row1; ++row) {
-        const uint8_t* bits = g.bits.data() + static_cast<size_t>(row) * static_cast<size_t>(g.width) + col0;
-        uint32_t* pixels = &image.Ref(static_cast<int32_t>(gx + col0), static_cast<int32_t>(gy + row));
-        // Inked pixels take the colour, the others keep theirs (without a branch per pixel).
-        for (int32_t k = 0; k < col1 - col0; ++k) {
-          const uint32_t ink = 0u - bits[k];
-          pixels[k] = (pixels[k] & ~ink) | (static_cast<uint32_t>(color) & ink);
+      if (!g.row_ink.empty()) {
+        // Only the inked pixels are visited, a row's columns a bit each.
+        const uint64_t span = col1 - col0 == 64 ? ~uint64_t{0} : (uint64_t{1} << (col1 - col0)) - 1;
+        for (int32_t row = row0; row < row1; ++row) {
+          uint32_t* pixels = &image.Ref(static_cast<int32_t>(gx + col0), static_cast<int32_t>(gy + row));
+          for (uint64_t ink = (g.row_ink[static_cast<size_t>(row)] >> col0) & span; ink != 0; ink &= ink - 1) {
+            pixels[std::countr_zero(ink)] = static_cast<uint32_t>(color);
+          }
+        }
+      } else {
+        for (int32_t row = row0; row < row1; ++row) {
+          const uint8_t* bits = g.bits.data() + static_cast<size_t>(row) * static_cast<size_t>(g.width) + col0;
+          uint32_t* pixels = &image.Ref(static_cast<int32_t>(gx + col0), static_cast<int32_t>(gy + row));
+          for (int32_t k = 0; k < col1 - col0; ++k) {
+            if (bits[k]) pixels[k] = static_cast<uint32_t>(color);
+          }
         }
       }
     }

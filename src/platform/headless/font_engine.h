@@ -81,6 +81,9 @@ struct Glyph {
   int32_t width = 0;
   int32_t rows = 0;
   std::vector<uint8_t> bits;  // width * rows, 1 where the glyph is inked
+  // For a glyph at most 64 pixels wide, each row's inked columns as bits
+  // (bit x for column x); empty otherwise.
+  std::vector<uint64_t> row_ink;
 };
 
 // One font file at one pixel size, with its glyph cache.
