@@ -39,10 +39,10 @@ struct Control {
 
 void Keep(const PixelImage& image) { benchmark::DoNotOptimize(image.pixels().data()); }
 
-// The surface and repaint figures are the median of five short runs: on a
+// The surface and repaint figures are the median of nine short runs: on a
 // shared machine one long run takes whatever the neighbours leave of the
 // memory bus, a median of several does not swing with one busy moment.
-void Repeated(benchmark::internal::Benchmark* b) { b->MinTime(0.1)->Repetitions(5)->ReportAggregatesOnly(true); }
+void Repeated(benchmark::internal::Benchmark* b) { b->MinTime(0.1)->Repetitions(9)->ReportAggregatesOnly(true); }
 
 // --- the yardstick and the primitives -----------------------------------------------
 
@@ -244,7 +244,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     row("form load + save, 1,000 tabs x 10 (ms CPU)", form_big / 1e6, 250, " ");
     if (form_small > 0) row("form load + save, 1,000 / 100 tabs", form_big / form_small, 12, "x");
 #ifdef __OPTIMIZE__
-    std::printf("(built with optimisation; ratios of CPU times, medians of five runs for the surface and repaints)\n");
+    std::printf("(built with optimisation; ratios of CPU times, medians of nine runs for the surface and repaints)\n");
 #else
     std::printf("(NOT built with optimisation: the figures mean little)\n");
 #endif
