@@ -114,8 +114,8 @@ std::vector<std::pair<uint32_t, int32_t>> Differences(const ReportedTree& old_tr
 
 // Whether anyone may hear one of the events a report raises.
 bool Listened(const System& system) {
-  static constexpr uint32_t kRaised[] = {winevent::kHide,        winevent::kShow,       winevent::kReorder,
-                                         winevent::kNameChange,  winevent::kStateChange, winevent::kSelection,
+  static constexpr uint32_t kRaised[] = {winevent::kHide,       winevent::kShow,        winevent::kReorder,
+                                         winevent::kNameChange, winevent::kStateChange, winevent::kSelection,
                                          winevent::kFocus};
   for (uint32_t event : kRaised) {
     if (system.IsWinEventHookInstalled(event)) return true;

@@ -115,7 +115,8 @@ void DrawVisioStyle(FolivanTab& control) {
   const bool office = s.Color == static_cast<int32_t>(Colors::kOffice2003);
   const int64_t edges_right = CLng(SW - 1);
   const int64_t face_right = office ? edges_right : 2 + static_cast<int64_t>(CLng(SW - 3));
-  const bool bars_cover_rows = page_width > 0 && page_height > 0 && edges_right >= page_right && face_right >= page_right;
+  const bool bars_cover_rows =
+      page_width > 0 && page_height > 0 && edges_right >= page_right && face_right >= page_right;
   if (!bars_cover_rows) {
     DrawRect(control, 1, 1, page_width, page_height, page, false);
   } else {

@@ -227,13 +227,15 @@ int32_t SizedFont::Draw(PixelImage& image, int32_t x, int32_t top, std::u32strin
         const uint64_t span = col1 - col0 == 64 ? ~uint64_t{0} : (uint64_t{1} << (col1 - col0)) - 1;
         for (int32_t row = row0; row < row1; ++row) {
           uint32_t* pixels = &image.Ref(static_cast<int32_t>(gx + col0), static_cast<int32_t>(gy + row));
-          for (uint64_t ink = (g.row_ink[static_cast<size_t>(row)] >> col0) & span; ink != 0; ink &= ink - 1) {
+          for (uint64_t ink = (g.row_ink[static_cast<size_t>(row)] >> col0) & span; ink != 0;
+               ink &= ink - 1) {
             pixels[std::countr_zero(ink)] = static_cast<uint32_t>(color);
           }
         }
       } else {
         for (int32_t row = row0; row < row1; ++row) {
-          const uint8_t* bits = g.bits.data() + static_cast<size_t>(row) * static_cast<size_t>(g.width) + col0;
+          const uint8_t* bits =
+              g.bits.data() + static_cast<size_t>(row) * static_cast<size_t>(g.width) + col0;
           uint32_t* pixels = &image.Ref(static_cast<int32_t>(gx + col0), static_cast<int32_t>(gy + row));
           for (int32_t k = 0; k < col1 - col0; ++k) {
             if (bits[k]) pixels[k] = static_cast<uint32_t>(color);

@@ -289,7 +289,8 @@ void GradientFill(PixelImage& image, const TriVertex& v0, const TriVertex& v1, G
       return Channel{sum / n, sum % n, dq, dr};
     };
     const int64_t p0 = static_cast<int64_t>(clip.left) - full.left;
-    Channel red = start(a.red, b.red, p0), green = start(a.green, b.green, p0), blue = start(a.blue, b.blue, p0);
+    Channel red = start(a.red, b.red, p0), green = start(a.green, b.green, p0),
+            blue = start(a.blue, b.blue, p0);
     uint32_t* first = &image.Ref(clip.left, clip.top);
     for (size_t x = 0; x < width; ++x) {
       first[x] = static_cast<uint32_t>(red.q >> 8) | (static_cast<uint32_t>(green.q >> 8) << 8) |

@@ -15,9 +15,7 @@ struct Line {
 };
 
 // Appends text[from, to) as a new line.
-void AddLine(std::vector<Line>& lines, size_t from, size_t to) {
-  lines.push_back(Line{from, to, 0});
-}
+void AddLine(std::vector<Line>& lines, size_t from, size_t to) { lines.push_back(Line{from, to, 0}); }
 
 // Breaks one paragraph text[from, to) into lines no wider than `width`, between words.
 void WrapParagraph(std::vector<Line>& lines, const PrefixedText& src, size_t from, size_t to, SizedFont& font,
@@ -209,8 +207,8 @@ int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations deco
   return result;
 }
 
-std::optional<int32_t> SingleLineInkingNothing(const PixelImage* image, const FontMetrics& m, const Rect& rect,
-                                               uint32_t flags) {
+std::optional<int32_t> SingleLineInkingNothing(const PixelImage* image, const FontMetrics& m,
+                                               const Rect& rect, uint32_t flags) {
   if (!(flags & dt::kSingleLine) || (flags & dt::kCalcRect)) return std::nullopt;
   const Placement place = Place(rect, flags, m, m.height);
   if (!image) return place.result;

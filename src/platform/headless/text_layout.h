@@ -61,7 +61,7 @@ int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations deco
 // What DrawTextOnImage returns for non-empty text when it would lay out a
 // single line that inks nothing (the line lies outside the clip, or there is
 // no image), found without reading the text; nullopt otherwise.
-std::optional<int32_t> SingleLineInkingNothing(const PixelImage* image, const FontMetrics& m, const Rect& rect,
-                                               uint32_t flags);
+std::optional<int32_t> SingleLineInkingNothing(const PixelImage* image, const FontMetrics& m,
+                                               const Rect& rect, uint32_t flags);
 
 }  // namespace folivan
