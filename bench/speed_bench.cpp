@@ -39,6 +39,13 @@ struct Control {
 
 void Keep(const PixelImage& image) { benchmark::DoNotOptimize(image.pixels().data()); }
 
+// Every figure is the median of nine short runs: on a shared machine one
+// long run takes whatever the neighbours leave of the memory bus, a median of
+// several does not swing with one busy moment.
+void Repeated(benchmark::internal::Benchmark* b) {
+  b->MinTime(0.1)->Repetitions(9)->ReportAggregatesOnly(true);
+}
+
 // --- the yardstick and the primitives -----------------------------------------------
 
 void BM_Memset(benchmark::State& state) {
@@ -50,7 +57,7 @@ void BM_Memset(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
 }
-BENCHMARK(BM_Memset);
+BENCHMARK(BM_Memset)->Apply(Repeated);
 
 void BM_FillRect(benchmark::State& state) {
   PixelImage image(kWidth, kHeight);
@@ -60,7 +67,7 @@ void BM_FillRect(benchmark::State& state) {
     Keep(image);
   }
 }
-BENCHMARK(BM_FillRect);
+BENCHMARK(BM_FillRect)->Apply(Repeated);
 
 void BM_Cls(benchmark::State& state) {
   Control c;
@@ -71,7 +78,7 @@ void BM_Cls(benchmark::State& state) {
     Keep(c.surface.PersistentImage());
   }
 }
-BENCHMARK(BM_Cls);
+BENCHMARK(BM_Cls)->Apply(Repeated);
 
 void BM_GradientFill(benchmark::State& state) {
   PixelImage image(kWidth, kHeight);
@@ -84,7 +91,10 @@ void BM_GradientFill(benchmark::State& state) {
     Keep(image);
   }
 }
-BENCHMARK(BM_GradientFill)->Arg(static_cast<int>(GradientMode::kHorizontal))->Arg(static_cast<int>(GradientMode::kVertical));
+BENCHMARK(BM_GradientFill)
+    ->Arg(static_cast<int>(GradientMode::kHorizontal))
+    ->Arg(static_cast<int>(GradientMode::kVertical))
+    ->Apply(Repeated);
 
 // A fan of lines across the surface in every direction and slope.
 void BM_DrawLine(benchmark::State& state) {
@@ -99,7 +109,7 @@ void BM_DrawLine(benchmark::State& state) {
     Keep(image);
   }
 }
-BENCHMARK(BM_DrawLine);
+BENCHMARK(BM_DrawLine)->Apply(Repeated);
 
 // --- full repaints --------------------------------------------------------------------
 
@@ -113,7 +123,7 @@ void BM_Repaint(benchmark::State& state) {
     Keep(c.surface.PersistentImage());
   }
 }
-BENCHMARK(BM_Repaint)->ArgsProduct({benchmark::CreateDenseRange(1, 13, 1), {10, 100}});
+BENCHMARK(BM_Repaint)->ArgsProduct({benchmark::CreateDenseRange(1, 13, 1), {10, 100}})->Apply(Repeated);
 
 // --- tab changes ------------------------------------------------------------------------
 
@@ -133,7 +143,7 @@ void BM_TabChange(benchmark::State& state) {
   }
   if (c.control.CurrentTab() != tab) state.SkipWithError("the change did not happen");
 }
-BENCHMARK(BM_TabChange)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TabChange)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 // --- form files ------------------------------------------------------------------------
 
@@ -184,8 +194,18 @@ void BM_FormLoadSave(benchmark::State& state) {
     benchmark::DoNotOptimize(saved.data());
   }
 }
-BENCHMARK(BM_FormLoadSave)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(BM_FormLoadSave)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(4);
+BENCHMARK(BM_FormLoadSave)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_FormLoadSave)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 // --- the table -------------------------------------------------------------------------
 
@@ -193,7 +213,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      if (!run.error_occurred) ns_[run.benchmark_name()] = run.GetAdjustedCPUTime() * Scale(run.time_unit);
+      // A figure is known by its function and arguments; of repeated runs the median counts.
+      if (run.error_occurred) continue;
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+      const std::string name =
+          run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
+      ns_[name] = run.GetAdjustedCPUTime() * Scale(run.time_unit);
     }
     ConsoleReporter::ReportRuns(runs);
   }
@@ -226,12 +251,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
     row("tab change, 1,000 controls (ms CPU)", change_small / 1e6, 1, " ");
     row("tab change, 10,000 controls (ms CPU)", change_big / 1e6, 10, " ");
     if (change_small > 0) row("tab change, 10,000 / 1,000 controls", change_big / change_small, 11, "x");
-    const double form_small = Get("BM_FormLoadSave/100/iterations:30");
-    const double form_big = Get("BM_FormLoadSave/1000/iterations:4");
+    const double form_small = Get("BM_FormLoadSave/100");
+    const double form_big = Get("BM_FormLoadSave/1000");
     row("form load + save, 1,000 tabs x 10 (ms CPU)", form_big / 1e6, 250, " ");
     if (form_small > 0) row("form load + save, 1,000 / 100 tabs", form_big / form_small, 12, "x");
 #ifdef __OPTIMIZE__
-    std::printf("(built with optimisation; ratios of CPU times)\n");
+    std::printf("(built with optimisation; ratios of CPU times, medians of nine runs)\n");
 #else
     std::printf("(NOT built with optimisation: the figures mean little)\n");
 #endif
@@ -257,7 +282,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace folivan
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  // Repetitions of different figures run in a random interleaved order, so a
+  // figure and the one it is divided by meet the same neighbours on the
+  // machine (a flag given on the command line still decides).
+  std::vector<char*> args(argv, argv + argc);
+  static char interleave[] = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  argc = count;
+  argv = args.data();
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   folivan::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -112,11 +112,30 @@ std::vector<std::pair<uint32_t, int32_t>> Differences(const ReportedTree& old_tr
   return events;
 }
 
+// Whether anyone may hear one of the events a report raises.
+bool Listened(const System& system) {
+  static constexpr uint32_t kRaised[] = {winevent::kHide,       winevent::kShow,        winevent::kReorder,
+                                         winevent::kNameChange, winevent::kStateChange, winevent::kSelection,
+                                         winevent::kFocus};
+  for (uint32_t event : kRaised) {
+    if (system.IsWinEventHookInstalled(event)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void ReportAccessChanges(FolivanTab& control) {
   ReportedTree& last = control.State().access;
   if (last.paused > 0) return;
+  // With no one listening the tree is neither built nor kept: a listener
+  // that comes later starts from the tree as it is then.
+  if (!Listened(control.GetSystem())) {
+    last.taken = false;
+    last.children.clear();
+    last.focus = 0;
+    return;
+  }
   ReportedTree tree = TreeNow(control);
   if (!last.taken) {
     last = std::move(tree);

@@ -1,6 +1,7 @@
 // Tells accessibility clients what changed in the control's tree: after each
 // repaint and focus change the tree is compared with the one reported last,
-// and every difference is raised as a WinEvent on the control's window.
+// and every difference is raised as a WinEvent on the control's window. While
+// no one listens for those events the tree is not built at all.
 #pragma once
 
 #include <cstdint>

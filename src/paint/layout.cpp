@@ -115,42 +115,43 @@ void LayoutVisioTabs(FolivanTab& control, int16_t& i) {
   Surface& surface = control.GetSurface();
   const int16_t SH = CInt(surface.ScaleHeight());
   const double W = surface.ScaleWidth();
-  auto tab = [&]() -> TabRecord& { return control.Record(i); };
-  auto caption_height = [&] { return surface.TextHeight(tab().Caption); };
-
   // Tabs 0..CurrentTab from the top, each bar three pixels below the last.
   for (i = 0; i <= s.Tabs - 1 && i <= s.CurrentTab; ++i) {
-    tab().TAL = 10;
-    tab().TAT = i == 0 ? 3 : CheckedAdd(control.Record(static_cast<int16_t>(i - 1)).AB, 3);
+    TabRecord& tab = control.Record(i);
+    auto caption_height = [&] { return surface.TextHeight(tab.Caption); };
+    tab.TAL = 10;
+    tab.TAT = i == 0 ? 3 : CheckedAdd(control.Record(static_cast<int16_t>(i - 1)).AB, 3);
     // The picture takes the caption's height, with no gap after it.
-    if (tab().Pic) tab().TAL = CheckedAdd(tab().TAL, CInt(caption_height()));
+    if (tab.Pic) tab.TAL = CheckedAdd(tab.TAL, CInt(caption_height()));
 
     const bool bold_switch = !surface.Font().bold && s.BoldSelected && i == s.CurrentTab;
     if (bold_switch) surface.SetFontBold(true);
-    tab().TAB = CLng(caption_height() + tab().TAT);
-    tab().TAR = CLng(surface.TextWidth(tab().Caption) + tab().TAL);
+    tab.TAB = CLng(caption_height() + tab.TAT);
+    tab.TAR = CLng(surface.TextWidth(tab.Caption) + tab.TAL);
     if (bold_switch) surface.SetFontBold(false);
 
-    tab().AL = 1;
-    tab().AT = i == 0 ? 1 : CheckedAdd(tab().TAT, -2);
-    tab().AR = CLng(W - 1);
-    tab().AB = CheckedAdd(tab().TAB, 2);
+    tab.AL = 1;
+    tab.AT = i == 0 ? 1 : CheckedAdd(tab.TAT, -2);
+    tab.AR = CLng(W - 1);
+    tab.AB = CheckedAdd(tab.TAB, 2);
   }
 
   // The later tabs from the bottom upwards; the last one's bar reaches the
   // bottom edge. Their captions are never bold.
   for (i = static_cast<int16_t>(s.Tabs - 1); i >= s.CurrentTab + 1; --i) {
+    TabRecord& tab = control.Record(i);
+    auto caption_height = [&] { return surface.TextHeight(tab.Caption); };
     const bool bottom = i == s.Tabs - 1;
-    tab().TAL = 10;
-    tab().TAB = bottom ? SH - 3 : CheckedAdd(control.Record(static_cast<int16_t>(i + 1)).TAT, -5);
-    if (tab().Pic) tab().TAL = CheckedAdd(tab().TAL, CInt(caption_height()));
-    tab().TAR = CLng(W - 1);
-    tab().TAT = CLng(tab().TAB - caption_height());
+    tab.TAL = 10;
+    tab.TAB = bottom ? SH - 3 : CheckedAdd(control.Record(static_cast<int16_t>(i + 1)).TAT, -5);
+    if (tab.Pic) tab.TAL = CheckedAdd(tab.TAL, CInt(caption_height()));
+    tab.TAR = CLng(W - 1);
+    tab.TAT = CLng(tab.TAB - caption_height());
 
-    tab().AL = 1;
-    tab().AR = CLng(W - 1);
-    tab().AT = CheckedAdd(tab().TAT, -2);
-    tab().AB = bottom ? SH : CheckedAdd(tab().TAB, 2);
+    tab.AL = 1;
+    tab.AR = CLng(W - 1);
+    tab.AT = CheckedAdd(tab.TAT, -2);
+    tab.AB = bottom ? SH : CheckedAdd(tab.TAB, 2);
   }
 
   // Every bar is laid out and shows its caption, whenever the tabs came.

@@ -1,6 +1,7 @@
 #include "paint/visio_style.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/folivan_tab.h"
 #include "paint/colors.h"
@@ -84,23 +85,67 @@ void DrawVisioStyle(FolivanTab& control) {
   const BarPainter bars(control);
   if (bars.LunaMode()) c.Shadow = SharedThemePalette().LunaBorder;
 
-  // The frame, and the page inside it in BackColor (not Face).
   const double SW = bars.SW();
   const double SH = control.GetSurface().ScaleHeight();
-  DrawRect(control, 0, 0, CLng(SW), CLng(SH), c.Shadow, true);
-  DrawRect(control, 1, 1, CLng(SW - 2), CLng(SH - 2), control.TranslateColor(s.BackColor), false);
 
   // Only bars with rows on the surface are drawn (the grip reaches a few rows
   // beyond a thin bar); with many tabs the stacks run far beyond its edges.
+  // The upper stack is tabs 0..CurrentTab from the top; the lower stack is
+  // drawn from the bottom bar upwards.
   auto off_surface = [SH](const TabBox& bar) {
     return std::max(bar.T, bar.B) + 8 < 0 || std::min(bar.T, bar.B) - 8 > SH;
   };
-
-  // The upper stack: tabs 0..CurrentTab.
+  std::vector<int32_t> upper;
+  std::vector<int32_t> lower;
   for (int32_t i = 0; i <= s.Tabs - 1 && i <= s.CurrentTab; ++i) {
+    if (!off_surface(TabBox::Of(control.Record(static_cast<int16_t>(i))))) upper.push_back(i);
+  }
+  for (int32_t i = s.Tabs - 1; i >= s.CurrentTab + 1; --i) {
+    if (!off_surface(TabBox::Of(control.Record(static_cast<int16_t>(i))))) lower.push_back(i);
+  }
+
+  // The frame, and the page inside it in BackColor (not Face). A bar paints
+  // every pixel of the page's rows it spans (edges from x = 1, face up to the
+  // frame), so the page is filled only in the rows no bar will cover.
+  DrawRect(control, 0, 0, CLng(SW), CLng(SH), c.Shadow, true);
+  const RgbColor page = control.TranslateColor(s.BackColor);
+  const int32_t page_width = CLng(SW - 2);
+  const int32_t page_height = CLng(SH - 2);
+  const int64_t page_right = 1 + static_cast<int64_t>(page_width);
+  const bool office = s.Color == static_cast<int32_t>(Colors::kOffice2003);
+  const int64_t edges_right = CLng(SW - 1);
+  const int64_t face_right = office ? edges_right : 2 + static_cast<int64_t>(CLng(SW - 3));
+  const bool bars_cover_rows =
+      page_width > 0 && page_height > 0 && edges_right >= page_right && face_right >= page_right;
+  if (!bars_cover_rows) {
+    DrawRect(control, 1, 1, page_width, page_height, page, false);
+  } else {
+    std::vector<bool> covered(static_cast<size_t>(page_height), false);
+    auto cover = [&](int32_t i, bool bottom) {
+      const TabBox bar = TabBox::Of(control.Record(static_cast<int16_t>(i)));
+      if (bar.B <= bar.T) return;
+      const int64_t last = bottom ? static_cast<int64_t>(bar.B) - 1 : bar.B;
+      for (int64_t y = std::max<int64_t>(bar.T, 1); y <= last && y <= page_height; ++y) {
+        covered[static_cast<size_t>(y - 1)] = true;
+      }
+    };
+    for (int32_t i : upper) cover(i, false);
+    for (int32_t i : lower) cover(i, i == s.Tabs - 1);
+    for (int32_t y = 1; y <= page_height;) {
+      if (covered[static_cast<size_t>(y - 1)]) {
+        ++y;
+        continue;
+      }
+      int32_t end = y;
+      while (end <= page_height && !covered[static_cast<size_t>(end - 1)]) ++end;
+      DrawRect(control, 1, y, page_width, end - y, page, false);
+      y = end;
+    }
+  }
+
+  for (int32_t i : upper) {
     const TabRecord& tab = control.Record(static_cast<int16_t>(i));
     const TabBox bar = TabBox::Of(tab);
-    if (off_surface(bar)) continue;
     bars.TopEdge(bar);
     bars.LeftEdge(bar);
     bars.Face(tab, bar);
@@ -109,12 +154,11 @@ void DrawVisioStyle(FolivanTab& control) {
     bars.Grip(bar);
   }
 
-  // The lower stack, from the bottom bar upwards. The bottom bar's lower edge
-  // is drawn a row higher, over its face, so that it stays inside the frame.
-  for (int32_t i = s.Tabs - 1; i >= s.CurrentTab + 1; --i) {
+  // The bottom bar's lower edge is drawn a row higher, over its face, so that
+  // it stays inside the frame.
+  for (int32_t i : lower) {
     const TabRecord& tab = control.Record(static_cast<int16_t>(i));
     const TabBox bar = TabBox::Of(tab);
-    if (off_surface(bar)) continue;
     const bool bottom = i == s.Tabs - 1;
     bars.TopEdge(bar);
     if (!bottom) bars.BottomEdge(bar.B);

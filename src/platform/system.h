@@ -123,6 +123,9 @@ class System {
   // NotifyWinEvent for the client area of hwnd: child 0 is the window's own
   // object, 1.. its children.
   virtual void NotifyWinEvent(uint32_t event, WindowHandle hwnd, int32_t child) = 0;
+  // IsWinEventHookInstalled: whether anyone may hear that event (true when
+  // the system cannot tell).
+  virtual bool IsWinEventHookInstalled(uint32_t event) const = 0;
 };
 
 }  // namespace folivan

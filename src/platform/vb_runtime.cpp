@@ -24,11 +24,14 @@ VbError NotSupported() { return VbError(kObjectDoesNotSupport, "Object doesn't s
 double RoundHalfEven(double value) {
   // nearbyint uses the current rounding mode, which is round-to-nearest-even
   // unless someone changed it; do it by hand so the result never depends on that.
-  double floor_value = std::floor(value);
-  double diff = value - floor_value;
-  if (diff > 0.5) return floor_value + 1.0;
-  if (diff < 0.5) return floor_value;
-  return std::fmod(floor_value, 2.0) == 0.0 ? floor_value : floor_value + 1.0;
+  // From 2^52 on every double is whole (and NaN and infinities stay as they are).
+  if (!(std::fabs(value) < 4503599627370496.0)) return value;
+  const auto whole = static_cast<int64_t>(value);  // towards zero
+  const int64_t floor_value = static_cast<double>(whole) > value ? whole - 1 : whole;
+  const double diff = value - static_cast<double>(floor_value);
+  if (diff > 0.5) return static_cast<double>(floor_value + 1);
+  if (diff < 0.5) return static_cast<double>(floor_value);
+  return static_cast<double>((floor_value & 1) == 0 ? floor_value : floor_value + 1);
 }
 
 int16_t CInt(double value) {
@@ -40,7 +43,7 @@ int16_t CInt(double value) {
   return static_cast<int16_t>(r);
 }
 
-int32_t CLng(double value) {
+int32_t RoundToLong(double value) {
   if (std::isnan(value)) throw vberr::Overflow();
   double r = RoundHalfEven(value);
   if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max()) {

@@ -47,7 +47,16 @@ double RoundHalfEven(double value);
 // CInt: round half to even into 16 bits; overflow raises error 6.
 int16_t CInt(double value);
 // CLng: round half to even into 32 bits; overflow raises error 6.
-int32_t CLng(double value);
+// RoundToLong is CLng for every value; CLng takes whole numbers in range at once.
+int32_t RoundToLong(double value);
+inline int32_t CLng(double value) {
+  // A whole number in range, as most pixel positions are, needs no rounding.
+  if (value >= -2147483648.0 && value <= 2147483647.0) {
+    const auto whole = static_cast<int32_t>(value);
+    if (static_cast<double>(whole) == value) return whole;
+  }
+  return RoundToLong(value);
+}
 // 32-bit sum that raises the runtime's overflow error instead of wrapping.
 int32_t CheckedAdd(int32_t a, int32_t b);
 

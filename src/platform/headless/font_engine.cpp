@@ -6,6 +6,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
@@ -47,41 +48,40 @@ int32_t PointsToPixelHeight(double points) {
   return std::max<int32_t>(1, static_cast<int32_t>(std::min(px, 10000.0)));
 }
 
+char32_t NextCodePoint(std::string_view text, size_t& i) {
+  const auto b0 = static_cast<unsigned char>(text[i]);
+  if (b0 < 0x80) {
+    ++i;
+    return b0;
+  }
+  int extra = 0;
+  char32_t cp = 0;
+  if ((b0 & 0xE0) == 0xC0) extra = 1, cp = b0 & 0x1F;
+  else if ((b0 & 0xF0) == 0xE0) extra = 2, cp = b0 & 0x0F;
+  else if ((b0 & 0xF8) == 0xF0) extra = 3, cp = b0 & 0x07;
+  bool ok = extra > 0 && i + static_cast<size_t>(extra) < text.size();
+  for (int k = 1; ok && k <= extra; ++k) {
+    const auto b = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
+    if ((b & 0xC0) != 0x80) ok = false;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  // Reject overlong forms, surrogates and values beyond Unicode.
+  if (ok && ((extra == 1 && cp < 0x80) || (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) ||
+             (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)) {
+    ok = false;
+  }
+  if (!ok) {
+    ++i;
+    return FromCp1252(b0);
+  }
+  i += static_cast<size_t>(extra) + 1;
+  return cp;
+}
+
 std::u32string DecodeText(std::string_view text) {
   std::u32string out;
   out.reserve(text.size());
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    if (b0 < 0x80) {
-      out.push_back(b0);
-      ++i;
-      continue;
-    }
-    int extra = 0;
-    char32_t cp = 0;
-    if ((b0 & 0xE0) == 0xC0) extra = 1, cp = b0 & 0x1F;
-    else if ((b0 & 0xF0) == 0xE0) extra = 2, cp = b0 & 0x0F;
-    else if ((b0 & 0xF8) == 0xF0) extra = 3, cp = b0 & 0x07;
-    bool ok = extra > 0 && i + static_cast<size_t>(extra) < text.size();
-    for (int k = 1; ok && k <= extra; ++k) {
-      const auto b = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-      if ((b & 0xC0) != 0x80) ok = false;
-      cp = (cp << 6) | (b & 0x3F);
-    }
-    // Reject overlong forms, surrogates and values beyond Unicode.
-    if (ok && ((extra == 1 && cp < 0x80) || (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) ||
-               (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)) {
-      ok = false;
-    }
-    if (ok) {
-      out.push_back(cp);
-      i += static_cast<size_t>(extra) + 1;
-    } else {
-      out.push_back(FromCp1252(b0));
-      ++i;
-    }
-  }
+  for (size_t i = 0; i < text.size();) out.push_back(NextCodePoint(text, i));
   return out;
 }
 
@@ -138,7 +138,7 @@ SizedFont::SizedFont(void* library, const std::string& path, int32_t ppem, bool 
 
 SizedFont::~SizedFont() = default;
 
-const Glyph& SizedFont::GetGlyph(char32_t c) {
+const Glyph& SizedFont::LoadGlyph(char32_t c) {
   auto it = glyphs_.find(c);
   if (it != glyphs_.end()) return it->second;
 
@@ -187,7 +187,19 @@ const Glyph& SizedFont::GetGlyph(char32_t c) {
       g = std::move(b);
     }
   }
-  return glyphs_.emplace(c, std::move(g)).first->second;
+  if (g.width <= 64) {
+    g.row_ink.assign(static_cast<size_t>(g.rows), 0);
+    for (int32_t y = 0; y < g.rows; ++y) {
+      for (int32_t x = 0; x < g.width; ++x) {
+        if (g.bits[static_cast<size_t>(y) * static_cast<size_t>(g.width) + static_cast<size_t>(x)]) {
+          g.row_ink[static_cast<size_t>(y)] |= uint64_t{1} << x;
+        }
+      }
+    }
+  }
+  const Glyph& loaded = glyphs_.emplace(c, std::move(g)).first->second;
+  if (c < latin_.size()) latin_[c] = &loaded;
+  return loaded;
 }
 
 int32_t SizedFont::Measure(std::u32string_view text) {
@@ -205,14 +217,28 @@ int32_t SizedFont::Draw(PixelImage& image, int32_t x, int32_t top, std::u32strin
     const int64_t gx = pen + g.left;
     const int64_t gy = baseline - g.top;
     if (gx < clip.right && gy < clip.bottom && gx + g.width > clip.left && gy + g.rows > clip.top) {
-      for (int32_t row = 0; row < g.rows; ++row) {
-        const int64_t py = gy + row;
-        if (py < clip.top || py >= clip.bottom) continue;
-        for (int32_t col = 0; col < g.width; ++col) {
-          const int64_t px = gx + col;
-          if (px < clip.left || px >= clip.right) continue;
-          if (g.bits[static_cast<size_t>(row) * static_cast<size_t>(g.width) + static_cast<size_t>(col)]) {
-            image.Ref(static_cast<int32_t>(px), static_cast<int32_t>(py)) = static_cast<uint32_t>(color);
+      // The glyph's rows and columns inside the clip.
+      const auto row0 = static_cast<int32_t>(std::max<int64_t>(0, clip.top - gy));
+      const auto row1 = static_cast<int32_t>(std::min<int64_t>(g.rows, clip.bottom - gy));
+      const auto col0 = static_cast<int32_t>(std::max<int64_t>(0, clip.left - gx));
+      const auto col1 = static_cast<int32_t>(std::min<int64_t>(g.width, clip.right - gx));
+      if (!g.row_ink.empty()) {
+        // Only the inked pixels are visited, a row's columns a bit each.
+        const uint64_t span = col1 - col0 == 64 ? ~uint64_t{0} : (uint64_t{1} << (col1 - col0)) - 1;
+        for (int32_t row = row0; row < row1; ++row) {
+          uint32_t* pixels = &image.Ref(static_cast<int32_t>(gx + col0), static_cast<int32_t>(gy + row));
+          for (uint64_t ink = (g.row_ink[static_cast<size_t>(row)] >> col0) & span; ink != 0;
+               ink &= ink - 1) {
+            pixels[std::countr_zero(ink)] = static_cast<uint32_t>(color);
+          }
+        }
+      } else {
+        for (int32_t row = row0; row < row1; ++row) {
+          const uint8_t* bits =
+              g.bits.data() + static_cast<size_t>(row) * static_cast<size_t>(g.width) + col0;
+          uint32_t* pixels = &image.Ref(static_cast<int32_t>(gx + col0), static_cast<int32_t>(gy + row));
+          for (int32_t k = 0; k < col1 - col0; ++k) {
+            if (bits[k]) pixels[k] = static_cast<uint32_t>(color);
           }
         }
       }

@@ -35,6 +35,7 @@
 //   rises t pixels above the baseline starts on row top + tmAscent - t.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -57,6 +58,8 @@ int32_t PointsToPixelHeight(double points);
 // Decodes text as UTF-8; a byte that does not start a valid UTF-8 sequence is
 // taken as a Windows-1252 character, so ANSI strings come out as DrawTextA shows them.
 std::u32string DecodeText(std::string_view text);
+// The character that starts at text[i], as DecodeText reads it; i moves past it.
+char32_t NextCodePoint(std::string_view text, size_t& i);
 
 struct FontMetrics {
   int32_t ppem = 0;
@@ -78,6 +81,9 @@ struct Glyph {
   int32_t width = 0;
   int32_t rows = 0;
   std::vector<uint8_t> bits;  // width * rows, 1 where the glyph is inked
+  // For a glyph at most 64 pixels wide, each row's inked columns as bits
+  // (bit x for column x); empty otherwise.
+  std::vector<uint64_t> row_ink;
 };
 
 // One font file at one pixel size, with its glyph cache.
@@ -90,7 +96,7 @@ class SizedFont {
 
   const FontMetrics& metrics() const { return metrics_; }
   const std::string& path() const { return path_; }
-  const Glyph& GetGlyph(char32_t c);
+  const Glyph& GetGlyph(char32_t c) { return c < latin_.size() && latin_[c] ? *latin_[c] : LoadGlyph(c); }
   // Sum of the advance widths (GetTextExtentPoint32).
   int32_t Measure(std::u32string_view text);
   // Draws text with its cell's top-left corner at (x, top), inking only pixels
@@ -101,12 +107,18 @@ class SizedFont {
 
  private:
   struct FaceHolder;
+  // The glyph from the cache, or rendered and cached.
+  const Glyph& LoadGlyph(char32_t c);
+
   std::unique_ptr<FaceHolder> face_;
   std::string path_;
   bool embolden_;
   bool oblique_;
   FontMetrics metrics_;
   std::unordered_map<char32_t, Glyph> glyphs_;
+  // The glyphs of the first 256 code points once loaded, found without hashing
+  // (the map's entries stay where they are as it grows).
+  std::array<const Glyph*, 256> latin_{};
 };
 
 // The font files of one directory and the sized fonts made from them. Not

@@ -50,6 +50,8 @@ class HeadlessSystem : public System {
     if (on_win_event) on_win_event(event, hwnd, child);
   }
 
+  bool IsWinEventHookInstalled(uint32_t) const override { return static_cast<bool>(on_win_event); }
+
   // What listens to the accessibility events (the console while they are on).
   std::function<void(uint32_t event, WindowHandle hwnd, int32_t child)> on_win_event;
 

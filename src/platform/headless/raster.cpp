@@ -263,9 +263,42 @@ void GradientFill(PixelImage& image, const TriVertex& v0, const TriVertex& v1, G
 
   const size_t width = static_cast<size_t>(clip.right - clip.left);
   if (horizontal) {
-    // One row of colours, copied to every row.
+    // One row of colours, copied to every row. Along the row each channel's
+    // quotient (c0 (n - p) + c1 p) / n moves by (c1 - c0) / n a pixel, its
+    // remainder carried: the same values as a division at every pixel.
+    struct Channel {
+      int64_t q, r, dq, dr;
+      void Step(int64_t n) {
+        q += dq;
+        r += dr;
+        if (r >= n) {
+          r -= n;
+          ++q;
+        }
+      }
+    };
+    auto start = [n](uint16_t c0, uint16_t c1, int64_t p) {
+      const int64_t sum = static_cast<int64_t>(c0) * (n - p) + static_cast<int64_t>(c1) * p;  // >= 0
+      const int64_t d = static_cast<int64_t>(c1) - c0;
+      int64_t dq = d / n;
+      int64_t dr = d % n;
+      if (dr < 0) {
+        dr += n;
+        --dq;
+      }
+      return Channel{sum / n, sum % n, dq, dr};
+    };
+    const int64_t p0 = static_cast<int64_t>(clip.left) - full.left;
+    Channel red = start(a.red, b.red, p0), green = start(a.green, b.green, p0),
+            blue = start(a.blue, b.blue, p0);
     uint32_t* first = &image.Ref(clip.left, clip.top);
-    for (int32_t x = clip.left; x < clip.right; ++x) first[x - clip.left] = color_at(static_cast<int64_t>(x) - full.left);
+    for (size_t x = 0; x < width; ++x) {
+      first[x] = static_cast<uint32_t>(red.q >> 8) | (static_cast<uint32_t>(green.q >> 8) << 8) |
+                 (static_cast<uint32_t>(blue.q >> 8) << 16);
+      red.Step(n);
+      green.Step(n);
+      blue.Step(n);
+    }
     FillRows(image, Rect{clip.left, clip.top + 1, clip.right, clip.bottom}, first);
   } else {
     for (int32_t y = clip.top; y < clip.bottom; ++y) {

@@ -128,28 +128,38 @@ void HeadlessSurface::ResizePixels(int32_t width, int32_t height) {
 
 // --- text measurement ----------------------------------------------------------------
 SizedFont& HeadlessSurface::CurrentFont() const {
-  if (!cached_font_ || !(cached_desc_ == font_)) {
-    cached_font_ = &fonts_->Get(font_);
-    cached_desc_ = font_;
-  }
-  return *cached_font_;
+  SizedFont*& sized = sized_fonts_[font_.bold ? 1 : 0];
+  if (!sized) sized = &fonts_->Get(font_);
+  return *sized;
 }
 
 double HeadlessSurface::TextExtent(std::string_view text, bool height) const {
   SizedFont& font = CurrentFont();
-  const std::u32string t = DecodeText(text);
-  int64_t widest = 0;
-  int64_t lines = 1;
-  size_t start = 0;
-  for (size_t i = 0; i <= t.size(); ++i) {
-    if (i < t.size() && t[i] != U'\r' && t[i] != U'\n') continue;
-    widest = std::max<int64_t>(widest, font.Measure(std::u32string_view(t).substr(start, i - start)));
-    if (i == t.size()) break;
-    if (t[i] == U'\r' && i + 1 < t.size() && t[i + 1] == U'\n') ++i;
-    start = i + 1;
-    ++lines;
+  // Read in place, without a decoded copy: captions are measured on every
+  // repaint. Line breaks are single bytes in every encoding read here.
+  if (height) {
+    int64_t lines = 1;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != '\r' && text[i] != '\n') continue;
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      ++lines;
+    }
+    return static_cast<double>(lines * font.metrics().height) * UnitsPerPixel(scale_mode_, true);
   }
-  if (height) return static_cast<double>(lines * font.metrics().height) * UnitsPerPixel(scale_mode_, true);
+  int64_t widest = 0;
+  int64_t width = 0;
+  for (size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const char32_t c = byte < 0x80 ? (++i, byte) : NextCodePoint(text, i);
+    if (c != U'\r' && c != U'\n') {
+      width += font.GetGlyph(c).advance;
+      continue;
+    }
+    if (c == U'\r' && i < text.size() && text[i] == '\n') ++i;
+    widest = std::max(widest, width);
+    width = 0;
+  }
+  widest = std::max(widest, width);
   return static_cast<double>(widest) * UnitsPerPixel(scale_mode_, false);
 }
 
@@ -202,7 +212,13 @@ int32_t HeadlessSurface::DrawText(std::string_view text, const Rect& rect, uint3
 
 int32_t HeadlessSurface::DrawTextCalc(std::string_view text, Rect& rect, uint32_t flags) {
   const TextDecorations deco{font_.underline, font_.strikethrough};
-  return DrawTextOnImage(&Target(), CurrentFont(), deco, DecodeText(text), rect, flags, GdiColor(text_color_));
+  SizedFont& font = CurrentFont();
+  PixelImage& target = Target();
+  // A caption beyond the surface's edges is not even decoded.
+  if (!text.empty()) {
+    if (const auto nothing = SingleLineInkingNothing(&target, font.metrics(), rect, flags)) return *nothing;
+  }
+  return DrawTextOnImage(&target, font, deco, DecodeText(text), rect, flags, GdiColor(text_color_));
 }
 
 void HeadlessSurface::DrawFocusRect(const Rect& rect) { folivan::DrawFocusRect(Target(), rect); }

@@ -22,6 +22,7 @@
 // CLR_INVALID (-1), read as a palette index, black.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -82,7 +83,10 @@ class HeadlessSurface : public Surface {
   double TextHeight(std::string_view text) const override;
 
   FontDesc Font() const override { return font_; }
-  void SetFont(const FontDesc& font) override { font_ = font; }
+  void SetFont(const FontDesc& font) override {
+    font_ = font;
+    sized_fonts_ = {};
+  }
   void SetFontBold(bool bold) override { font_.bold = bold; }
 
   OleColor ForeColor() const override { return fore_color_; }
@@ -174,9 +178,9 @@ class HeadlessSurface : public Surface {
   bool enabled_ = true;
   bool has_focus_ = false;
   std::string access_keys_;
-  // The sized font of the last font description used (fonts live as long as the engine).
-  mutable FontDesc cached_desc_;
-  mutable SizedFont* cached_font_ = nullptr;
+  // The sized fonts of the present description, regular and bold (captions
+  // switch to bold and back on every repaint); fonts live as long as the engine.
+  mutable std::array<SizedFont*, 2> sized_fonts_{};
 };
 
 }  // namespace folivan

@@ -7,21 +7,15 @@
 namespace folivan {
 namespace {
 
+// One line: the characters text[from, to) of the prefix-stripped text.
 struct Line {
-  std::u32string text;
-  std::vector<size_t> underlined;  // indices into `text`
+  size_t from = 0;
+  size_t to = 0;
   int32_t width = 0;
 };
 
-// Appends text[from, to) with its underlined positions as a new line.
-void AddLine(std::vector<Line>& lines, const PrefixedText& src, size_t from, size_t to) {
-  Line line;
-  line.text = src.text.substr(from, to - from);
-  for (size_t u : src.underlined) {
-    if (u >= from && u < to) line.underlined.push_back(u - from);
-  }
-  lines.push_back(std::move(line));
-}
+// Appends text[from, to) as a new line.
+void AddLine(std::vector<Line>& lines, size_t from, size_t to) { lines.push_back(Line{from, to, 0}); }
 
 // Breaks one paragraph text[from, to) into lines no wider than `width`, between words.
 void WrapParagraph(std::vector<Line>& lines, const PrefixedText& src, size_t from, size_t to, SizedFont& font,
@@ -56,20 +50,45 @@ void WrapParagraph(std::vector<Line>& lines, const PrefixedText& src, size_t fro
     }
     if (!any_word) {
       // Nothing but spaces left: keep them as the (possibly empty) last line.
-      AddLine(lines, src, line_start, to);
+      AddLine(lines, line_start, to);
       return;
     }
     if (!broke) {
-      AddLine(lines, src, line_start, to);  // trailing spaces stay on the last line
+      AddLine(lines, line_start, to);  // trailing spaces stay on the last line
       return;
     }
-    AddLine(lines, src, line_start, line_end);
+    AddLine(lines, line_start, line_end);
     line_start = line_end;
     while (line_start < to && t[line_start] == U' ') ++line_start;  // spaces at a break are dropped
   }
 }
 
 int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+// The first line's top row, and what DrawText returns, for text of `total` rows.
+struct Placement {
+  int64_t y = 0;
+  int32_t result = 0;
+};
+Placement Place(const Rect& rect, uint32_t flags, const FontMetrics& m, int64_t total) {
+  const bool single = (flags & dt::kSingleLine) != 0;
+  if (single && (flags & dt::kVCenter)) {
+    const int64_t y = rect.top + (static_cast<int64_t>(rect.bottom) - rect.top - m.height) / 2;
+    return {y, Clamp32(y + m.height - rect.top)};
+  }
+  if (single && (flags & dt::kBottom)) {
+    const int64_t y = static_cast<int64_t>(rect.bottom) - m.height;
+    return {y, Clamp32(y + m.height - rect.top)};
+  }
+  return {rect.top, Clamp32(total)};
+}
+
+// The pixels text may ink: the image, within the rectangle unless kNoClip.
+Rect ClipOf(const PixelImage& image, const Rect& rect, uint32_t flags) {
+  Rect clip{0, 0, image.width(), image.height()};
+  if (!(flags & dt::kNoClip)) clip = Intersect(clip, rect);
+  return clip;
+}
 
 }  // namespace
 
@@ -102,6 +121,11 @@ int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations deco
     return 0;
   }
 
+  // A single line that would ink nothing is neither laid out nor measured
+  // (the captions of tabs beyond the surface's edges are drawn on every repaint).
+  if (const auto nothing = SingleLineInkingNothing(image, m, rect, flags)) return *nothing;
+  const bool single = (flags & dt::kSingleLine) != 0;
+
   PrefixedText src;
   if (flags & dt::kNoPrefix) {
     src.text = std::u32string(text);
@@ -110,9 +134,8 @@ int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations deco
   }
 
   std::vector<Line> lines;
-  const bool single = (flags & dt::kSingleLine) != 0;
   if (single) {
-    AddLine(lines, src, 0, src.text.size());
+    AddLine(lines, 0, src.text.size());
   } else {
     const int64_t width = static_cast<int64_t>(rect.right) - rect.left;
     size_t start = 0;
@@ -123,7 +146,7 @@ int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations deco
       if (flags & dt::kWordBreak) {
         WrapParagraph(lines, src, start, i, font, width);
       } else {
-        AddLine(lines, src, start, i);
+        AddLine(lines, start, i);
       }
       if (end) break;
       if (src.text[i] == U'\r' && i + 1 < n && src.text[i + 1] == U'\n') ++i;
@@ -131,9 +154,11 @@ int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations deco
       if (start == n) break;  // a break at the very end adds no empty line
     }
   }
+  const std::u32string_view all(src.text);
+  auto text_of = [all](const Line& line) { return all.substr(line.from, line.to - line.from); };
   int32_t widest = 0;
   for (Line& line : lines) {
-    line.width = font.Measure(line.text);
+    line.width = font.Measure(text_of(line));
     widest = std::max(widest, line.width);
   }
   const int64_t total = static_cast<int64_t>(lines.size()) * m.height;
@@ -144,20 +169,12 @@ int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations deco
     return Clamp32(total);
   }
 
-  int64_t y = rect.top;
-  bool offset_result = false;
-  if (single && (flags & dt::kVCenter)) {
-    y = rect.top + (static_cast<int64_t>(rect.bottom) - rect.top - m.height) / 2;
-    offset_result = true;
-  } else if (single && (flags & dt::kBottom)) {
-    y = static_cast<int64_t>(rect.bottom) - m.height;
-    offset_result = true;
-  }
-  const int32_t result = Clamp32(offset_result ? y + m.height - rect.top : total);
+  const Placement place = Place(rect, flags, m, total);
+  int64_t y = place.y;
+  const int32_t result = place.result;
   if (!image) return result;
 
-  Rect clip{0, 0, image->width(), image->height()};
-  if (!(flags & dt::kNoClip)) clip = Intersect(clip, rect);
+  const Rect clip = ClipOf(*image, rect, flags);
   if (IsEmpty(clip)) return result;
 
   auto hline = [&](int64_t x0, int64_t x1, int64_t row, int32_t thickness) {
@@ -173,19 +190,31 @@ int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations deco
       x = static_cast<int64_t>(rect.right) - line.width;
     }
     if (y < clip.bottom && y + m.height > clip.top) {
-      font.Draw(*image, Clamp32(x), Clamp32(y), line.text, color, clip);
+      const std::u32string_view text_line = text_of(line);
+      font.Draw(*image, Clamp32(x), Clamp32(y), text_line, color, clip);
       const int64_t baseline = y + m.ascent;
       if (decorations.underline) hline(x, x + line.width, baseline + m.underline_offset, m.underline_thickness);
       if (decorations.strikeout) hline(x, x + line.width, baseline + m.strikeout_offset, m.strikeout_thickness);
-      for (size_t u : line.underlined) {
-        const int64_t ux = x + font.Measure(std::u32string_view(line.text).substr(0, u));
-        const int32_t advance = font.GetGlyph(line.text[u]).advance;
+      for (size_t u : src.underlined) {
+        if (u < line.from || u >= line.to) continue;
+        const int64_t ux = x + font.Measure(text_line.substr(0, u - line.from));
+        const int32_t advance = font.GetGlyph(all[u]).advance;
         hline(ux, ux + advance - 1, baseline + 1, 1);
       }
     }
     y += m.height;
   }
   return result;
+}
+
+std::optional<int32_t> SingleLineInkingNothing(const PixelImage* image, const FontMetrics& m,
+                                               const Rect& rect, uint32_t flags) {
+  if (!(flags & dt::kSingleLine) || (flags & dt::kCalcRect)) return std::nullopt;
+  const Placement place = Place(rect, flags, m, m.height);
+  if (!image) return place.result;
+  const Rect clip = ClipOf(*image, rect, flags);
+  if (IsEmpty(clip) || place.y >= clip.bottom || place.y + m.height <= clip.top) return place.result;
+  return std::nullopt;
 }
 
 }  // namespace folivan

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,5 +57,11 @@ struct TextDecorations {
 //   its top-left corner).
 int32_t DrawTextOnImage(PixelImage* image, SizedFont& font, TextDecorations decorations, std::u32string_view text,
                         Rect& rect, uint32_t flags, RgbColor color);
+
+// What DrawTextOnImage returns for non-empty text when it would lay out a
+// single line that inks nothing (the line lies outside the clip, or there is
+// no image), found without reading the text; nullopt otherwise.
+std::optional<int32_t> SingleLineInkingNothing(const PixelImage* image, const FontMetrics& m,
+                                               const Rect& rect, uint32_t flags);
 
 }  // namespace folivan

@@ -146,4 +146,6 @@ void Win32System::NotifyWinEvent(uint32_t event, WindowHandle hwnd, int32_t chil
   if (hwnd) ::NotifyWinEvent(event, reinterpret_cast<HWND>(hwnd), OBJID_CLIENT, child);
 }
 
+bool Win32System::IsWinEventHookInstalled(uint32_t event) const { return ::IsWinEventHookInstalled(event) != FALSE; }
+
 }  // namespace folivan::win32

@@ -34,6 +34,7 @@ class Win32System : public System {
   void FreeLibrary(intptr_t module) override;
   TooltipWindows& Tooltips() override { return tooltips_; }
   void NotifyWinEvent(uint32_t event, WindowHandle hwnd, int32_t child) override;
+  bool IsWinEventHookInstalled(uint32_t event) const override;
 
   // Drops the timer procedures of a window that goes away (its timers die with it).
   static void ForgetTimers(HWND hwnd);
