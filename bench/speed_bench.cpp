@@ -197,13 +197,13 @@ void BM_FormLoadSave(benchmark::State& state) {
 BENCHMARK(BM_FormLoadSave)
     ->Arg(100)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(10)
+    ->Iterations(30)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_FormLoadSave)
     ->Arg(1000)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
+    ->Iterations(3)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 

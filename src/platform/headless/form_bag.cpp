@@ -1,5 +1,6 @@
 #include "platform/headless/form_bag.h"
 
+#include <algorithm>
 #include <charconv>
 #include <unordered_map>
 
@@ -159,13 +160,18 @@ void FormPropertyBag::CommitSave(const std::function<bool(std::string_view)>& is
 
   // Foreign keys go back after the nearest entry before them that is still
   // there (at the top when there is none).
-  if (is_foreign) {
+  // Most saves keep no foreign key: then there is nothing to place.
+  const std::vector<const FormProperty*> kept = block_.Properties();
+  const bool keeps_foreign = is_foreign && std::any_of(kept.begin(), kept.end(), [&](const FormProperty* p) {
+    return !IsExtenderKey(p->Key()) && is_foreign(p->Key());
+  });
+  if (keeps_foreign) {
     std::unordered_map<std::string, std::size_t> position;  // lower-case key -> last entry holding it
     for (std::size_t i = 0; i < entries.size(); ++i) position[LowerKey(entries[i].Key())] = i;
     std::vector<std::vector<const FormProperty*>> after(entries.size() + 1);  // [0]: at the top
     std::size_t at = 0;
     bool any = false;
-    for (const FormProperty* p : block_.Properties()) {
+    for (const FormProperty* p : kept) {
       if (IsExtenderKey(p->Key()) || !is_foreign(p->Key())) {
         auto found = position.find(LowerKey(p->Key()));
         if (found != position.end()) at = found->second + 1;
