@@ -98,7 +98,9 @@ std::optional<Variant> HostValue(const Line& line, const CallValue& call) {
     for (const StandInControlPtr& c : host.Controls()) {
       if (EqualsIgnoreCase(c->Name(), name) && c->Index() == index) return Variant(ObjectPtr(c));
     }
-    line.Fail("no control " + name + (index ? "(" + std::to_string(*index) + ")" : ""));
+    std::string what = "no control " + name;
+    if (index) what.append("(").append(std::to_string(*index)).append(")");
+    line.Fail(what);
   }
   return std::nullopt;
 }
