@@ -473,6 +473,8 @@ LRESULT ControlObject::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_GETOBJECT:
       if (static_cast<LONG>(lparam) == OBJID_CLIENT) return AnswerAccessibleObject(*this, wparam);
+      // Other objects (the window's own, OBJID_WINDOW = 0) are the system's.
+      return DefWindowProcW(hwnd_, message, wparam, lparam);
     case WM_TIMER:
       // The system calls a timer's procedure itself; a WM_TIMER without one
       // (lParam 0) still names the timer that fired.
