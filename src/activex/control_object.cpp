@@ -120,19 +120,8 @@ std::optional<Variant> ControlObject::Ambient(DISPID id) {
   if (!site_) return std::nullopt;
   IDispatch* ambient = nullptr;
   if (FAILED(site_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient)))) return std::nullopt;
-  DISPPARAMS none{nullptr, nullptr, 0, 0};
-  VARIANT value;
-  VariantInit(&value);
-  HRESULT hr = ambient->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
-                               nullptr);
+  std::optional<Variant> result = DispatchGet(ambient, id);
   ambient->Release();
-  if (FAILED(hr)) return std::nullopt;
-  std::optional<Variant> result;
-  try {
-    result = FromVariant(value);
-  } catch (const VbError&) {
-  }
-  VariantClear(&value);
   return result;
 }
 

@@ -52,10 +52,14 @@ std::optional<bool> IsContainedIn(IDispatch* extender, IUnknown* self, IUnknown*
 std::optional<Variant> DispatchGet(IDispatch* object, std::string_view name) {
   auto id = IdOf(object, name);
   if (!id) return std::nullopt;
+  return DispatchGet(object, *id);
+}
+
+std::optional<Variant> DispatchGet(IDispatch* object, DISPID id) {
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   VARIANT value;
   VariantInit(&value);
-  if (FAILED(object->Invoke(*id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
+  if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
                             nullptr))) {
     return std::nullopt;
   }

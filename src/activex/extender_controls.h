@@ -21,6 +21,7 @@ namespace folivan::activex {
 // nullopt or false when the object lacks the member, refuses it, or answers
 // with a value the control cannot hold.
 std::optional<Variant> DispatchGet(IDispatch* object, std::string_view name);
+std::optional<Variant> DispatchGet(IDispatch* object, DISPID id);
 bool DispatchPut(IDispatch* object, std::string_view name, const Variant& value);
 bool DispatchCall(IDispatch* object, std::string_view name, std::span<const Variant> args);
 
