@@ -85,7 +85,7 @@ TEST(FormBagWrite, ValuesEqualToTheirDefaultAreNotStored) {
   bag.Write("Caption", Variant("General"), Variant(""));  // a second write keeps the place
   bag.Write("BLD", Variant::Bool(false), Variant::Bool(false));  // back to the default: gone
   std::vector<std::string> keys;
-  for (const FormProperty& p : bag.Written()) keys.push_back(p.Key());
+  for (const FormProperty& p : bag.Written()) keys.emplace_back(p.Key());
   EXPECT_EQ(keys, (std::vector<std::string>{"Tabs", "Caption", "DefCtrlCap(1)"}));
 
   bag.CommitSave();

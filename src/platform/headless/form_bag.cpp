@@ -39,11 +39,12 @@ FormPropertyBag::FormPropertyBag(FormDocument& document, FormBlock& block, FormP
 
 Variant FormPropertyBag::Read(std::string_view name, const Variant& default_value) {
   last_read_key_ = std::string(name);
-  const FormProperty* entry = block_.Find(name);
+  FormProperty* entry = block_.Find(name);
   if (entry == nullptr) {
     last_read_line_ = 0;
     return default_value;
   }
+  entry->known_ = true;
   last_read_line_ = entry->Line();
   if (entry->IsGroup()) {
     // Only font groups mean something to the control.
@@ -72,7 +73,7 @@ Variant FormPropertyBag::ReadPicture(const FormProperty& entry) {
   }
   PicturePtr picture = loader_ ? loader_(ref) : nullptr;
   if (!picture) picture = std::make_shared<UnloadedPicture>(ref);
-  document_.RememberPictureOrigin(picture, entry.ValueText());
+  document_.RememberPictureOrigin(picture, std::string(entry.ValueText()));
   return Variant(picture);
 }
 
@@ -90,22 +91,19 @@ std::optional<std::string> FormPropertyBag::PictureValueText(const PicturePtr& p
   return QuoteFormString(path.generic_string());
 }
 
-namespace {
-std::string LowerKey(std::string_view key) {
-  std::string lower(key);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
+uint32_t FormPropertyBag::FindWritten(std::string_view name) const {
+  return written_index_.Find(name, [this](uint32_t i) { return written_[i].Key(); });
 }
-}  // namespace
 
 void FormPropertyBag::Forget(std::string_view name) {
-  auto it = written_index_.find(LowerKey(name));
-  if (it == written_index_.end()) return;
-  written_.erase(written_.begin() + static_cast<std::ptrdiff_t>(it->second));
-  written_index_.clear();
-  for (std::size_t i = 0; i < written_.size(); ++i) written_index_.emplace(LowerKey(written_[i].Key()), i);
+  const uint32_t found = FindWritten(name);
+  if (found == KeyIndex::kNone) return;
+  written_.erase(written_.begin() + found);
+  written_index_.Clear();
+  auto key_of = [this](uint32_t i) { return written_[i].Key(); };
+  for (std::size_t i = 0; i < written_.size(); ++i) {
+    written_index_.Insert(written_[i].Key(), static_cast<uint32_t>(i), key_of);
+  }
 }
 
 void FormPropertyBag::Write(std::string_view name, const Variant& value, const std::optional<Variant>& default_value) {
@@ -115,81 +113,87 @@ void FormPropertyBag::Write(std::string_view name, const Variant& value, const s
   }
   std::optional<FormProperty> entry;
   if (value.Is<FontDesc>()) {
-    entry = FormProperty::Font(std::string(name), value.As<FontDesc>());
+    entry = FormProperty::Font(name, value.As<FontDesc>());
   } else if (value.Is<PicturePtr>()) {
-    if (auto text = PictureValueText(value.As<PicturePtr>())) {
-      entry = FormProperty::Simple(std::string(name), std::move(*text));
-    }
+    if (auto text = PictureValueText(value.As<PicturePtr>())) entry = FormProperty::Simple(name, *text);
   } else {
-    entry = FormProperty::Simple(std::string(name), FormatFormValue(value));
+    entry = FormProperty::Simple(name, FormatFormValue(value));
   }
   if (!entry) {
     Forget(name);
     return;
   }
-  auto [it, added] = written_index_.try_emplace(LowerKey(name), written_.size());
-  if (added) {
+  entry->known_ = true;
+  const auto next = static_cast<uint32_t>(written_.size());
+  const uint32_t at = written_index_.Insert(name, next, [this](uint32_t i) { return written_[i].Key(); });
+  if (at == next) {
     written_.push_back(std::move(*entry));
   } else {
-    written_[it->second] = std::move(*entry);
+    written_[at] = std::move(*entry);
   }
 }
 
 void FormPropertyBag::BeginSave() {
   written_.clear();
-  written_index_.clear();
+  written_index_.Clear();
 }
 
-void FormPropertyBag::CommitSave(const std::function<bool(std::string_view)>& is_foreign) {
+void FormPropertyBag::CommitSave(bool keep_unknown) {
+  const std::vector<const FormProperty*> kept = block_.Properties();
+  auto written_key = [&](std::string_view key) { return FindWritten(key) != KeyIndex::kNone; };
+  // Keys foreign to the control stay. Most saves keep none: then every old
+  // entry is either written again or dropped, and may be moved.
+  auto foreign = [&](const FormProperty* p) {
+    return keep_unknown && !p->known_ && !IsExtenderKey(p->Key()) && !written_key(p->Key());
+  };
+  const bool keeps_foreign = std::any_of(kept.begin(), kept.end(), foreign);
+
   std::vector<FormProperty> entries;
-  entries.reserve(written_.size());
-  auto written_key = [&](std::string_view key) { return written_index_.contains(LowerKey(key)); };
-  for (const FormProperty* p : block_.Properties()) {
+  entries.reserve(written_.size() + 8);
+  for (const FormProperty* p : kept) {
     if (IsExtenderKey(p->Key()) && !written_key(p->Key())) entries.push_back(*p);
   }
   for (FormProperty& w : written_) {
-    const FormProperty* old = block_.Find(w.Key());
-    if (old != nullptr && !old->SourceLines().empty() && old->GeneratedText(0) == w.GeneratedText(0)) {
-      entries.push_back(*old);
+    FormProperty* old = block_.Find(w.Key());
+    // An entry that comes out the same keeps its line as found.
+    if (old != nullptr && old->FromSource() && old->SameText(w)) {
+      if (keeps_foreign) {
+        entries.push_back(*old);
+      } else {
+        entries.push_back(std::move(*old));
+      }
     } else {
       entries.push_back(std::move(w));
     }
+    entries.back().known_ = true;
   }
-  written_.clear();
-  written_index_.clear();
 
-  // Foreign keys go back after the nearest entry before them that is still
-  // there (at the top when there is none).
-  // Most saves keep no foreign key: then there is nothing to place.
-  const std::vector<const FormProperty*> kept = block_.Properties();
-  const bool keeps_foreign = is_foreign && std::any_of(kept.begin(), kept.end(), [&](const FormProperty* p) {
-    return !IsExtenderKey(p->Key()) && is_foreign(p->Key());
-  });
   if (keeps_foreign) {
-    std::unordered_map<std::string, std::size_t> position;  // lower-case key -> last entry holding it
-    for (std::size_t i = 0; i < entries.size(); ++i) position[LowerKey(entries[i].Key())] = i;
+    // Foreign keys go back after the nearest entry before them that is still
+    // there (at the top when there is none).
+    KeyIndex position;  // key -> last entry holding it
+    auto key_of = [&](uint32_t i) { return entries[i].Key(); };
+    for (std::size_t i = entries.size(); i-- > 0;) position.Insert(entries[i].Key(), static_cast<uint32_t>(i), key_of);
     std::vector<std::vector<const FormProperty*>> after(entries.size() + 1);  // [0]: at the top
     std::size_t at = 0;
-    bool any = false;
     for (const FormProperty* p : kept) {
-      if (IsExtenderKey(p->Key()) || !is_foreign(p->Key())) {
-        auto found = position.find(LowerKey(p->Key()));
-        if (found != position.end()) at = found->second + 1;
+      if (!foreign(p)) {
+        const uint32_t found = position.Find(p->Key(), key_of);
+        if (found != KeyIndex::kNone) at = found + 1;
         continue;
       }
       after[at].push_back(p);
-      any = true;
     }
-    if (any) {
-      std::vector<FormProperty> merged;
-      merged.reserve(entries.size() + after.size());
-      for (std::size_t i = 0; i <= entries.size(); ++i) {
-        for (const FormProperty* p : after[i]) merged.push_back(*p);
-        if (i < entries.size()) merged.push_back(std::move(entries[i]));
-      }
-      entries = std::move(merged);
+    std::vector<FormProperty> merged;
+    merged.reserve(entries.size() + after.size());
+    for (std::size_t i = 0; i <= entries.size(); ++i) {
+      for (const FormProperty* p : after[i]) merged.push_back(*p);
+      if (i < entries.size()) merged.push_back(std::move(entries[i]));
     }
+    entries = std::move(merged);
   }
+  written_.clear();
+  written_index_.Clear();
   block_.ReplaceProperties(std::move(entries));
 }
 

@@ -35,10 +35,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/headless/form_file.h"
+#include "platform/headless/key_index.h"
 #include "platform/host.h"
 
 namespace folivan {
@@ -93,9 +93,10 @@ class FormPropertyBag : public PropertyBag {
   // Starts collecting a save (forgets earlier writes).
   void BeginSave();
   // Ends the save: the block's entries become its extender entries followed
-  // by the entries written since BeginSave(); entries whose key is_foreign
-  // says the control does not know are kept in place.
-  void CommitSave(const std::function<bool(std::string_view)>& is_foreign = {});
+  // by the entries written since BeginSave(). With keep_unknown, entries
+  // that no bag over this block has read or written (keys the control does
+  // not know) are kept in place; otherwise they are dropped.
+  void CommitSave(bool keep_unknown = false);
   // The entries written since BeginSave(), in order.
   const std::vector<FormProperty>& Written() const { return written_; }
 
@@ -109,8 +110,10 @@ class FormPropertyBag : public PropertyBag {
   FormDocument& document_;
   FormBlock& block_;
   FormPictureLoader loader_;
+  uint32_t FindWritten(std::string_view name) const;
+
   std::vector<FormProperty> written_;
-  std::unordered_map<std::string, std::size_t> written_index_;  // key (ASCII lower case) -> entry
+  KeyIndex written_index_;  // key -> entry of written_
   int last_read_line_ = 0;
   std::string last_read_key_;
 };

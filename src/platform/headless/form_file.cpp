@@ -53,7 +53,14 @@ std::string_view NextToken(std::string_view& rest) {
 
 std::string Spaces(int count) { return std::string(static_cast<std::size_t>(count), ' '); }
 
-FormLine MadeLine(std::string text, const std::string& eol) { return FormLine{std::move(text), eol, 0}; }
+// The static text of a line ending.
+std::string_view EolText(std::string_view eol) {
+  if (eol == "\r\n") return "\r\n";
+  if (eol == "\n") return "\n";
+  return eol.empty() ? std::string_view() : std::string_view("\r\n");
+}
+
+FormLine MadeLine(std::string text, std::string_view eol) { return FormLine{std::move(text), EolText(eol), 0}; }
 
 // Appends one line; when the output so far ends without a line ending (a
 // last source line followed by made lines), the file's ending goes first.
@@ -67,6 +74,13 @@ void EmitSource(std::string& out, const FormLine& line, std::string_view file_eo
   Emit(out, line.text, line.eol, file_eol);
 }
 
+// Appends lines as found, their line endings included.
+void EmitText(std::string& out, std::string_view text, std::string_view file_eol) {
+  if (!out.empty() && out.back() != '\n') out += file_eol;
+  out += text;
+}
+
+
 constexpr std::array<std::string_view, 21> kExtenderKeys = {
     "Align",   "CausesValidation", "DragIcon", "DragMode", "Enabled",         "Height",   "HelpContextID",
     "Index",   "Left",             "TabIndex", "TabStop",  "Tag",             "ToolTipText", "Top",
@@ -77,7 +91,7 @@ constexpr std::array<std::string_view, 21> kExtenderKeys = {
 
 int ExtenderKeyRank(std::string_view key) {
   for (std::size_t i = 0; i < kExtenderKeys.size(); ++i) {
-    if (EqualsNoCase(kExtenderKeys[i], key)) return static_cast<int>(i);
+    if (kExtenderKeys[i].size() == key.size() && EqualsNoCase(kExtenderKeys[i], key)) return static_cast<int>(i);
   }
   return -1;
 }
@@ -107,48 +121,73 @@ FormError::FormError(std::string file, int line, std::string description)
 // ---------------------------------------------------------------------------
 // FormProperty
 
-FormProperty FormProperty::Simple(std::string key, std::string value_text) {
+FormProperty FormProperty::Simple(std::string_view key, std::string_view value_text) {
   FormProperty p;
-  p.key_ = std::move(key);
-  p.value_text_ = std::move(value_text);
+  p.text_.reserve(key.size() + value_text.size());
+  p.text_.append(key).append(value_text);
+  p.key_size_ = static_cast<uint32_t>(key.size());
+  p.value_at_ = p.key_size_;
+  p.value_size_ = static_cast<uint32_t>(value_text.size());
   return p;
 }
 
-FormProperty FormProperty::Font(std::string key, const FontDesc& font) {
-  FormProperty p;
-  p.key_ = std::move(key);
-  p.group_ = true;
-  p.tag_ = std::string(kStdFontGuid);
-  p.members_.push_back(Simple("Name", QuoteFormString(font.name)));
-  p.members_.push_back(Simple("Size", FormatVbDouble(font.size)));
-  p.members_.push_back(Simple("Charset", std::to_string(font.charset)));
-  p.members_.push_back(Simple("Weight", font.bold ? "700" : "400"));
-  p.members_.push_back(Simple("Underline", FormatFormValue(Variant::Bool(font.underline))));
-  p.members_.push_back(Simple("Italic", FormatFormValue(Variant::Bool(font.italic))));
-  p.members_.push_back(Simple("Strikethrough", FormatFormValue(Variant::Bool(font.strikethrough))));
+FormProperty FormProperty::Font(std::string_view key, const FontDesc& font) {
+  FormProperty p = Simple(key, {});
+  p.group_ = std::make_shared<Group>();
+  p.group_->tag = std::string(kStdFontGuid);
+  std::vector<FormProperty>& members = p.group_->members;
+  members.push_back(Simple("Name", QuoteFormString(font.name)));
+  members.push_back(Simple("Size", FormatVbDouble(font.size)));
+  members.push_back(Simple("Charset", std::to_string(font.charset)));
+  members.push_back(Simple("Weight", font.bold ? "700" : "400"));
+  members.push_back(Simple("Underline", FormatFormValue(Variant::Bool(font.underline))));
+  members.push_back(Simple("Italic", FormatFormValue(Variant::Bool(font.italic))));
+  members.push_back(Simple("Strikethrough", FormatFormValue(Variant::Bool(font.strikethrough))));
   return p;
+}
+
+FormProperty& FormProperty::operator=(FormProperty&& other) noexcept {
+  if (this == &other) return *this;
+  text_ = std::move(other.text_);
+  key_at_ = std::exchange(other.key_at_, 0);
+  key_size_ = std::exchange(other.key_size_, 0);
+  value_at_ = std::exchange(other.value_at_, 0);
+  value_size_ = std::exchange(other.value_size_, 0);
+  line_ = std::exchange(other.line_, 0);
+  from_source_ = std::exchange(other.from_source_, false);
+  known_ = std::exchange(other.known_, false);
+  group_ = std::move(other.group_);
+  other.text_.clear();
+  return *this;
+}
+
+std::string_view FormProperty::GroupTag() const { return group_ ? std::string_view(group_->tag) : std::string_view(); }
+
+const std::vector<FormProperty>& FormProperty::Members() const {
+  static const std::vector<FormProperty> kNone;
+  return group_ ? group_->members : kNone;
 }
 
 const FormProperty* FormProperty::FindMember(std::string_view key) const {
-  for (const FormProperty& m : members_) {
-    if (EqualsNoCase(m.key_, key)) return &m;
+  for (const FormProperty& m : Members()) {
+    if (EqualsNoCase(m.Key(), key)) return &m;
   }
   return nullptr;
 }
 
 bool FormProperty::IsFont() const {
   if (!group_) return false;
-  if (!tag_.empty()) return EqualsNoCase(tag_, kStdFontGuid);
+  if (!group_->tag.empty()) return EqualsNoCase(group_->tag, kStdFontGuid);
   return FindMember("Name") != nullptr && FindMember("Size") != nullptr;
 }
 
 FormValueKind FormProperty::Kind() const {
   if (group_) return FormValueKind::kRaw;
-  return ParseFormValue(value_text_).kind;
+  return ParseFormValue(ValueText()).kind;
 }
 
 Variant FormProperty::Value() const {
-  if (!group_) return ParseFormValue(value_text_).value;
+  if (!group_) return ParseFormValue(ValueText()).value;
   if (!IsFont()) return Variant();
   FontDesc font;
   if (const FormProperty* m = FindMember("Name")) font.name = ToText(m->Value());
@@ -163,13 +202,14 @@ Variant FormProperty::Value() const {
 
 void FormProperty::AppendGenerated(std::vector<std::string>& lines, int indent) const {
   if (!group_) {
-    lines.push_back(FormatPropertyLine(indent, key_, value_text_));
+    lines.push_back(FormatPropertyLine(indent, Key(), ValueText()));
     return;
   }
-  std::string begin = Spaces(indent) + "BeginProperty " + key_ + " ";
-  if (!tag_.empty()) begin += tag_ + " ";
+  std::string begin = Spaces(indent) + "BeginProperty ";
+  begin.append(Key()) += " ";
+  if (!group_->tag.empty()) begin += group_->tag + " ";
   lines.push_back(std::move(begin));
-  for (const FormProperty& m : members_) m.AppendGenerated(lines, indent + kFormIndentStep);
+  for (const FormProperty& m : group_->members) m.AppendGenerated(lines, indent + kFormIndentStep);
   lines.push_back(Spaces(indent) + "EndProperty");
 }
 
@@ -182,6 +222,11 @@ std::string FormProperty::GeneratedText(int indent) const {
     text += lines[i];
   }
   return text;
+}
+
+bool FormProperty::SameText(const FormProperty& other) const {
+  if (!group_ && !other.group_) return Key() == other.Key() && ValueText() == other.ValueText();
+  return GeneratedText(0) == other.GeneratedText(0);
 }
 
 // ---------------------------------------------------------------------------
@@ -197,18 +242,6 @@ std::vector<const FormProperty*> FormBlock::Properties() const {
   return result;
 }
 
-namespace {
-// FNV-1a over the key's bytes in ASCII lower case.
-std::size_t KeyHash(std::string_view key) {
-  uint64_t h = 14695981039346656037ull;
-  for (char c : key) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-  }
-  return static_cast<std::size_t>(h);
-}
-}  // namespace
-
 std::size_t FormBlock::FindItem(std::string_view key) const {
   // A small block (a contained control's) is scanned; a large one (the
   // control's own, with its per-tab keys) is looked up in its index.
@@ -220,37 +253,36 @@ std::size_t FormBlock::FindItem(std::string_view key) const {
     }
     return std::string::npos;
   }
-  auto key_of = [this](uint32_t item) -> const std::string& { return std::get<FormProperty>(items_[item - 1]).Key(); };
+  auto key_of = [this](uint32_t item) { return std::get<FormProperty>(items_[item]).Key(); };
   if (!indexed_ || indexed_items_ != items_.size()) {
-    std::size_t slots = 64;
-    while (slots < 2 * items_.size()) slots *= 2;
-    key_slots_.assign(slots, {0, 0});
+    key_index_.Clear();
+    key_index_.Reserve(items_.size());
+    unique_keys_ = true;
     for (std::size_t i = 0; i < items_.size(); ++i) {
       const auto* p = std::get_if<FormProperty>(&items_[i]);
-      if (p == nullptr) continue;
-      const std::size_t hash = KeyHash(p->Key());
-      std::size_t at = hash & (slots - 1);
-      while (key_slots_[at].first != 0 && !(key_slots_[at].second == static_cast<uint32_t>(hash) &&
-                                            EqualsNoCase(key_of(key_slots_[at].first), p->Key()))) {
-        at = (at + 1) & (slots - 1);
-      }
       // The first entry of a key wins.
-      if (key_slots_[at].first == 0) key_slots_[at] = {static_cast<uint32_t>(i + 1), static_cast<uint32_t>(hash)};
+      if (p != nullptr && key_index_.Insert(p->Key(), static_cast<uint32_t>(i), key_of) != i) unique_keys_ = false;
     }
     indexed_items_ = items_.size();
     indexed_ = true;
+    next_item_ = 0;
   }
-  const std::size_t hash = KeyHash(key);
-  const std::size_t mask = key_slots_.size() - 1;
-  for (std::size_t at = hash & mask; key_slots_[at].first != 0; at = (at + 1) & mask) {
-    if (key_slots_[at].second == static_cast<uint32_t>(hash) && EqualsNoCase(key_of(key_slots_[at].first), key)) {
-      return key_slots_[at].first - 1;
-    }
+  if (unique_keys_ && next_item_ < items_.size()) {
+    const auto* p = std::get_if<FormProperty>(&items_[next_item_]);
+    if (p != nullptr && EqualsNoCase(p->Key(), key)) return next_item_++;
   }
-  return std::string::npos;
+  const uint32_t found = key_index_.Find(key, key_of);
+  if (found == KeyIndex::kNone) return std::string::npos;
+  next_item_ = found + 1;
+  return found;
 }
 
 const FormProperty* FormBlock::Find(std::string_view key) const {
+  std::size_t at = FindItem(key);
+  return at == std::string::npos ? nullptr : &std::get<FormProperty>(items_[at]);
+}
+
+FormProperty* FormBlock::Find(std::string_view key) {
   std::size_t at = FindItem(key);
   return at == std::string::npos ? nullptr : &std::get<FormProperty>(items_[at]);
 }
@@ -263,7 +295,7 @@ std::optional<Variant> FormBlock::Get(std::string_view key) const {
 
 void FormBlock::Set(std::string_view key, const Variant& value) {
   if (value.Is<FontDesc>()) {
-    SetProperty(FormProperty::Font(std::string(key), value.As<FontDesc>()));
+    SetProperty(FormProperty::Font(key, value.As<FontDesc>()));
     return;
   }
   if (value.Is<PicturePtr>()) {
@@ -283,7 +315,7 @@ void FormBlock::Set(std::string_view key, const Variant& value) {
 }
 
 void FormBlock::SetRaw(std::string_view key, std::string value_text) {
-  SetProperty(FormProperty::Simple(std::string(key), std::move(value_text)));
+  SetProperty(FormProperty::Simple(key, value_text));
 }
 
 void FormBlock::SetProperty(FormProperty entry) {
@@ -291,7 +323,7 @@ void FormBlock::SetProperty(FormProperty entry) {
     auto& p = std::get<FormProperty>(items_[found]);
     // An unchanged value keeps its line as found; an entry that carries its
     // lines as found takes the place of a made one.
-    if ((p.source_.empty() && !entry.source_.empty()) || p.GeneratedText(0) != entry.GeneratedText(0)) {
+    if ((!p.from_source_ && entry.from_source_) || !p.SameText(entry)) {
       p = std::move(entry);
     }
     return;
@@ -417,8 +449,8 @@ void FormBlock::Write(std::string& out, int depth, std::string_view eol) const {
   }
   for (const Item& item : items_) {
     if (const auto* p = std::get_if<FormProperty>(&item)) {
-      if (!p->source_.empty()) {
-        for (const FormLine& line : p->source_) EmitSource(out, line, eol);
+      if (p->from_source_) {
+        EmitText(out, p->text_, eol);
       } else {
         std::vector<std::string> lines;
         p->AppendGenerated(lines, indent + kFormIndentStep);
@@ -442,32 +474,45 @@ void FormBlock::Write(std::string& out, int depth, std::string_view eol) const {
 
 class FormParser {
  public:
+  // The bytes must outlive the parser: lines are read in place.
   FormParser(std::string_view bytes, std::string name) : name_(std::move(name)) { Split(bytes); }
 
   FormDocument Run();
 
  private:
+  // A line of the bytes being parsed.
+  struct SourceLine {
+    std::string_view text;  // without the line ending
+    std::string_view eol;
+    int number = 0;
+    FormLine Kept() const { return FormLine{std::string(text), eol, number}; }
+  };
+
   [[noreturn]] void Fail(int line, std::string description) const {
     throw FormError(name_, line, std::move(description));
   }
   void Split(std::string_view bytes);
-  FormProperty ParseProperty(const FormLine& line) const;
-  FormProperty ParseGroupStart(const FormLine& line, std::string_view trimmed) const;
-  std::unique_ptr<FormBlock> ParseBegin(const FormLine& line, std::string_view trimmed) const;
+  // The key and value text of a "Key = value" line, checked.
+  std::pair<std::string_view, std::string_view> SplitProperty(const SourceLine& line) const;
+  FormProperty ParseProperty(const SourceLine& line) const;
+  FormProperty ParseMember(const SourceLine& line) const;
+  FormProperty ParseGroupStart(const SourceLine& line, std::string_view trimmed, bool outermost) const;
+  std::unique_ptr<FormBlock> ParseBegin(const SourceLine& line, std::string_view trimmed) const;
 
   std::string name_;
-  std::vector<FormLine> lines_;
+  std::vector<SourceLine> lines_;
 };
 
 void FormParser::Split(std::string_view bytes) {
   std::size_t start = 0;
   int number = 1;
+  lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   while (start < bytes.size()) {
     std::size_t nl = bytes.find('\n', start);
-    FormLine line;
+    SourceLine line;
     line.number = number++;
     if (nl == std::string_view::npos) {
-      line.text = std::string(bytes.substr(start));
+      line.text = bytes.substr(start);
       start = bytes.size();
     } else {
       std::size_t end = nl;
@@ -477,49 +522,79 @@ void FormParser::Split(std::string_view bytes) {
       } else {
         line.eol = "\n";
       }
-      line.text = std::string(bytes.substr(start, end - start));
+      line.text = bytes.substr(start, end - start);
       start = nl + 1;
     }
-    lines_.push_back(std::move(line));
+    lines_.push_back(line);
   }
 }
 
-FormProperty FormParser::ParseProperty(const FormLine& line) const {
+std::pair<std::string_view, std::string_view> FormParser::SplitProperty(const SourceLine& line) const {
   std::size_t eq = line.text.find('=');
-  if (eq == std::string::npos) Fail(line.number, "property line without \"=\"");
-  std::string_view text(line.text);
-  std::string_view key = Trim(text.substr(0, eq));
+  if (eq == std::string_view::npos) Fail(line.number, "property line without \"=\"");
+  std::string_view key = Trim(line.text.substr(0, eq));
   if (key.empty()) Fail(line.number, "property without a name");
-  std::string_view value = Trim(text.substr(eq + 1));
-  try {
-    ParseFormValue(value);
-  } catch (const FormValueError& e) {
-    Fail(line.number, e.what());
+  std::string_view value = Trim(line.text.substr(eq + 1));
+  // Only a quoted text can be malformed (its closing quote missing).
+  if (value.starts_with('"') || value.starts_with("$\"")) {
+    try {
+      ParseFormValue(value);
+    } catch (const FormValueError& e) {
+      Fail(line.number, e.what());
+    }
   }
-  FormProperty p = FormProperty::Simple(std::string(key), std::string(value));
+  return {key, value};
+}
+
+FormProperty FormParser::ParseProperty(const SourceLine& line) const {
+  auto [key, value] = SplitProperty(line);
+  FormProperty p;
+  p.text_.reserve(line.text.size() + line.eol.size());
+  p.text_.append(line.text).append(line.eol);
+  p.key_at_ = static_cast<uint32_t>(key.data() - line.text.data());
+  p.key_size_ = static_cast<uint32_t>(key.size());
+  p.value_at_ = static_cast<uint32_t>(value.data() - line.text.data());
+  p.value_size_ = static_cast<uint32_t>(value.size());
+  p.from_source_ = true;
   p.line_ = line.number;
   return p;
 }
 
-FormProperty FormParser::ParseGroupStart(const FormLine& line, std::string_view trimmed) const {
+// A member of a group: the outermost group keeps the lines.
+FormProperty FormParser::ParseMember(const SourceLine& line) const {
+  auto [key, value] = SplitProperty(line);
+  FormProperty p = FormProperty::Simple(key, value);
+  p.line_ = line.number;
+  return p;
+}
+
+FormProperty FormParser::ParseGroupStart(const SourceLine& line, std::string_view trimmed, bool outermost) const {
   std::string_view rest = trimmed.substr(std::string_view("BeginProperty").size());
   std::string_view key = NextToken(rest);
   if (key.empty()) Fail(line.number, "BeginProperty without a property name");
   FormProperty group;
-  group.key_ = std::string(key);
-  group.tag_ = std::string(Trim(rest));
-  group.group_ = true;
+  if (outermost) {
+    // The group's lines follow as they are read.
+    group.text_.append(line.text).append(line.eol);
+    group.key_at_ = static_cast<uint32_t>(key.data() - line.text.data());
+    group.from_source_ = true;
+  } else {
+    group.text_ = std::string(key);
+  }
+  group.key_size_ = static_cast<uint32_t>(key.size());
+  group.group_ = std::make_shared<FormProperty::Group>();
+  group.group_->tag = std::string(Trim(rest));
   group.line_ = line.number;
   return group;
 }
 
-std::unique_ptr<FormBlock> FormParser::ParseBegin(const FormLine& line, std::string_view trimmed) const {
+std::unique_ptr<FormBlock> FormParser::ParseBegin(const SourceLine& line, std::string_view trimmed) const {
   std::string_view rest = trimmed.substr(std::string_view("Begin").size());
   std::string_view type = NextToken(rest);
   if (type.empty()) Fail(line.number, "Begin without a control type");
   std::string_view name = NextToken(rest);
   auto block = std::make_unique<FormBlock>(std::string(type), std::string(name));
-  block->begin_ = line;
+  block->begin_ = line.Kept();
   return block;
 }
 
@@ -530,9 +605,9 @@ constexpr std::size_t kMaxNesting = 64;
 FormDocument FormParser::Run() {
   FormDocument doc{FormDocument::EmptyTag{}};
   doc.source_name_ = name_;
-  for (const FormLine& line : lines_) {
+  for (const SourceLine& line : lines_) {
     if (!line.eol.empty()) {
-      doc.eol_ = line.eol;
+      doc.eol_ = std::string(line.eol);
       break;
     }
   }
@@ -543,9 +618,9 @@ FormDocument FormParser::Run() {
   bool seen_block = false;
   bool in_code = false;
 
-  for (const FormLine& line : lines_) {
+  for (const SourceLine& line : lines_) {
     if (in_code) {
-      doc.code_.push_back(line);
+      doc.code_.push_back(line.Kept());
       continue;
     }
     std::string_view text = TrimLeft(line.text);
@@ -554,23 +629,23 @@ FormDocument FormParser::Run() {
 
     if (!groups.empty()) {
       // The outermost group keeps every line of itself as found.
-      groups.front().source_.push_back(line);
+      groups.front().text_.append(line.text).append(line.eol);
       if (blank_or_comment) continue;
       if (StartsWithWord(text, "BeginProperty")) {
         if (groups.size() >= kMaxNesting) Fail(line.number, "BeginProperty groups nested more than " + std::to_string(kMaxNesting) + " deep");
-        groups.push_back(ParseGroupStart(line, text));
+        groups.push_back(ParseGroupStart(line, text, false));
       } else if (EqualsNoCase(trimmed, "EndProperty")) {
         FormProperty done = std::move(groups.back());
         groups.pop_back();
         if (groups.empty()) {
           blocks.back()->items_.emplace_back(std::move(done));
         } else {
-          groups.back().members_.push_back(std::move(done));
+          groups.back().group_->members.push_back(std::move(done));
         }
       } else if (StartsWithWord(text, "Begin") || EqualsNoCase(trimmed, "End")) {
-        Fail(groups.back().line_, "BeginProperty " + groups.back().key_ + " has no EndProperty");
+        Fail(groups.back().line_, "BeginProperty " + std::string(groups.back().Key()) + " has no EndProperty");
       } else {
-        groups.back().members_.push_back(ParseProperty(line));
+        groups.back().group_->members.push_back(ParseMember(line));
       }
       continue;
     }
@@ -585,26 +660,24 @@ FormDocument FormParser::Run() {
       } else if (EqualsNoCase(trimmed, "End")) {
         Fail(line.number, "End without Begin");
       } else if (!seen_block) {
-        doc.header_.push_back(line);
+        doc.header_.push_back(line.Kept());
       } else if (trimmed.empty()) {
-        pending.push_back(line);
+        pending.push_back(line.Kept());
       } else {
         // The code section: attributes and the module's code, kept as found.
         in_code = true;
         for (FormLine& p : pending) doc.code_.push_back(std::move(p));
         pending.clear();
-        doc.code_.push_back(line);
+        doc.code_.push_back(line.Kept());
       }
       continue;
     }
 
     FormBlock* block = blocks.back();
     if (blank_or_comment) {
-      block->items_.emplace_back(line);
+      block->items_.emplace_back(line.Kept());
     } else if (StartsWithWord(text, "BeginProperty")) {
-      FormProperty group = ParseGroupStart(line, text);
-      group.source_.push_back(line);
-      groups.push_back(std::move(group));
+      groups.push_back(ParseGroupStart(line, text, true));
     } else if (EqualsNoCase(trimmed, "EndProperty")) {
       Fail(line.number, "EndProperty without BeginProperty");
     } else if (StartsWithWord(text, "Begin")) {
@@ -614,18 +687,16 @@ FormDocument FormParser::Run() {
       blocks.push_back(child.get());
       block->items_.emplace_back(std::move(child));
     } else if (EqualsNoCase(trimmed, "End")) {
-      block->end_ = line;
+      block->end_ = line.Kept();
       blocks.pop_back();
       if (blocks.empty()) seen_block = true;
     } else {
-      FormProperty p = ParseProperty(line);
-      p.source_.push_back(line);
-      block->items_.emplace_back(std::move(p));
+      block->items_.emplace_back(ParseProperty(line));
     }
   }
 
   if (!groups.empty()) {
-    Fail(groups.back().line_, "BeginProperty " + groups.back().key_ + " has no EndProperty");
+    Fail(groups.back().line_, "BeginProperty " + std::string(groups.back().Key()) + " has no EndProperty");
   }
   if (!blocks.empty()) {
     const FormBlock* open = blocks.back();

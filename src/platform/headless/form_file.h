@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "platform/headless/form_value.h"
+#include "platform/headless/key_index.h"
 #include "platform/types.h"
 #include "platform/variant.h"
 
@@ -48,28 +49,40 @@ class FormError : public std::runtime_error {
 
 // One physical line as found in the file.
 struct FormLine {
-  std::string text;  // bytes without the line ending
-  std::string eol;   // "\r\n", "\n", or "" for a last line without one
-  int number = 0;    // 1-based line number in the source; 0 for a made line
+  std::string text;       // bytes without the line ending
+  std::string_view eol;   // "\r\n", "\n", or "" for a last line without one (static texts)
+  int number = 0;         // 1-based line number in the source; 0 for a made line
 };
 
 // One property entry of a block: a "Key = value" line, or a group
 // "BeginProperty Key {GUID}" ... "EndProperty" with member entries.
+//
+// An entry read from the file keeps its lines' bytes, line endings included,
+// in one string, with its key and value text as places in it; an entry made
+// in memory keeps its key followed by its value text. A form holds one entry
+// per line, so an entry is one small object with one allocation.
 class FormProperty {
  public:
   // A "Key = value" entry with the value text as it is to be written.
-  static FormProperty Simple(std::string key, std::string value_text);
+  static FormProperty Simple(std::string_view key, std::string_view value_text);
   // A font group in VB6's layout.
-  static FormProperty Font(std::string key, const FontDesc& font);
+  static FormProperty Font(std::string_view key, const FontDesc& font);
 
-  const std::string& Key() const { return key_; }
+  FormProperty() = default;
+  FormProperty(const FormProperty&) = default;
+  FormProperty& operator=(const FormProperty&) = default;
+  // A moved-from entry is an empty one (no key), never a dangling place.
+  FormProperty(FormProperty&& other) noexcept { *this = std::move(other); }
+  FormProperty& operator=(FormProperty&& other) noexcept;
+
+  std::string_view Key() const { return std::string_view(text_).substr(key_at_, key_size_); }
   int Line() const { return line_; }  // first source line; 0 when made in memory
-  bool IsGroup() const { return group_; }
+  bool IsGroup() const { return group_ != nullptr; }
   // Simple entries: the value text as written (blanks around it removed).
-  const std::string& ValueText() const { return value_text_; }
+  std::string_view ValueText() const { return std::string_view(text_).substr(value_at_, value_size_); }
   // Groups: what follows the key on the BeginProperty line ("{GUID}"), trimmed.
-  const std::string& GroupTag() const { return tag_; }
-  const std::vector<FormProperty>& Members() const { return members_; }
+  std::string_view GroupTag() const;
+  const std::vector<FormProperty>& Members() const;
   const FormProperty* FindMember(std::string_view key) const;
   // A group tagged with the standard font's class, or an untagged group
   // holding a Name and a Size.
@@ -79,26 +92,38 @@ class FormProperty {
   // The value: simple entries parsed (raw text as a string), a font group as
   // a FontDesc (bold when Weight >= 600), any other group as Empty.
   Variant Value() const;
-  // The source lines when the entry is unchanged since loading; empty for an
-  // entry made in memory.
-  const std::vector<FormLine>& SourceLines() const { return source_; }
+  // True while the entry holds its lines as found in the file.
+  bool FromSource() const { return from_source_; }
+  // Those lines with their line endings; empty for an entry made in memory.
+  std::string_view SourceText() const { return from_source_ ? std::string_view(text_) : std::string_view(); }
   // The entry's text as this program would write it at the given indentation
   // (lines joined by "\n", no final line ending).
   std::string GeneratedText(int indent) const;
+  // True when both would be written the same way: the same key and value
+  // text, or a group with the same generated lines.
+  bool SameText(const FormProperty& other) const;
 
  private:
   friend class FormParser;
   friend class FormBlock;
   friend class FormDocument;
+  friend class FormPropertyBag;
+  // A group's tag and members; shared by copies, never changed once read.
+  struct Group {
+    std::string tag;
+    std::vector<FormProperty> members;
+  };
   void AppendGenerated(std::vector<std::string>& lines, int indent) const;
 
-  std::string key_;
-  std::string value_text_;
-  std::string tag_;
-  bool group_ = false;
-  std::vector<FormProperty> members_;
-  std::vector<FormLine> source_;
+  std::string text_;  // the source lines, or the key followed by the value text
+  uint32_t key_at_ = 0;
+  uint32_t key_size_ = 0;
+  uint32_t value_at_ = 0;
+  uint32_t value_size_ = 0;
   int line_ = 0;
+  bool from_source_ = false;
+  bool known_ = false;  // the control has read or written the key through a property bag
+  std::shared_ptr<Group> group_;
 };
 
 // "Begin Type Name" ... "End": the form or one control, with its properties,
@@ -119,6 +144,7 @@ class FormBlock {
   // Property entries in file order.
   std::vector<const FormProperty*> Properties() const;
   const FormProperty* Find(std::string_view key) const;  // key matched without case
+  FormProperty* Find(std::string_view key);
   std::optional<Variant> Get(std::string_view key) const;
   // Stores a value under the key: replaces the entry in place, or adds it
   // (extender keys at their place among the leading extender entries, see
@@ -164,12 +190,15 @@ class FormBlock {
   FormLine end_;
   std::vector<Item> items_;
   FormBlock* parent_ = nullptr;
-  // Entries of a large block by key (ASCII lower case) -> item, built on the
-  // first look-up and again after items were inserted or removed.
-  // Open addressing: (item + 1, the key's hash), item 0 when free.
-  mutable std::vector<std::pair<uint32_t, uint32_t>> key_slots_;
+  // Entries of a large block by key -> item, built on the first look-up and
+  // again after items were inserted or removed.
+  mutable KeyIndex key_index_;
   mutable std::size_t indexed_items_ = 0;
   mutable bool indexed_ = false;
+  mutable bool unique_keys_ = false;  // no key appears twice among the entries
+  // The control reads its keys, and a save writes them, in about the order
+  // they stand in the block: the item after the last one found is tried first.
+  mutable std::size_t next_item_ = 0;
 };
 
 // An "Object = "{GUID}#2.0#0"; "File.ocx"" line of the header.

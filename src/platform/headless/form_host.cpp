@@ -120,7 +120,6 @@ class LineTrackingBag : public PropertyBag {
  public:
   explicit LineTrackingBag(FormPropertyBag& bag) : bag_(bag) {}
   Variant Read(std::string_view name, const Variant& default_value) override {
-    keys_.emplace_back(name);
     Variant v = bag_.Read(name, default_value);
     if (bag_.LastReadLine() != 0) {
       line_ = bag_.LastReadLine();
@@ -133,10 +132,8 @@ class LineTrackingBag : public PropertyBag {
   }
   int Line() const { return line_; }
   const std::string& Key() const { return key_; }
-  const std::vector<std::string>& Keys() const { return keys_; }  // every key asked for
 
  private:
-  std::vector<std::string> keys_;
   FormPropertyBag& bag_;
   int line_ = 0;
   std::string key_;
@@ -149,7 +146,6 @@ void FormHost::LoadControl(FolivanTab& control) {
   LineTrackingBag tracking(bag);
   try {
     control.ReadProperties(tracking);
-    for (const std::string& key : tracking.Keys()) control_keys_.insert(UpperCase(key));
   } catch (const VbError& e) {
     int line = tracking.Line() != 0 ? tracking.Line() : control_->Line();
     std::string where = tracking.Key().empty() ? "" : " at \"" + tracking.Key() + "\"";
@@ -186,13 +182,16 @@ void FormHost::SyncControl(StandInControl& control, Link& link, bool is_new) {
   FormBlock& block = *link.block;
   // A new block gets its keys as the designer writes them, sorted; an existing
   // one keeps its lines and gets only what changed.
-  std::vector<std::pair<std::string, Variant>> values = control.Values();
+  const std::vector<std::pair<std::string, Variant>>* values = &control.Values();
+  std::vector<std::pair<std::string, Variant>> sorted;
   if (is_new) {
-    std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    sorted = *values;
+    std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    values = &sorted;
     if (control.Index()) block.Set("Index", Variant(*control.Index()));
   }
   const auto& defaults = control.Info().defaults;
-  for (const auto& key_value : values) {
+  for (const auto& key_value : *values) {
     const std::string& key = key_value.first;
     const Variant& value = key_value.second;
     if (EqualsIgnoreCase(key, "hwnd")) continue;
@@ -206,7 +205,7 @@ void FormHost::SyncControl(StandInControl& control, Link& link, bool is_new) {
                              [&](const FormProperty& p) { return EqualsIgnoreCase(p.Key(), key); });
     if (kept != link.loaded.end()) {
       loaded = &*kept;
-    } else if (current != nullptr && !current->SourceLines().empty()) {
+    } else if (current != nullptr && current->FromSource()) {
       loaded = current;
     }
     // A value back at what the file held is written with the file's own line.
@@ -240,9 +239,8 @@ void FormHost::Store(FolivanTab& control, HeadlessHost& host) {
   FormPropertyBag bag(document_, *control_, LoadFormPicture);
   bag.BeginSave();
   control.WriteProperties(bag);
-  for (const FormProperty& entry : bag.Written()) control_keys_.insert(UpperCase(entry.Key()));
   // Keys the control never read nor wrote belong to someone else: they stay.
-  bag.CommitSave([&](std::string_view key) { return !control_keys_.contains(UpperCase(key)); });
+  bag.CommitSave(true);
 
   Surface& surface = host.GetSurface();
   double width = surface.Width();

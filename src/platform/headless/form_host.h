@@ -4,7 +4,6 @@
 #pragma once
 
 #include <filesystem>
-#include <unordered_set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -57,7 +56,6 @@ class FormHost {
   FormDocument document_;
   FormBlock* control_ = nullptr;
   std::vector<Link> links_;
-  std::unordered_set<std::string> control_keys_;  // upper case: the keys the control reads or writes
 };
 
 }  // namespace folivan

@@ -221,8 +221,13 @@ std::string Utf8ToCp1252(std::string_view utf8) {
 FormValue ParseFormValue(std::string_view text) {
   text = Trim(text);
   FormValue result;
-  result.value = Variant(std::string(text));
-  if (text.empty()) return result;
+  // A text not understood is kept as it is.
+  auto raw = [text] {
+    FormValue kept;
+    kept.value = Variant(std::string(text));
+    return kept;
+  };
+  if (text.empty()) return raw();
 
   if (text.front() == '"') {
     std::string bytes;
@@ -234,15 +239,16 @@ FormValue ParseFormValue(std::string_view text) {
     if (rest.empty() || rest.front() == '\'') {
       result.kind = FormValueKind::kString;
       result.value = Variant(Cp1252ToUtf8(bytes));
+      return result;
     }
-    return result;
+    return raw();
   }
   if (text.size() > 1 && text.front() == '$' && text[1] == '"') {
     std::string bytes;
     if (ScanQuoted(text.substr(1), bytes) == std::string_view::npos) {
       throw FormValueError("string without a closing quote");
     }
-    return result;
+    return raw();
   }
 
   // A number, then optionally blanks and a comment: "3  'Windows Default".
@@ -250,9 +256,9 @@ FormValue ParseFormValue(std::string_view text) {
   while (token_end < text.size() && !IsBlank(text[token_end]) && text[token_end] != '\'') ++token_end;
   std::string_view token = text.substr(0, token_end);
   std::string_view rest = Trim(text.substr(token_end));
-  if (!rest.empty() && rest.front() != '\'') return result;
+  if (!rest.empty() && rest.front() != '\'') return raw();
   Variant number;
-  if (!ParseNumberToken(token, number)) return result;
+  if (!ParseNumberToken(token, number)) return raw();
   std::string_view comment = rest.empty() ? rest : Trim(rest.substr(1));
   if (token == "-1" && EqualsNoCase(comment, "True")) {
     result.kind = FormValueKind::kBoolean;
