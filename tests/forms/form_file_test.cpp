@@ -71,6 +71,27 @@ TEST(FormModel, KeysNamesAndGroupsOfTheSample) {
   EXPECT_EQ(tab->Find("FONT")->Value(), Variant(expected));
 }
 
+// A control's block holds thousands of keys and is looked up through an index
+// that tries the entry after the last one found first: whatever the order of
+// the look-ups, a key written twice gives its first entry.
+TEST(FormModel, LargeBlocksFindTheFirstEntryOfAKeyInAnyOrder) {
+  std::string text = "Begin VB.Form F \n";
+  for (int i = 0; i < 40; ++i) text += "   K" + std::to_string(i) + " = " + std::to_string(i) + "\n";
+  text += "   k5 = 99\n   K40 = 40\nEnd\n";
+  FormDocument doc = FormDocument::Parse(text, "t.frm");
+  FormBlock& form = *doc.Root();
+  const struct {
+    const char* key;
+    int line;  // 0: absent
+  } lookups[] = {{"K3", 5}, {"K4", 6}, {"K5", 7}, {"K6", 8}, {"k5", 7}, {"K40", 43}, {"K41", 0}, {"K39", 41}, {"K5", 7},
+                 {"K4", 6}, {"K5", 7}, {"K0", 2}, {"k5", 7}};
+  for (const auto& lookup : lookups) {
+    const FormProperty* found = form.Find(lookup.key);
+    EXPECT_EQ(found == nullptr ? 0 : found->Line(), lookup.line) << lookup.key;
+  }
+  EXPECT_EQ(doc.Serialize(), text);
+}
+
 TEST(FormEdit, ChangedValuesAreWrittenInVbLayoutAndTheRestKept) {
   FormDocument doc = FormDocument::Load(kSample);
   FormBlock* text1 = doc.FindByName("Text1");

@@ -53,8 +53,9 @@ Variant FormPropertyBag::Read(std::string_view name, const Variant& default_valu
   // "File.frx":0000 is a picture kept in the .frx file; $"File.frx":0000 is
   // a text kept there, handed out as its raw reference.
   FormPictureRef frx;
-  bool frx_picture = !entry->ValueText().starts_with('$') &&
-                     ParseFrxReference(entry->ValueText(), document_.Folder(), frx);
+  const std::string_view text = entry->ValueText();
+  bool frx_picture = text.starts_with('"') && text.find("\":") != std::string_view::npos &&
+                     ParseFrxReference(text, document_.Folder(), frx);
   if (default_value.Is<PicturePtr>() || frx_picture) {
     return ReadPicture(*entry);
   }
