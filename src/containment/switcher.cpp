@@ -50,16 +50,22 @@ std::optional<bool> ReadFlag(const ContainedControl& ctl, std::string_view name)
 }
 
 std::string GetControlID(const ContainedControl& control) {
-  auto name = control.Get("Name");
-  std::string text = name ? ToText(*name) : std::string();
-  auto index = control.Get("Index");
-  if (index && !index->IsEmpty()) {
+  std::string id;
+  if (auto name = control.Get("Name")) {
+    id = name->Is<std::string>() ? std::move(std::get<std::string>(name->v)) : ToText(*name);
+  }
+  int32_t index = 0;
+  if (auto v = control.Get("Index"); v && !v->IsEmpty()) {
     try {
-      return text + "[" + std::to_string(ToLong(*index)) + "]";
+      index = ToLong(*v);
     } catch (const VbError&) {
     }
   }
-  return text + "[0]";
+  id.reserve(id.size() + 13);
+  id += '[';
+  id += std::to_string(index);
+  id += ']';
+  return id;
 }
 
 namespace {
