@@ -1,5 +1,6 @@
 #include "containment/switcher.h"
 
+#include <charconv>
 #include <optional>
 
 #include "containment/embedded_windows.h"
@@ -61,10 +62,11 @@ std::string GetControlID(const ContainedControl& control) {
     } catch (const VbError&) {
     }
   }
-  id.reserve(id.size() + 13);
-  id += '[';
-  id += std::to_string(index);
-  id += ']';
+  // "[n]" appended at once: a short id stays in the string's own buffer.
+  char suffix[16] = "[";
+  char* end = std::to_chars(suffix + 1, suffix + sizeof suffix - 1, index).ptr;
+  *end++ = ']';
+  id.append(suffix, end);
   return id;
 }
 
