@@ -1,5 +1,6 @@
 #include "containment/switcher.h"
 
+#include <charconv>
 #include <optional>
 
 #include "containment/embedded_windows.h"
@@ -50,16 +51,23 @@ std::optional<bool> ReadFlag(const ContainedControl& ctl, std::string_view name)
 }
 
 std::string GetControlID(const ContainedControl& control) {
-  auto name = control.Get("Name");
-  std::string text = name ? ToText(*name) : std::string();
-  auto index = control.Get("Index");
-  if (index && !index->IsEmpty()) {
+  std::string id;
+  if (auto name = control.Get("Name")) {
+    id = name->Is<std::string>() ? std::move(std::get<std::string>(name->v)) : ToText(*name);
+  }
+  int32_t index = 0;
+  if (auto v = control.Get("Index"); v && !v->IsEmpty()) {
     try {
-      return text + "[" + std::to_string(ToLong(*index)) + "]";
+      index = ToLong(*v);
     } catch (const VbError&) {
     }
   }
-  return text + "[0]";
+  // "[n]" appended at once: a short id stays in the string's own buffer.
+  char suffix[16] = "[";
+  char* end = std::to_chars(suffix + 1, suffix + sizeof suffix - 1, index).ptr;
+  *end++ = ']';
+  id.append(suffix, end);
+  return id;
 }
 
 namespace {

@@ -53,9 +53,16 @@ void AppendCodePoint(std::string& out, char32_t c) {
 }  // namespace
 
 std::string FoldCase(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+  // The ASCII run at the start (most keys are all ASCII) is folded in place.
+  std::string out(text);
   size_t i = 0;
+  for (; i < out.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(out[i]);
+    if (c >= 0x80) break;
+    if (c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
+  }
+  if (i == out.size()) return out;
+  out.resize(i);
   while (i < text.size()) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     if (lead < 0x80) {

@@ -11,6 +11,7 @@
 #include "core/events.h"
 #include "core/tab_record.h"
 #include "core/text.h"
+#include "platform/headless/contained_controls.h"
 #include "platform/vb_runtime.h"
 #include "support/control_fixture.h"
 
@@ -55,6 +56,24 @@ TEST(CommonControls, EntriesAreNumberedFromTheCounter) {
   common.Counter = 1;
   EXPECT_FALSE(common.Append("C[0]"));
   EXPECT_TRUE(common.Contains("B[0]"));
+}
+
+// A stand-in finds each property of its kind in any case, and nothing else.
+TEST(ControlKinds, EveryPropertyIsFoundInAnyCaseAndNothingElse) {
+  std::vector<const ControlKindInfo*> kinds{&GenericControlKind()};
+  for (const char* type : {"VB.TextBox", "VB.Label", "VB.CommandButton", "VB.CheckBox", "VB.OptionButton",
+                           "VB.Frame", "VB.ListBox", "VB.ComboBox", "VB.PictureBox", "VB.Line", "VB.Shape",
+                           "VB.Image", "VB.Form"}) {
+    kinds.push_back(FindControlKind(type));
+  }
+  for (const ControlKindInfo* kind : kinds) {
+    for (size_t i = 0; i < kind->properties.size(); ++i) {
+      const std::string& name = kind->properties[i];
+      EXPECT_EQ(kind->Slot(UpperCase(name)), static_cast<int>(i)) << kind->type << " " << name;
+      EXPECT_EQ(kind->Slot(FoldCase(name)), static_cast<int>(i)) << kind->type << " " << name;
+    }
+    for (const char* other : {"", "Name", "Index", "Lef", "TabStops", "Font"}) EXPECT_EQ(kind->Slot(other), -1);
+  }
 }
 
 TEST(Interface, HasTheHundredAndTwoMembersWithTheirIdentifiers) {

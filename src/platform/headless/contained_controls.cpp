@@ -1,6 +1,5 @@
 #include "platform/headless/contained_controls.h"
 
-#include <algorithm>
 
 #include "core/text.h"
 #include "platform/vb_runtime.h"
@@ -26,50 +25,49 @@ const std::vector<ControlKindInfo>& Kinds() {
       return d;
     };
     k.push_back({"VB.TextBox", K::kControl, true, true,
-                 {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "Text", "hwnd"},
                  boxed({{"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}, {"Text", Variant("")}},
                        1215, 495)});
     k.push_back({"VB.Label", K::kLabel, false, false,
-                 {"Left", "Top", "Width", "Height", "Visible", "Enabled", "TabIndex", "Caption"},
                  boxed({{"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}, {"Caption", Variant("")}}, 1215, 255)});
     k.push_back({"VB.CommandButton", K::kControl, true, true,
-                 {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "Caption", "hwnd"},
                  boxed({{"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}, {"Caption", Variant("")}},
                        1215, 495)});
     k.push_back({"VB.CheckBox", K::kControl, true, true,
-                 {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "Caption", "Value", "hwnd"},
                  boxed({{"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}, {"Caption", Variant("")},
                         {"Value", Variant(int16_t{0})}},
                        1215, 255)});
     k.push_back({"VB.OptionButton", K::kControl, true, true,
-                 {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "Caption", "Value", "hwnd"},
                  boxed({{"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}, {"Caption", Variant("")},
                         {"Value", Variant::Bool(false)}},
                        1215, 255)});
     k.push_back({"VB.Frame", K::kControl, true, false,
-                 {"Left", "Top", "Width", "Height", "Visible", "Enabled", "TabIndex", "Caption", "hwnd"},
                  boxed({{"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}, {"Caption", Variant("")}}, 1215, 735)});
     k.push_back({"VB.ListBox", K::kControl, true, true,
-                 {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "hwnd"},
                  boxed({{"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}}, 1215, 645)});
     k.push_back({"VB.ComboBox", K::kControl, true, true,
-                 {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "Text", "hwnd"},
                  boxed({{"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}, {"Text", Variant("")}},
                        1215, 315)});
     k.push_back({"VB.PictureBox", K::kControl, true, true,
-                 {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "hwnd"},
                  boxed({{"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}}, 1215, 735)});
-    k.push_back({"VB.Line", K::kLine, false, false, {"X1", "X2", "Y1", "Y2", "Visible"},
+    k.push_back({"VB.Line", K::kLine, false, false,
                  {{"X1", Single(0)}, {"X2", Single(1215)}, {"Y1", Single(0)}, {"Y2", Single(0)}, {"Visible", True()}}});
-    k.push_back({"VB.Shape", K::kShape, false, false, {"Left", "Top", "Width", "Height", "Visible"},
+    k.push_back({"VB.Shape", K::kShape, false, false,
                  boxed({}, 1215, 735)});
-    k.push_back({"VB.Image", K::kControl, false, false, {"Left", "Top", "Width", "Height", "Visible", "Enabled"},
+    k.push_back({"VB.Image", K::kControl, false, false,
                  boxed({{"Enabled", True()}}, 1215, 735)});
-    k.push_back({"VB.Form", K::kForm, true, true, {"Left", "Top", "Width", "Height", "Visible", "Caption", "hwnd"},
+    k.push_back({"VB.Form", K::kForm, true, true,
                  boxed({{"Caption", Variant("")}}, 4800, 3600)});
     return k;
   }();
   return kinds;
+}
+
+// Names that are equal without regard to case hash alike: the length and the
+// first and last characters with the ASCII case bit set.
+size_t NameHash(std::string_view name) {
+  if (name.empty()) return 0;
+  const auto folded = [](char c) { return static_cast<size_t>(static_cast<unsigned char>(c) | 0x20); };
+  return name.size() * 31 + folded(name.front()) * 7 + folded(name.back());
 }
 
 }  // namespace
@@ -84,37 +82,45 @@ const ControlKindInfo* FindControlKind(std::string_view type) {
 const ControlKindInfo& GenericControlKind() {
   static const ControlKindInfo generic{
       "", K::kControl, true, true,
-      {"Left", "Top", "Width", "Height", "Visible", "TabStop", "Enabled", "TabIndex", "hwnd"},
       {{"Left", Single(0)}, {"Top", Single(0)}, {"Width", Single(1215)}, {"Height", Single(495)},
        {"Visible", True()}, {"TabStop", True()}, {"Enabled", True()}, {"TabIndex", Variant(int16_t{0})}}};
   return generic;
 }
 
+ControlKindInfo::ControlKindInfo(std::string type_name, ContainedControl::Kind kind_of, bool has_window,
+                                 bool focusable, std::vector<std::pair<std::string, Variant>> values)
+    : type(std::move(type_name)), kind(kind_of), windowed(has_window), can_focus(focusable), defaults(std::move(values)) {
+  for (const auto& entry : defaults) properties.push_back(entry.first);
+  if (windowed) properties.emplace_back("hwnd");
+  for (size_t i = 0; i < properties.size(); ++i) {
+    size_t at = NameHash(properties[i]) & (slot_of_.size() - 1);
+    while (slot_of_[at] != 0) at = (at + 1) & (slot_of_.size() - 1);
+    slot_of_[at] = static_cast<uint8_t>(i + 1);
+  }
+}
+
+int ControlKindInfo::Slot(std::string_view name) const {
+  for (size_t at = NameHash(name) & (slot_of_.size() - 1);; at = (at + 1) & (slot_of_.size() - 1)) {
+    const size_t slot = slot_of_[at];
+    if (slot == 0) return -1;
+    if (EqualsIgnoreCase(properties[slot - 1], name)) return static_cast<int>(slot - 1);
+  }
+}
+
 StandInControl::StandInControl(const ControlKindInfo& info, std::string name, std::optional<int16_t> index)
-    : info_(info), name_(std::move(name)), index_(index), values_(info.defaults) {
-  if (info.windowed) values_.emplace_back("hwnd", Variant(int32_t{0}));
+    : info_(info), name_(std::move(name)), index_(index) {
+  values_.reserve(info.properties.size());
+  for (const auto& entry : info.defaults) values_.push_back(entry.second);
+  if (info.windowed) values_.emplace_back(int32_t{0});
 }
 
-bool StandInControl::Has(std::string_view property) const {
-  return std::any_of(info_.properties.begin(), info_.properties.end(),
-                     [&](const std::string& p) { return EqualsIgnoreCase(p, property); });
-}
+bool StandInControl::Has(std::string_view property) const { return info_.Slot(property) >= 0; }
 
-Variant* StandInControl::Find(std::string_view name) {
-  // The first values are the kind's defaults in their order: their names are
-  // looked up in the kind's table, which all controls of the kind share.
-  const auto& defaults = info_.defaults;
-  for (size_t i = 0; i < defaults.size(); ++i) {
-    if (EqualsIgnoreCase(defaults[i].first, name)) return &values_[i].second;
-  }
-  for (size_t i = defaults.size(); i < values_.size(); ++i) {
-    if (EqualsIgnoreCase(values_[i].first, name)) return &values_[i].second;
-  }
-  return nullptr;
-}
-
-const Variant* StandInControl::Find(std::string_view name) const {
-  return const_cast<StandInControl*>(this)->Find(name);
+std::vector<std::pair<std::string, Variant>> StandInControl::Values() const {
+  std::vector<std::pair<std::string, Variant>> values;
+  values.reserve(values_.size());
+  for (size_t i = 0; i < values_.size(); ++i) values.emplace_back(info_.properties[i], values_[i]);
+  return values;
 }
 
 std::optional<Variant> StandInControl::Get(std::string_view name) const {
@@ -123,18 +129,15 @@ std::optional<Variant> StandInControl::Get(std::string_view name) const {
     if (!index_) return std::nullopt;  // not a member of a control array
     return Variant(*index_);
   }
-  if (!Has(name)) return std::nullopt;
-  const Variant* v = Find(name);
-  return v ? std::optional<Variant>(*v) : std::nullopt;
+  const int slot = info_.Slot(name);
+  if (slot < 0) return std::nullopt;
+  return values_[static_cast<size_t>(slot)];
 }
 
 bool StandInControl::Set(std::string_view name, const Variant& value) {
-  if (!Has(name) || EqualsIgnoreCase(name, "hwnd")) return false;
-  Variant* v = Find(name);
-  if (v == nullptr) {
-    values_.emplace_back(std::string(name), value);
-    return true;
-  }
+  const int slot = info_.Slot(name);
+  if (slot < 0 || EqualsIgnoreCase(name, "hwnd")) return false;
+  Variant* v = &values_[static_cast<size_t>(slot)];
   // The stored value keeps its type, as a typed property does.
   try {
     if (v->Is<VbBool>()) *v = Variant::Bool(ToBoolean(value));
@@ -154,7 +157,7 @@ bool StandInControl::Set(std::string_view name, const Variant& value) {
 }
 
 void StandInControl::ForceValue(std::string_view name, const Variant& value) {
-  if (Variant* v = Find(name)) *v = value;
+  if (const int slot = info_.Slot(name); slot >= 0) values_[static_cast<size_t>(slot)] = value;
 }
 
 bool StandInControl::Call(std::string_view method, std::span<const Variant> args) {

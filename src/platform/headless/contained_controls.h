@@ -4,6 +4,8 @@
 // in a real host. Windowed kinds get a window in the stand-in window system.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -18,12 +20,26 @@ namespace folivan {
 class HeadlessSystem;
 
 struct ControlKindInfo {
+  ControlKindInfo(std::string type, ContainedControl::Kind kind, bool windowed, bool can_focus,
+                  std::vector<std::pair<std::string, Variant>> defaults);
+
   std::string type;  // "VB.TextBox"
   ContainedControl::Kind kind;
   bool windowed;
   bool can_focus;
-  std::vector<std::string> properties;     // what the control has, besides Name and Index
+  // What the control has besides Name and Index, with the values a new one
+  // takes; a windowed kind has "hwnd" as well, after these.
   std::vector<std::pair<std::string, Variant>> defaults;
+  // Every property of the kind: the defaults' names in their order, then
+  // "hwnd". A control keeps its values in this order, the names only here.
+  std::vector<std::string> properties;
+
+  // The place of a property in `properties`, without regard to case; -1 when the kind lacks it.
+  int Slot(std::string_view name) const;
+
+ private:
+  // Open addressing by a hash of the name that ignores case: place + 1, 0 when free.
+  std::array<uint8_t, 64> slot_of_{};
 };
 
 // The kinds the headless host knows; nullptr for any other type name.
@@ -48,8 +64,8 @@ class StandInControl : public ContainedControl {
   bool Has(std::string_view property) const;
   // Sets a value the control cannot change itself (its window handle).
   void ForceValue(std::string_view name, const Variant& value);
-  // Values the host keeps as they are (a form file's keys that the stand-in does not model).
-  const std::vector<std::pair<std::string, Variant>>& Values() const { return values_; }
+  // The control's values by name, in the kind's order.
+  std::vector<std::pair<std::string, Variant>> Values() const;
 
   // Focus is the host's business: it hands SetFocus on to this callback.
   std::function<bool(StandInControl&)> on_set_focus;
@@ -57,13 +73,10 @@ class StandInControl : public ContainedControl {
   std::function<void(StandInControl&)> on_disabled;
 
  private:
-  Variant* Find(std::string_view name);
-  const Variant* Find(std::string_view name) const;
-
   const ControlKindInfo& info_;
   std::string name_;
   std::optional<int16_t> index_;
-  std::vector<std::pair<std::string, Variant>> values_;  // in the kind's property order
+  std::vector<Variant> values_;  // in the order of the kind's properties
 };
 using StandInControlPtr = std::shared_ptr<StandInControl>;
 
