@@ -113,12 +113,23 @@ void FormPropertyBag::Write(std::string_view name, const Variant& value, const s
     return;
   }
   std::optional<FormProperty> entry;
+  // A value written as the file holds it keeps the file's line, without a
+  // copy: the save writes the same lines again.
+  auto simple = [&](std::string_view text) {
+    const FormProperty* old = block_.Find(name);
+    if (old != nullptr && old->FromSource() && !old->IsGroup() && old->owned_ == nullptr && old->Key() == name &&
+        old->ValueText() == text) {
+      entry = old->Alias();
+    } else {
+      entry = FormProperty::Simple(name, text);
+    }
+  };
   if (value.Is<FontDesc>()) {
     entry = FormProperty::Font(name, value.As<FontDesc>());
   } else if (value.Is<PicturePtr>()) {
-    if (auto text = PictureValueText(value.As<PicturePtr>())) entry = FormProperty::Simple(name, *text);
+    if (auto text = PictureValueText(value.As<PicturePtr>())) simple(*text);
   } else {
-    entry = FormProperty::Simple(name, FormatFormValue(value));
+    simple(FormatFormValue(value));
   }
   if (!entry) {
     Forget(name);
@@ -155,6 +166,12 @@ void FormPropertyBag::CommitSave(bool keep_unknown) {
     if (IsExtenderKey(p->Key()) && !written_key(p->Key())) entries.push_back(*p);
   }
   for (FormProperty& w : written_) {
+    if (w.FromSource()) {
+      // Written as the file held it (see Write).
+      entries.push_back(std::move(w));
+      entries.back().known_ = true;
+      continue;
+    }
     FormProperty* old = block_.Find(w.Key());
     // An entry that comes out the same keeps its line as found.
     if (old != nullptr && old->FromSource() && old->SameText(w)) {

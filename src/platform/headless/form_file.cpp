@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -123,8 +124,10 @@ FormError::FormError(std::string file, int line, std::string description)
 
 FormProperty FormProperty::Simple(std::string_view key, std::string_view value_text) {
   FormProperty p;
-  p.text_.reserve(key.size() + value_text.size());
-  p.text_.append(key).append(value_text);
+  std::string text;
+  text.reserve(key.size() + value_text.size());
+  text.append(key).append(value_text);
+  p.Own(text);
   p.key_size_ = static_cast<uint32_t>(key.size());
   p.value_at_ = p.key_size_;
   p.value_size_ = static_cast<uint32_t>(value_text.size());
@@ -133,7 +136,7 @@ FormProperty FormProperty::Simple(std::string_view key, std::string_view value_t
 
 FormProperty FormProperty::Font(std::string_view key, const FontDesc& font) {
   FormProperty p = Simple(key, {});
-  p.group_ = std::make_shared<Group>();
+  p.group_ = std::make_unique<Group>();
   p.group_->tag = std::string(kStdFontGuid);
   std::vector<FormProperty>& members = p.group_->members;
   members.push_back(Simple("Name", QuoteFormString(font.name)));
@@ -146,9 +149,23 @@ FormProperty FormProperty::Font(std::string_view key, const FontDesc& font) {
   return p;
 }
 
+void FormProperty::Own(std::string_view text) {
+  owned_.reset();
+  if (!text.empty()) {
+    owned_ = std::make_unique_for_overwrite<char[]>(text.size());
+    std::memcpy(owned_.get(), text.data(), text.size());
+  }
+  text_ = owned_.get();
+  text_size_ = static_cast<uint32_t>(text.size());
+}
+
 FormProperty& FormProperty::operator=(FormProperty&& other) noexcept {
   if (this == &other) return *this;
-  text_ = std::move(other.text_);
+  // The text stays where it is: in the buffer that moves with owned_, or in
+  // the document's bytes.
+  owned_ = std::move(other.owned_);
+  text_ = std::exchange(other.text_, nullptr);
+  text_size_ = std::exchange(other.text_size_, 0);
   key_at_ = std::exchange(other.key_at_, 0);
   key_size_ = std::exchange(other.key_size_, 0);
   value_at_ = std::exchange(other.value_at_, 0);
@@ -157,7 +174,35 @@ FormProperty& FormProperty::operator=(FormProperty&& other) noexcept {
   from_source_ = std::exchange(other.from_source_, false);
   known_ = std::exchange(other.known_, false);
   group_ = std::move(other.group_);
-  other.text_.clear();
+  return *this;
+}
+
+FormProperty FormProperty::Alias() const {
+  FormProperty p;
+  p.text_ = text_;
+  p.text_size_ = text_size_;
+  p.key_at_ = key_at_;
+  p.key_size_ = key_size_;
+  p.value_at_ = value_at_;
+  p.value_size_ = value_size_;
+  p.line_ = line_;
+  p.from_source_ = from_source_;
+  p.known_ = known_;
+  return p;
+}
+
+// A copy holds its text itself, so that it may outlive the document.
+FormProperty& FormProperty::operator=(const FormProperty& other) {
+  if (this == &other) return *this;
+  Own(other.Text());
+  key_at_ = other.key_at_;
+  key_size_ = other.key_size_;
+  value_at_ = other.value_at_;
+  value_size_ = other.value_size_;
+  line_ = other.line_;
+  from_source_ = other.from_source_;
+  known_ = other.known_;
+  group_ = other.group_ ? std::make_unique<Group>(*other.group_) : nullptr;
   return *this;
 }
 
@@ -244,17 +289,20 @@ std::vector<const FormProperty*> FormBlock::Properties() const {
 
 std::size_t FormBlock::FindItem(std::string_view key) const {
   // A small block (a contained control's) is scanned; a large one (the
-  // control's own, with its per-tab keys) is looked up in its index.
+  // control's own, with its per-tab keys) is looked up in its index. Until
+  // the index is needed, the leading entries (the extender's, which the host
+  // reads) are scanned too.
   constexpr std::size_t kScanned = 32;
-  if (items_.size() <= kScanned) {
-    for (std::size_t i = 0; i < items_.size(); ++i) {
+  const bool index_current = indexed_ && indexed_items_ == items_.size();
+  if (!index_current) {
+    for (std::size_t i = 0; i < std::min(items_.size(), kScanned); ++i) {
       const auto* p = std::get_if<FormProperty>(&items_[i]);
       if (p != nullptr && EqualsNoCase(p->Key(), key)) return i;
     }
-    return std::string::npos;
+    if (items_.size() <= kScanned) return std::string::npos;
   }
   auto key_of = [this](uint32_t item) { return std::get<FormProperty>(items_[item]).Key(); };
-  if (!indexed_ || indexed_items_ != items_.size()) {
+  if (!index_current) {
     key_index_.Clear();
     key_index_.Reserve(items_.size());
     unique_keys_ = true;
@@ -450,7 +498,7 @@ void FormBlock::Write(std::string& out, int depth, std::string_view eol) const {
   for (const Item& item : items_) {
     if (const auto* p = std::get_if<FormProperty>(&item)) {
       if (p->from_source_) {
-        EmitText(out, p->text_, eol);
+        EmitText(out, p->Text(), eol);
       } else {
         std::vector<std::string> lines;
         p->AppendGenerated(lines, indent + kFormIndentStep);
@@ -475,7 +523,7 @@ void FormBlock::Write(std::string& out, int depth, std::string_view eol) const {
 class FormParser {
  public:
   // The bytes must outlive the parser: lines are read in place.
-  FormParser(std::string_view bytes, std::string name) : name_(std::move(name)) { Split(bytes); }
+  FormParser(std::string_view bytes, std::string name) : name_(std::move(name)), bytes_(bytes), rest_(bytes) {}
 
   FormDocument Run();
 
@@ -491,7 +539,8 @@ class FormParser {
   [[noreturn]] void Fail(int line, std::string description) const {
     throw FormError(name_, line, std::move(description));
   }
-  void Split(std::string_view bytes);
+  // The next line of the bytes; false at their end.
+  bool NextLine(SourceLine& line);
   // The key and value text of a "Key = value" line, checked.
   std::pair<std::string_view, std::string_view> SplitProperty(const SourceLine& line) const;
   FormProperty ParseProperty(const SourceLine& line) const;
@@ -500,33 +549,31 @@ class FormParser {
   std::unique_ptr<FormBlock> ParseBegin(const SourceLine& line, std::string_view trimmed) const;
 
   std::string name_;
-  std::vector<SourceLine> lines_;
+  std::string_view bytes_;
+  std::string_view rest_;  // the bytes after the lines read
+  int number_ = 0;         // of the last line read
 };
 
-void FormParser::Split(std::string_view bytes) {
-  std::size_t start = 0;
-  int number = 1;
-  lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  while (start < bytes.size()) {
-    std::size_t nl = bytes.find('\n', start);
-    SourceLine line;
-    line.number = number++;
-    if (nl == std::string_view::npos) {
-      line.text = bytes.substr(start);
-      start = bytes.size();
-    } else {
-      std::size_t end = nl;
-      if (end > start && bytes[end - 1] == '\r') {
-        --end;
-        line.eol = "\r\n";
-      } else {
-        line.eol = "\n";
-      }
-      line.text = bytes.substr(start, end - start);
-      start = nl + 1;
-    }
-    lines_.push_back(line);
+bool FormParser::NextLine(SourceLine& line) {
+  if (rest_.empty()) return false;
+  line.number = ++number_;
+  std::size_t nl = rest_.find('\n');
+  if (nl == std::string_view::npos) {
+    line.text = rest_;
+    line.eol = {};
+    rest_ = {};
+    return true;
   }
+  std::size_t end = nl;
+  if (end > 0 && rest_[end - 1] == '\r') {
+    --end;
+    line.eol = "\r\n";
+  } else {
+    line.eol = "\n";
+  }
+  line.text = rest_.substr(0, end);
+  rest_.remove_prefix(nl + 1);
+  return true;
 }
 
 std::pair<std::string_view, std::string_view> FormParser::SplitProperty(const SourceLine& line) const {
@@ -549,8 +596,8 @@ std::pair<std::string_view, std::string_view> FormParser::SplitProperty(const So
 FormProperty FormParser::ParseProperty(const SourceLine& line) const {
   auto [key, value] = SplitProperty(line);
   FormProperty p;
-  p.text_.reserve(line.text.size() + line.eol.size());
-  p.text_.append(line.text).append(line.eol);
+  p.text_ = line.text.data();
+  p.text_size_ = static_cast<uint32_t>(line.text.size() + line.eol.size());
   p.key_at_ = static_cast<uint32_t>(key.data() - line.text.data());
   p.key_size_ = static_cast<uint32_t>(key.size());
   p.value_at_ = static_cast<uint32_t>(value.data() - line.text.data());
@@ -574,15 +621,16 @@ FormProperty FormParser::ParseGroupStart(const SourceLine& line, std::string_vie
   if (key.empty()) Fail(line.number, "BeginProperty without a property name");
   FormProperty group;
   if (outermost) {
-    // The group's lines follow as they are read.
-    group.text_.append(line.text).append(line.eol);
+    // The group's lines follow this one in the bytes; each line read extends it.
+    group.text_ = line.text.data();
+    group.text_size_ = static_cast<uint32_t>(line.text.size() + line.eol.size());
     group.key_at_ = static_cast<uint32_t>(key.data() - line.text.data());
     group.from_source_ = true;
   } else {
-    group.text_ = std::string(key);
+    group.Own(key);
   }
   group.key_size_ = static_cast<uint32_t>(key.size());
-  group.group_ = std::make_shared<FormProperty::Group>();
+  group.group_ = std::make_unique<FormProperty::Group>();
   group.group_->tag = std::string(Trim(rest));
   group.line_ = line.number;
   return group;
@@ -605,11 +653,9 @@ constexpr std::size_t kMaxNesting = 64;
 FormDocument FormParser::Run() {
   FormDocument doc{FormDocument::EmptyTag{}};
   doc.source_name_ = name_;
-  for (const SourceLine& line : lines_) {
-    if (!line.eol.empty()) {
-      doc.eol_ = std::string(line.eol);
-      break;
-    }
+  // Made lines end as the file's first line does.
+  if (std::size_t nl = bytes_.find('\n'); nl != std::string_view::npos) {
+    doc.eol_ = nl > 0 && bytes_[nl - 1] == '\r' ? "\r\n" : "\n";
   }
 
   std::vector<FormBlock*> blocks;     // open blocks, innermost last
@@ -618,7 +664,8 @@ FormDocument FormParser::Run() {
   bool seen_block = false;
   bool in_code = false;
 
-  for (const SourceLine& line : lines_) {
+  SourceLine line;
+  while (NextLine(line)) {
     if (in_code) {
       doc.code_.push_back(line.Kept());
       continue;
@@ -629,7 +676,8 @@ FormDocument FormParser::Run() {
 
     if (!groups.empty()) {
       // The outermost group keeps every line of itself as found.
-      groups.front().text_.append(line.text).append(line.eol);
+      FormProperty& outer = groups.front();
+      outer.text_size_ = static_cast<uint32_t>(line.text.data() + line.text.size() + line.eol.size() - outer.text_);
       if (blank_or_comment) continue;
       if (StartsWithWord(text, "BeginProperty")) {
         if (groups.size() >= kMaxNesting) Fail(line.number, "BeginProperty groups nested more than " + std::to_string(kMaxNesting) + " deep");
@@ -723,7 +771,13 @@ FormDocument::FormDocument(std::string form_type, std::string form_name) {
 }
 
 FormDocument FormDocument::Parse(std::string_view bytes, std::string source_name) {
-  return FormParser(bytes, std::move(source_name)).Run();
+  // Places in the bytes are 32-bit.
+  if (bytes.size() >= UINT32_MAX) throw FormError(source_name, 0, "the form file is too large (4 GB or more)");
+  // The entries read point into the document's own copy of the bytes.
+  auto kept = std::make_unique<const std::string>(bytes);
+  FormDocument doc = FormParser(*kept, std::move(source_name)).Run();
+  doc.bytes_ = std::move(kept);
+  return doc;
 }
 
 FormDocument FormDocument::Load(const std::filesystem::path& path) {

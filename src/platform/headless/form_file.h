@@ -57,10 +57,13 @@ struct FormLine {
 // One property entry of a block: a "Key = value" line, or a group
 // "BeginProperty Key {GUID}" ... "EndProperty" with member entries.
 //
-// An entry read from the file keeps its lines' bytes, line endings included,
-// in one string, with its key and value text as places in it; an entry made
-// in memory keeps its key followed by its value text. A form holds one entry
-// per line, so an entry is one small object with one allocation.
+// An entry read from the file points at its lines' bytes, line endings
+// included, in the bytes its document keeps, with its key and value text as
+// places in them; an entry made in memory, and a copy of any entry, holds its
+// text itself (a made entry's text is its key followed by its value text). A
+// form holds one entry per line: reading one allocates nothing of its own.
+// An entry read from a file is therefore used within its document; a copy
+// may go anywhere.
 class FormProperty {
  public:
   // A "Key = value" entry with the value text as it is to be written.
@@ -69,17 +72,17 @@ class FormProperty {
   static FormProperty Font(std::string_view key, const FontDesc& font);
 
   FormProperty() = default;
-  FormProperty(const FormProperty&) = default;
-  FormProperty& operator=(const FormProperty&) = default;
+  FormProperty(const FormProperty& other) { *this = other; }
+  FormProperty& operator=(const FormProperty& other);
   // A moved-from entry is an empty one (no key), never a dangling place.
   FormProperty(FormProperty&& other) noexcept { *this = std::move(other); }
   FormProperty& operator=(FormProperty&& other) noexcept;
 
-  std::string_view Key() const { return std::string_view(text_).substr(key_at_, key_size_); }
+  std::string_view Key() const { return Text().substr(key_at_, key_size_); }
   int Line() const { return line_; }  // first source line; 0 when made in memory
   bool IsGroup() const { return group_ != nullptr; }
   // Simple entries: the value text as written (blanks around it removed).
-  std::string_view ValueText() const { return std::string_view(text_).substr(value_at_, value_size_); }
+  std::string_view ValueText() const { return Text().substr(value_at_, value_size_); }
   // Groups: what follows the key on the BeginProperty line ("{GUID}"), trimmed.
   std::string_view GroupTag() const;
   const std::vector<FormProperty>& Members() const;
@@ -95,7 +98,7 @@ class FormProperty {
   // True while the entry holds its lines as found in the file.
   bool FromSource() const { return from_source_; }
   // Those lines with their line endings; empty for an entry made in memory.
-  std::string_view SourceText() const { return from_source_ ? std::string_view(text_) : std::string_view(); }
+  std::string_view SourceText() const { return from_source_ ? Text() : std::string_view(); }
   // The entry's text as this program would write it at the given indentation
   // (lines joined by "\n", no final line ending).
   std::string GeneratedText(int indent) const;
@@ -108,14 +111,22 @@ class FormProperty {
   friend class FormBlock;
   friend class FormDocument;
   friend class FormPropertyBag;
-  // A group's tag and members; shared by copies, never changed once read.
+  // A group's tag and members.
   struct Group {
     std::string tag;
     std::vector<FormProperty> members;
   };
   void AppendGenerated(std::vector<std::string>& lines, int indent) const;
+  std::string_view Text() const { return std::string_view(text_, text_size_); }
+  void Own(std::string_view text);  // the entry holds this text itself
+  // A simple entry read from a file, pointing at the same place in the
+  // document's bytes (a copy would hold the text itself).
+  FormProperty Alias() const;
 
-  std::string text_;  // the source lines, or the key followed by the value text
+  // The source lines, or the key followed by the value text: held in owned_,
+  // or (an entry read from a file) a place in the bytes of its document.
+  const char* text_ = nullptr;
+  uint32_t text_size_ = 0;
   uint32_t key_at_ = 0;
   uint32_t key_size_ = 0;
   uint32_t value_at_ = 0;
@@ -123,7 +134,8 @@ class FormProperty {
   int line_ = 0;
   bool from_source_ = false;
   bool known_ = false;  // the control has read or written the key through a property bag
-  std::shared_ptr<Group> group_;
+  std::unique_ptr<char[]> owned_;
+  std::unique_ptr<Group> group_;
 };
 
 // "Begin Type Name" ... "End": the form or one control, with its properties,
@@ -264,6 +276,9 @@ class FormDocument {
   std::vector<TopItem> body_;     // top-level blocks and lines between them
   std::vector<FormLine> code_;    // after the last top-level block
   std::vector<std::pair<std::weak_ptr<Picture>, std::string>> picture_origins_;
+  // The bytes the document was read from: the entries read from them point
+  // into them.
+  std::unique_ptr<const std::string> bytes_;
 };
 
 // Keys of a control's block that belong to the host's extender rather than

@@ -182,16 +182,13 @@ void FormHost::SyncControl(StandInControl& control, Link& link, bool is_new) {
   FormBlock& block = *link.block;
   // A new block gets its keys as the designer writes them, sorted; an existing
   // one keeps its lines and gets only what changed.
-  const std::vector<std::pair<std::string, Variant>>* values = &control.Values();
-  std::vector<std::pair<std::string, Variant>> sorted;
+  std::vector<std::pair<std::string, Variant>> values = control.Values();
   if (is_new) {
-    sorted = *values;
-    std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    values = &sorted;
+    std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     if (control.Index()) block.Set("Index", Variant(*control.Index()));
   }
   const auto& defaults = control.Info().defaults;
-  for (const auto& key_value : *values) {
+  for (const auto& key_value : values) {
     const std::string& key = key_value.first;
     const Variant& value = key_value.second;
     if (EqualsIgnoreCase(key, "hwnd")) continue;
