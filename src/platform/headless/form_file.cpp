@@ -790,6 +790,8 @@ FormDocument FormDocument::Load(const std::filesystem::path& path) {
 
 std::string FormDocument::Serialize() const {
   std::string out;
+  // A form read from a file comes out about as long as it went in.
+  if (bytes_) out.reserve(bytes_->size() + bytes_->size() / 16 + 256);
   for (const FormLine& line : header_) EmitSource(out, line, eol_);
   for (const TopItem& item : body_) {
     if (const auto* b = std::get_if<std::unique_ptr<FormBlock>>(&item)) {
