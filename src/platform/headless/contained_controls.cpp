@@ -64,12 +64,6 @@ const std::vector<ControlKindInfo>& Kinds() {
 
 // Names that are equal without regard to case hash alike: the length and the
 // first and last characters with the ASCII case bit set.
-size_t NameHash(std::string_view name) {
-  if (name.empty()) return 0;
-  const auto folded = [](char c) { return static_cast<size_t>(static_cast<unsigned char>(c) | 0x20); };
-  return name.size() * 31 + folded(name.front()) * 7 + folded(name.back());
-}
-
 }  // namespace
 
 const ControlKindInfo* FindControlKind(std::string_view type) {
@@ -92,19 +86,12 @@ ControlKindInfo::ControlKindInfo(std::string type_name, ContainedControl::Kind k
     : type(std::move(type_name)), kind(kind_of), windowed(has_window), can_focus(focusable), defaults(std::move(values)) {
   for (const auto& entry : defaults) properties.push_back(entry.first);
   if (windowed) properties.emplace_back("hwnd");
-  for (size_t i = 0; i < properties.size(); ++i) {
-    size_t at = NameHash(properties[i]) & (slot_of_.size() - 1);
-    while (slot_of_[at] != 0) at = (at + 1) & (slot_of_.size() - 1);
-    slot_of_[at] = static_cast<uint8_t>(i + 1);
-  }
+  for (size_t i = 0; i < properties.size(); ++i) slots_.Insert(properties[i], static_cast<uint32_t>(i), NameAt());
 }
 
 int ControlKindInfo::Slot(std::string_view name) const {
-  for (size_t at = NameHash(name) & (slot_of_.size() - 1);; at = (at + 1) & (slot_of_.size() - 1)) {
-    const size_t slot = slot_of_[at];
-    if (slot == 0) return -1;
-    if (EqualsIgnoreCase(properties[slot - 1], name)) return static_cast<int>(slot - 1);
-  }
+  const uint32_t slot = slots_.Find(name, NameAt());
+  return slot == KeyIndex::kNone ? -1 : static_cast<int>(slot);
 }
 
 StandInControl::StandInControl(const ControlKindInfo& info, std::string name, std::optional<int16_t> index)

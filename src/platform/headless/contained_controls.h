@@ -4,7 +4,6 @@
 // in a real host. Windowed kinds get a window in the stand-in window system.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/key_index.h"
 #include "platform/host.h"
 
 namespace folivan {
@@ -38,8 +38,10 @@ struct ControlKindInfo {
   int Slot(std::string_view name) const;
 
  private:
-  // Open addressing by a hash of the name that ignores case: place + 1, 0 when free.
-  std::array<uint8_t, 64> slot_of_{};
+  auto NameAt() const {
+    return [this](uint32_t slot) { return std::string_view(properties[slot]); };
+  }
+  KeyIndex slots_;  // place in `properties` by name
 };
 
 // The kinds the headless host knows; nullptr for any other type name.
