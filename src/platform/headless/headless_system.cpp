@@ -59,7 +59,8 @@ WindowHandle HeadlessSystem::CreateWindow(const std::string& class_name, WindowH
                                           bool visible, uint32_t style) {
   WindowHandle h = next_window_;
   next_window_ += 0x10;
-  windows_[h] = Window{parent, rect, visible, class_name, {}, style & ~ws::kVisible};
+  // Handles only grow: the new window goes at the end.
+  windows_.emplace_hint(windows_.end(), h, Window{parent, rect, visible, class_name, {}, style & ~ws::kVisible});
   return h;
 }
 
