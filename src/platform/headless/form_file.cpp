@@ -159,42 +159,7 @@ void FormProperty::Own(std::string_view text) {
   text_size_ = static_cast<uint32_t>(text.size());
 }
 
-FormProperty& FormProperty::operator=(FormProperty&& other) noexcept {
-  if (this == &other) return *this;
-  // The text stays where it is: in the buffer that moves with owned_, or in
-  // the document's bytes.
-  owned_ = std::move(other.owned_);
-  text_ = std::exchange(other.text_, nullptr);
-  text_size_ = std::exchange(other.text_size_, 0);
-  key_at_ = std::exchange(other.key_at_, 0);
-  key_size_ = std::exchange(other.key_size_, 0);
-  value_at_ = std::exchange(other.value_at_, 0);
-  value_size_ = std::exchange(other.value_size_, 0);
-  line_ = std::exchange(other.line_, 0);
-  from_source_ = std::exchange(other.from_source_, false);
-  known_ = std::exchange(other.known_, false);
-  group_ = std::move(other.group_);
-  return *this;
-}
-
-FormProperty FormProperty::Alias() const {
-  FormProperty p;
-  p.text_ = text_;
-  p.text_size_ = text_size_;
-  p.key_at_ = key_at_;
-  p.key_size_ = key_size_;
-  p.value_at_ = value_at_;
-  p.value_size_ = value_size_;
-  p.line_ = line_;
-  p.from_source_ = from_source_;
-  p.known_ = known_;
-  return p;
-}
-
-// A copy holds its text itself, so that it may outlive the document.
-FormProperty& FormProperty::operator=(const FormProperty& other) {
-  if (this == &other) return *this;
-  Own(other.Text());
+void FormProperty::TakePlaces(const FormProperty& other) {
   key_at_ = other.key_at_;
   key_size_ = other.key_size_;
   value_at_ = other.value_at_;
@@ -202,6 +167,34 @@ FormProperty& FormProperty::operator=(const FormProperty& other) {
   line_ = other.line_;
   from_source_ = other.from_source_;
   known_ = other.known_;
+}
+
+FormProperty& FormProperty::operator=(FormProperty&& other) noexcept {
+  if (this == &other) return *this;
+  // The text stays where it is: in the buffer that moves with owned_, or in
+  // the document's bytes.
+  owned_ = std::move(other.owned_);
+  group_ = std::move(other.group_);
+  text_ = std::exchange(other.text_, nullptr);
+  text_size_ = std::exchange(other.text_size_, 0);
+  TakePlaces(other);
+  other.TakePlaces(FormProperty());
+  return *this;
+}
+
+FormProperty FormProperty::Alias() const {
+  FormProperty p;
+  p.text_ = text_;
+  p.text_size_ = text_size_;
+  p.TakePlaces(*this);
+  return p;
+}
+
+// A copy holds its text itself, so that it may outlive the document.
+FormProperty& FormProperty::operator=(const FormProperty& other) {
+  if (this == &other) return *this;
+  Own(other.Text());
+  TakePlaces(other);
   group_ = other.group_ ? std::make_unique<Group>(*other.group_) : nullptr;
   return *this;
 }

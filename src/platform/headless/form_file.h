@@ -119,6 +119,8 @@ class FormProperty {
   void AppendGenerated(std::vector<std::string>& lines, int indent) const;
   std::string_view Text() const { return std::string_view(text_, text_size_); }
   void Own(std::string_view text);  // the entry holds this text itself
+  // The other entry's places in its text, line and marks (not its text or group).
+  void TakePlaces(const FormProperty& other);
   // A simple entry read from a file, pointing at the same place in the
   // document's bytes (a copy would hold the text itself).
   FormProperty Alias() const;
