@@ -148,6 +148,9 @@ void FormPropertyBag::Write(std::string_view name, const Variant& value, const s
 void FormPropertyBag::BeginSave() {
   written_.clear();
   written_index_.Clear();
+  // A save writes about as many entries as the block holds.
+  written_.reserve(block_.ItemCount());
+  written_index_.Reserve(block_.ItemCount());
 }
 
 void FormPropertyBag::CommitSave(bool keep_unknown) {

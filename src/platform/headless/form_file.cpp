@@ -405,13 +405,16 @@ bool FormBlock::Remove(std::string_view key) {
 }
 
 void FormBlock::ReplaceProperties(std::vector<FormProperty> entries) {
-  std::vector<Item> items;
-  items.reserve(entries.size() + items_.size());
-  for (FormProperty& e : entries) items.emplace_back(std::move(e));
+  // The block's own storage is used again: a control's block holds tens of
+  // thousands of entries.
+  std::vector<Item> others;  // nested blocks and raw lines, in order
   for (Item& item : items_) {
-    if (!std::holds_alternative<FormProperty>(item)) items.push_back(std::move(item));
+    if (!std::holds_alternative<FormProperty>(item)) others.push_back(std::move(item));
   }
-  items_ = std::move(items);
+  items_.clear();
+  items_.reserve(entries.size() + others.size());
+  for (FormProperty& e : entries) items_.emplace_back(std::move(e));
+  for (Item& item : others) items_.push_back(std::move(item));
   indexed_ = false;
 }
 

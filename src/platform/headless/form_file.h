@@ -157,6 +157,8 @@ class FormBlock {
 
   // Property entries in file order.
   std::vector<const FormProperty*> Properties() const;
+  // Entries, nested blocks and raw lines: at least the number of entries.
+  std::size_t ItemCount() const { return items_.size(); }
   const FormProperty* Find(std::string_view key) const;  // key matched without case
   FormProperty* Find(std::string_view key);
   std::optional<Variant> Get(std::string_view key) const;
