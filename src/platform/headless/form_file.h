@@ -95,10 +95,9 @@ class FormProperty {
   // The value: simple entries parsed (raw text as a string), a font group as
   // a FontDesc (bold when Weight >= 600), any other group as Empty.
   Variant Value() const;
-  // True while the entry holds its lines as found in the file.
+  // True while the entry holds its lines as found in the file (they are
+  // written again as they were).
   bool FromSource() const { return from_source_; }
-  // Those lines with their line endings; empty for an entry made in memory.
-  std::string_view SourceText() const { return from_source_ ? Text() : std::string_view(); }
   // The entry's text as this program would write it at the given indentation
   // (lines joined by "\n", no final line ending).
   std::string GeneratedText(int indent) const;

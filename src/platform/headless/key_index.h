@@ -36,7 +36,6 @@ class KeyIndex {
     slots_.clear();
     used_ = 0;
   }
-  std::size_t Size() const { return used_; }
 
   // The position stored under a key equal to `key` (without case), or kNone.
   // key_at(position) gives the key of a stored position.
