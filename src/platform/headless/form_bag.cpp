@@ -93,7 +93,7 @@ std::optional<std::string> FormPropertyBag::PictureValueText(const PicturePtr& p
 }
 
 uint32_t FormPropertyBag::FindWritten(std::string_view name) const {
-  return written_index_.Find(name, [this](uint32_t i) { return written_[i].Key(); });
+  return written_index_.Find(name, WrittenKey());
 }
 
 void FormPropertyBag::Forget(std::string_view name) {
@@ -101,9 +101,8 @@ void FormPropertyBag::Forget(std::string_view name) {
   if (found == KeyIndex::kNone) return;
   written_.erase(written_.begin() + found);
   written_index_.Clear();
-  auto key_of = [this](uint32_t i) { return written_[i].Key(); };
   for (std::size_t i = 0; i < written_.size(); ++i) {
-    written_index_.Insert(written_[i].Key(), static_cast<uint32_t>(i), key_of);
+    written_index_.Insert(written_[i].Key(), static_cast<uint32_t>(i), WrittenKey());
   }
 }
 
@@ -137,7 +136,7 @@ void FormPropertyBag::Write(std::string_view name, const Variant& value, const s
   }
   entry->known_ = true;
   const auto next = static_cast<uint32_t>(written_.size());
-  const uint32_t at = written_index_.Insert(name, next, [this](uint32_t i) { return written_[i].Key(); });
+  const uint32_t at = written_index_.Insert(name, next, WrittenKey());
   if (at == next) {
     written_.push_back(std::move(*entry));
   } else {

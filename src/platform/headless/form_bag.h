@@ -106,12 +106,15 @@ class FormPropertyBag : public PropertyBag {
   Variant ReadPicture(const FormProperty& entry);
   std::optional<std::string> PictureValueText(const PicturePtr& picture) const;
   void Forget(std::string_view name);
+  // The position of a written key, or KeyIndex::kNone.
+  uint32_t FindWritten(std::string_view name) const;
+  auto WrittenKey() const {
+    return [this](uint32_t i) { return written_[i].Key(); };
+  }
 
   FormDocument& document_;
   FormBlock& block_;
   FormPictureLoader loader_;
-  uint32_t FindWritten(std::string_view name) const;
-
   std::vector<FormProperty> written_;
   KeyIndex written_index_;  // key -> entry of written_
   int last_read_line_ = 0;
